@@ -1,0 +1,10 @@
+#include "data/app_state.h"
+
+#include "reports/report_data.h"
+
+namespace solario {
+
+AppState::AppState() = default;
+AppState::~AppState() = default;
+
+} // namespace solario

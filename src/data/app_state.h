@@ -1,0 +1,87 @@
+#pragma once
+
+#include "platform/connection.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+namespace solario {
+
+struct ReportDataEnvironment;
+
+inline constexpr int kCatalogueCapacity = 161;
+inline constexpr int kCharTableSize = 33;
+inline constexpr int kMessageCount = 33;
+
+// The state every screen shares, created once by the program (and afresh by each test)
+// and handed to every screen by reference.
+struct AppState {
+    AppState();
+    ~AppState();
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    // Folder the program was started from; the database lies there.
+    QString ProgramFolder;
+
+    // Field catalogue.
+    std::array<QString, kCatalogueCapacity> FieldNames;
+    std::array<QString, kCatalogueCapacity> FieldKinds;
+    std::array<qint16, kCatalogueCapacity> FieldWidths{};
+    qint32 FieldCount = 0;
+    std::array<QString, 2> SortWords;
+
+    // The material database.
+    std::unique_ptr<Connection> MainConnection;
+    std::unique_ptr<Recordset> MainRecordset;
+    std::unique_ptr<Recordset> DetailRecordset;
+    bool DbOpen = false;
+    QString ConnectionString;
+
+    // The report tables and their recordsets.
+    std::unique_ptr<ReportDataEnvironment> DataEnvironment1;
+    QStringList ReportColumns;
+    QStringList ReportValues;
+
+    QString DataVersion;
+
+    // Input rules and messages.
+    std::array<QString, kCharTableSize> SpecialChars;
+    std::array<QString, kCharTableSize> SpecialCharReplacements;
+    std::array<QString, kMessageCount> Messages;
+
+    int BackToMenu = 0;
+
+    // What the last search asked for, for the notices and the printouts.
+    QString CondStartYear;
+    QString CondEndYear;
+    QString CondSekobui;
+    QString CondShiyoho;
+    QString CondKenzaiName;
+    QString CondMaker;
+    QString CondShohin;
+    QString CondKataban;
+    QString CondNintei;
+    QString SearchRouteTitle;
+
+    // The result list and the open record.
+    QStringList ListIds;
+    QString ListBaseSql;
+    QStringList DetailValues;
+
+    // The usage route's general-name lookup. The lists hold at least 257 entries
+    // (empty past GeneralNameCount) and grow to hold every name found.
+    QString UsageWhere;
+    int InsulationFlag = 0;
+    int GeneralNameCount = 0;
+    QStringList GeneralNames;
+    QStringList GeneralNameIds;
+    QList<int> GeneralNameCounts;
+    QStringList NonContainingNames;
+    QString NonContainingNameList;
+};
+
+} // namespace solario

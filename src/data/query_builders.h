@@ -1,0 +1,53 @@
+#pragma once
+
+#include "data/app_state.h"
+
+class QComboBox;
+
+namespace solario {
+
+// A text as an SQL literal: between single quotes, an apostrophe inside doubled, so
+// that no value can end the literal early.
+QString QuoteSqlText(const QString& value);
+
+// The result-list SELECT (81 columns in grid order) without its ORDER BY.
+QString BuildMaterialListSql(const AppState& s, const QString& where);
+// The full-record SELECT: all 83 catalogue columns under their own names.
+QString BuildMaterialDetailSql(const AppState& s, const QString& where);
+// "SELECT 一般名[, ID] FROM <table> WHERE <part condition><usage condition><order>".
+QString BuildGeneralNameSql(const QString& table, bool withId, const QString& partColumn,
+                            const QString& usageColumn);
+QString BuildDistinctSql(const AppState& s, const QString& table, const QString& column,
+                         const QString& direction);
+
+// Opens the result list into the recordset, ordered by ID, and keeps the SELECT without
+// its ORDER BY in ListBaseSql. Returns the number of rows.
+Result<qint32> OpenMaterialList(AppState& s, Connection& connection, Recordset& recordset,
+                                const QString& where);
+// Reopens the list SELECT with another order. Returns the number of rows.
+Result<qint32> RequerySorted(Connection& connection, Recordset& recordset, const QString& baseSql,
+                             const QString& orderBy);
+// Opens the full record(s) matching the condition. Returns the number of rows.
+Result<qint32> OpenMaterialDetail(const AppState& s, Connection& connection, Recordset& recordset,
+                                  const QString& where);
+
+// Which asbestos-containing general names occur at the part (and usage, when given)
+// and have matching products; fills GeneralNames, GeneralNameIds, GeneralNameCounts,
+// GeneralNameCount, NonContainingNames and NonContainingNameList. The recordset is
+// released afterwards. On failure the results are left empty.
+Result<int> LookupGeneralNames(AppState& s, Connection& connection,
+                               std::unique_ptr<Recordset>& recordset, const QString& extraWhere,
+                               const QString& partColumn, const QString& usageColumn);
+
+// Fills the combo with the first item (when not empty), an empty item, then the
+// distinct non-zero values of the column. The recordset is released afterwards.
+Status FillDistinctCombo(const AppState& s, Connection& connection,
+                         std::unique_ptr<Recordset>& recordset, const QString& table,
+                         const QString& column, QComboBox& combo, const QString& firstItem,
+                         const QString& direction);
+// FillDistinctCombo over the material table.
+Status FillYearCombo(const AppState& s, Connection& connection,
+                     std::unique_ptr<Recordset>& recordset, const QString& column,
+                     QComboBox& combo, const QString& firstItem, const QString& direction);
+
+} // namespace solario

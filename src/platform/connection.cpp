@@ -1,0 +1,391 @@
+#include "platform/connection.h"
+
+#include "platform/jet_sql.h"
+
+#include <QLocale>
+#include <QUrl>
+#include <limits>
+#include <cstring>
+#include <sqlite3.h>
+
+namespace solario {
+
+FieldValue FieldValue::FromInteger(qint64 v) {
+    FieldValue f;
+    f.type_ = Type::Integer;
+    f.integer_ = v;
+    return f;
+}
+
+FieldValue FieldValue::FromReal(double v) {
+    FieldValue f;
+    f.type_ = Type::Real;
+    f.real_ = v;
+    return f;
+}
+
+FieldValue FieldValue::FromText(QString v) {
+    FieldValue f;
+    f.type_ = Type::Text;
+    f.text_ = std::move(v);
+    return f;
+}
+
+QString FieldValue::ToText() const {
+    switch (type_) {
+    case Type::Null:
+        return QString();
+    case Type::Integer:
+        return QString::number(integer_);
+    case Type::Real:
+        return QString::number(real_, 'g', QLocale::FloatingPointShortest);
+    case Type::Text:
+        return text_;
+    }
+    return QString();
+}
+
+qint64 FieldValue::ToInteger() const {
+    switch (type_) {
+    case Type::Integer:
+        return integer_;
+    case Type::Real:
+        return qint64(real_);
+    case Type::Text:
+        return text_.trimmed().toLongLong();
+    case Type::Null:
+        break;
+    }
+    return 0;
+}
+
+double FieldValue::ToReal() const {
+    switch (type_) {
+    case Type::Integer:
+        return double(integer_);
+    case Type::Real:
+        return real_;
+    case Type::Text:
+        return text_.trimmed().toDouble();
+    case Type::Null:
+        break;
+    }
+    return 0;
+}
+
+namespace {
+
+void JetConcat(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const bool null0 = sqlite3_value_type(argv[0]) == SQLITE_NULL;
+    const bool null1 = sqlite3_value_type(argv[1]) == SQLITE_NULL;
+    if (null0 && null1) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const unsigned char* a = null0 ? nullptr : sqlite3_value_text(argv[0]);
+    const int na = null0 ? 0 : sqlite3_value_bytes(argv[0]);
+    const unsigned char* b = null1 ? nullptr : sqlite3_value_text(argv[1]);
+    const int nb = null1 ? 0 : sqlite3_value_bytes(argv[1]);
+    char* out = static_cast<char*>(sqlite3_malloc64(sqlite3_uint64(na) + sqlite3_uint64(nb) + 1));
+    if (!out) {
+        sqlite3_result_error_nomem(ctx);
+        return;
+    }
+    if (na)
+        std::memcpy(out, a, size_t(na));
+    if (nb)
+        std::memcpy(out + na, b, size_t(nb));
+    out[na + nb] = 0;
+    sqlite3_result_text(ctx, out, na + nb, sqlite3_free);
+}
+
+QString EngineText(const char* s) { return QString::fromUtf8(s); }
+
+// Only one statement may run per call; a second one hidden in a text is refused.
+bool OnlyBlanksLeft(const char* tail) {
+    for (; tail && *tail; ++tail) {
+        if (*tail != ' ' && *tail != '\t' && *tail != '\r' && *tail != '\n' && *tail != ';')
+            return false;
+    }
+    return true;
+}
+
+struct Statement {
+    sqlite3_stmt* stmt = nullptr;
+    ~Statement() { sqlite3_finalize(stmt); }
+};
+
+Status Prepare(sqlite3* db, const QString& sql, Statement& st) {
+    if (!db)
+        return Failure{QStringLiteral("データベースに接続されていません。")};
+    const QByteArray utf8 = sql.toUtf8();
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &st.stmt, &tail) != SQLITE_OK)
+        return Failure{EngineText(sqlite3_errmsg(db))};
+    if (!st.stmt)
+        return Failure{QStringLiteral("empty statement")};
+    if (!OnlyBlanksLeft(tail))
+        return Failure{QStringLiteral("only one statement can run at a time")};
+    return {};
+}
+
+} // namespace
+
+Connection::Connection() = default;
+
+Connection::~Connection() { Close(); }
+
+Status Connection::Fail(const QString& context) const {
+    QString message = db_ ? EngineText(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
+    if (!context.isEmpty())
+        message += QStringLiteral(": ") + context;
+    return Failure{message};
+}
+
+Status Connection::Configure() {
+    // Double-quoted strings are literals only through our translation, never by
+    // SQLite's own fallback, which would silently read a misspelt column as a text.
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    if (sqlite3_create_function_v2(db_, kJetConcatFunction, 2,
+                                   SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
+                                   JetConcat, nullptr, nullptr, nullptr) != SQLITE_OK)
+        return Fail(QString());
+    return {};
+}
+
+Status Connection::OpenReadOnly(const QString& filePath) {
+    Close();
+    const QByteArray uri =
+        QUrl::fromLocalFile(filePath).toString(QUrl::FullyEncoded).toUtf8() + "?mode=ro";
+    const int rc = sqlite3_open_v2(uri.constData(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
+                                   nullptr);
+    if (rc != SQLITE_OK) {
+        Status failure = Fail(filePath);
+        Close();
+        return failure;
+    }
+    if (Status s = Configure(); !s) {
+        Close();
+        return s;
+    }
+    // SQLite reads the file lazily; read its schema now so that a file that is not a
+    // database is refused here and not by the first search.
+    Statement probe;
+    Status s = Prepare(db_, QStringLiteral("SELECT count(*) FROM sqlite_master"), probe);
+    if (s && sqlite3_step(probe.stmt) != SQLITE_ROW)
+        s = Fail(QString());
+    if (!s) {
+        Failure failure{s.error() + QStringLiteral(": ") + filePath};
+        Close();
+        return failure;
+    }
+    return {};
+}
+
+Status Connection::OpenScratch() {
+    Close();
+    if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
+        Status failure = Fail(QString());
+        Close();
+        return failure;
+    }
+    if (Status s = Configure(); !s) {
+        Close();
+        return s;
+    }
+    return {};
+}
+
+void Connection::Close() {
+    if (db_) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+}
+
+Status Connection::Execute(const QString& jetSql) { return ExecuteBound(TranslateJetSql(jetSql), {}); }
+
+Status Connection::ExecuteBound(const QString& sql, const QStringList& values) {
+    Statement st;
+    if (Status s = Prepare(db_, sql, st); !s)
+        return s;
+    if (sqlite3_bind_parameter_count(st.stmt) != values.size())
+        return Failure{QStringLiteral("parameter count does not match: ") + sql};
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const QString& v = values[i];
+        if (sqlite3_bind_text16(st.stmt, int(i + 1), v.utf16(), int(v.size() * 2),
+                                SQLITE_TRANSIENT) != SQLITE_OK)
+            return Fail(QString());
+    }
+    int rc;
+    while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE)
+        return Fail(QString());
+    return {};
+}
+
+Recordset::Recordset() = default;
+Recordset::~Recordset() = default;
+
+void Recordset::Clear() {
+    rows_ = 0;
+    position_ = 0;
+    names_.clear();
+    cells_.clear();
+    chunks_.clear();
+    chunkSizes_.clear();
+    chunkUsed_ = 0;
+}
+
+void Recordset::Close() {
+    Clear();
+    open_ = false;
+}
+
+Recordset::Cell Recordset::Store(FieldValue::Type type, const void* data, std::size_t units) {
+    Cell cell{0, std::uint32_t(units << 2) | std::uint32_t(type)};
+    if (units == 0)
+        return cell;
+    if (chunks_.empty() || chunkUsed_ + units > chunkSizes_.back()) {
+        const std::size_t size = units > kChunkUnits ? units : kChunkUnits;
+        chunks_.push_back(std::make_unique_for_overwrite<char16_t[]>(size));
+        chunkSizes_.push_back(size);
+        chunkUsed_ = 0;
+    }
+    std::memcpy(chunks_.back().get() + chunkUsed_, data, units * sizeof(char16_t));
+    cell.ref = std::uint32_t((chunks_.size() - 1) << kOffsetBits) | std::uint32_t(chunkUsed_);
+    chunkUsed_ += units;
+    return cell;
+}
+
+const char16_t* Recordset::Data(const Cell& cell) const {
+    return chunks_[cell.ref >> kOffsetBits].get() + (cell.ref & (kChunkUnits - 1));
+}
+
+Status Recordset::Open(const QString& jetSql, Connection& connection) {
+    Close();
+    source_ = jetSql;
+    connection_ = &connection;
+    Statement st;
+    if (Status s = Prepare(connection.Handle(), TranslateJetSql(jetSql), st); !s)
+        return s;
+    const int columns = sqlite3_column_count(st.stmt);
+    names_.reserve(size_t(columns));
+    for (int c = 0; c < columns; ++c)
+        names_.push_back(QString::fromUtf8(sqlite3_column_name(st.stmt, c)));
+
+    int rc;
+    qint64 rows = 0;
+    while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW) {
+        for (int c = 0; c < columns; ++c) {
+            switch (sqlite3_column_type(st.stmt, c)) {
+            case SQLITE_NULL:
+                cells_.push_back(Store(FieldValue::Type::Null, nullptr, 0));
+                break;
+            case SQLITE_INTEGER: {
+                const sqlite3_int64 v = sqlite3_column_int64(st.stmt, c);
+                cells_.push_back(Store(FieldValue::Type::Integer, &v, sizeof v / 2));
+                break;
+            }
+            case SQLITE_FLOAT: {
+                const double v = sqlite3_column_double(st.stmt, c);
+                cells_.push_back(Store(FieldValue::Type::Real, &v, sizeof v / 2));
+                break;
+            }
+            default: {
+                const void* text = sqlite3_column_text16(st.stmt, c);
+                const int bytes = sqlite3_column_bytes16(st.stmt, c);
+                cells_.push_back(Store(FieldValue::Type::Text, text, std::size_t(bytes) / 2));
+                break;
+            }
+            }
+        }
+        ++rows;
+    }
+    if (rc != SQLITE_DONE) {
+        Status failure = Failure{EngineText(sqlite3_errmsg(connection.Handle()))};
+        Clear();
+        return failure;
+    }
+    if (rows > std::numeric_limits<qint32>::max()) {
+        Clear();
+        return Failure{QStringLiteral("too many rows")};
+    }
+    rows_ = qint32(rows);
+    open_ = true;
+    return {};
+}
+
+Status Recordset::Requery() {
+    if (!connection_)
+        return Failure{QStringLiteral("the recordset has never been opened")};
+    const QString sql = source_;
+    return Open(sql, *connection_);
+}
+
+int Recordset::FieldIndex(const QString& name) const {
+    for (size_t i = 0; i < names_.size(); ++i)
+        if (names_[i] == name)
+            return int(i);
+    for (size_t i = 0; i < names_.size(); ++i)
+        if (names_[i].compare(name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+void Recordset::MoveNext() {
+    if (position_ < rows_)
+        ++position_;
+}
+
+void Recordset::MovePrevious() {
+    if (position_ >= 0)
+        --position_;
+}
+
+void Recordset::MoveTo(qint32 row) { position_ = row; }
+
+FieldValue Recordset::Field(int column) const { return Value(position_, column); }
+
+FieldValue Recordset::Field(const QString& name) const { return Value(position_, FieldIndex(name)); }
+
+FieldValue Recordset::Value(qint32 row, int column) const {
+    if (row < 0 || row >= rows_ || column < 0 || column >= FieldCount())
+        return FieldValue();
+    const Cell& cell = cells_[size_t(row) * names_.size() + size_t(column)];
+    const auto type = FieldValue::Type(cell.lenType & 3);
+    const std::size_t units = cell.lenType >> 2;
+    switch (type) {
+    case FieldValue::Type::Null:
+        return FieldValue();
+    case FieldValue::Type::Integer: {
+        qint64 v;
+        std::memcpy(&v, Data(cell), sizeof v);
+        return FieldValue::FromInteger(v);
+    }
+    case FieldValue::Type::Real: {
+        double v;
+        std::memcpy(&v, Data(cell), sizeof v);
+        return FieldValue::FromReal(v);
+    }
+    case FieldValue::Type::Text:
+        if (units == 0)
+            return FieldValue::FromText(QStringLiteral(""));
+        return FieldValue::FromText(QString(reinterpret_cast<const QChar*>(Data(cell)), qsizetype(units)));
+    }
+    return FieldValue();
+}
+
+QString Recordset::ValueText(qint32 row, int column) const { return Value(row, column).ToText(); }
+
+std::size_t Recordset::MemoryBytes() const {
+    std::size_t bytes = cells_.size() * sizeof(Cell);
+    for (std::size_t size : chunkSizes_)
+        bytes += size * sizeof(char16_t);
+    return bytes;
+}
+
+} // namespace solario
