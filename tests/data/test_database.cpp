@@ -1,0 +1,119 @@
+#include "data/database.h"
+#include "data/field_catalogue.h"
+#include "reports/report_data.h"
+#include "shell/startup.h"
+#include "support/fake_platform.h"
+#include "support/fixture_db.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace solario;
+using solario::test::FakePlatform;
+using solario::test::FixtureDb;
+
+class TestDatabase : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensTheDatabaseBesideTheProgram();
+    void connectionErrorBox_data();
+    void connectionErrorBox();
+    void startupOpensEverything();
+    void startupEndsWhenTheDatabaseIsMissing();
+};
+
+void TestDatabase::opensTheDatabaseBesideTheProgram() {
+    QTemporaryDir dir;
+    FixtureDb(dir.filePath(QStringLiteral("app.db"))).Close();
+    AppState s;
+    s.ProgramFolder = dir.path();
+    FakePlatform p;
+    std::unique_ptr<Connection> c;
+    QString cs;
+    QVERIFY(OpenDatabase(s, p, c, QStringLiteral("app.db"), cs));
+    QVERIFY(c && c->IsOpen());
+    QVERIFY(p.boxes.isEmpty());
+    QVERIFY(cs.contains(QDir::toNativeSeparators(dir.filePath(QStringLiteral("app.db")))));
+    QVERIFY(cs.endsWith(u';'));
+    CloseDatabase(c);
+    QVERIFY(!c);
+    CloseDatabase(c); // closing twice is harmless
+}
+
+void TestDatabase::connectionErrorBox_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing") << "missing";
+    QTest::newRow("not a database") << "garbage";
+    QTest::newRow("unreadable (a folder)") << "folder";
+}
+
+void TestDatabase::connectionErrorBox() {
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("app.db"));
+    if (kind == u"garbage") {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("This is not a database, just some text that is long enough. ", 61);
+    } else if (kind == u"folder") {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("app.db")));
+    }
+    AppState s;
+    s.ProgramFolder = dir.path();
+    FakePlatform p;
+    std::unique_ptr<Connection> c;
+    QString cs;
+    QVERIFY(!OpenDatabase(s, p, c, QStringLiteral("app.db"), cs));
+    QCOMPARE(p.boxes.size(), 1);
+    const QString prefix = QStringLiteral("<<データベース接続エラー>>\r\r");
+    QVERIFY(p.boxes[0].text.startsWith(prefix));
+    QVERIFY(p.boxes[0].text.size() > prefix.size()); // the engine's own description follows
+    QCOMPARE(p.boxes[0].title, QStringLiteral("エラー"));
+    QCOMPARE(p.boxes[0].flags, 48);
+    QVERIFY(!cs.isEmpty());
+}
+
+void TestDatabase::startupOpensEverything() {
+    QTemporaryDir dir;
+    FixtureDb(dir.filePath(QStringLiteral("app.db"))).Close();
+    AppState s;
+    s.ProgramFolder = dir.path();
+    s.BackToMenu = 3;
+    FakePlatform p;
+    QVERIFY(OpenApplicationData(s, p));
+    QVERIFY(p.boxes.isEmpty());
+    QVERIFY(s.DbOpen);
+    QCOMPARE(s.DataVersion, QStringLiteral("２００６年１２月版"));
+    QCOMPARE(s.BackToMenu, 0);
+    QCOMPARE(s.FieldCount, 83);
+    QCOMPARE(s.SpecialChars[0], QStringLiteral("'"));
+    QVERIFY(!s.Messages[1].isEmpty());
+    QVERIFY(s.DataEnvironment1);
+    for (auto* rs : {s.DataEnvironment1->rsCommand1.get(), s.DataEnvironment1->rsCommand2.get(),
+                     s.DataEnvironment1->rsCommand3.get()})
+        QVERIFY(rs && rs->IsOpen());
+    CloseApplicationData(s);
+    QVERIFY(!s.DbOpen);
+    QVERIFY(!s.MainConnection);
+    QVERIFY(!s.DataEnvironment1->Connection1.IsOpen());
+}
+
+void TestDatabase::startupEndsWhenTheDatabaseIsMissing() {
+    QTemporaryDir dir;
+    AppState s;
+    s.ProgramFolder = dir.path();
+    FakePlatform p;
+    QVERIFY(!OpenApplicationData(s, p));
+    QVERIFY(!s.DbOpen);
+    QCOMPARE(p.boxes.size(), 1);
+    QVERIFY(!s.DataEnvironment1); // nothing after the database is opened
+    QCOMPARE(s.FieldCount, 0);
+    CloseApplicationData(s);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("app.db"))));
+}
+
+QTEST_GUILESS_MAIN(TestDatabase)
+#include "test_database.moc"
