@@ -13,7 +13,19 @@ using namespace Qt::StringLiterals;
 namespace solario::sample {
 namespace {
 
-enum class Cat { Spray, Lagging, Board, Roof, Siding, Floor, Wallpaper, Skirting, Roofing, Pipe, Wave };
+enum class Cat {
+    Spray,
+    Lagging,
+    Board,
+    Roof,
+    Siding,
+    Floor,
+    Wallpaper,
+    Skirting,
+    Roofing,
+    Pipe,
+    Wave
+};
 
 struct NameSpec {
     const char16_t* name;

@@ -7,8 +7,8 @@ namespace solario {
 bool OpenDatabase(const AppState& s, Platform& platform, std::unique_ptr<Connection>& connection,
                   const QString& fileName, QString& connectionString) {
     const QString path = QDir::toNativeSeparators(QDir(s.ProgramFolder).filePath(fileName));
-    connectionString = QStringLiteral("Provider=SQLite3;Data Source=") + path +
-                       QStringLiteral(";Mode=Read;");
+    connectionString =
+        QStringLiteral("Provider=SQLite3;Data Source=") + path + QStringLiteral(";Mode=Read;");
     if (!connection)
         connection = std::make_unique<Connection>();
     const Status opened = connection->OpenReadOnly(path);

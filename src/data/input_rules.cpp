@@ -12,7 +12,7 @@ struct Special {
 };
 
 constexpr Special kSpecials[] = {
-    {u'\'', u'’'}, {u'%', u'％'}, {u'_', u'＿'}, {u',', u'，'}, {u'<', u'＜'}, {u'>', u'＞'},
+    {u'\'', u'’'},  {u'%', u'％'}, {u'_', u'＿'}, {u',', u'，'}, {u'<', u'＜'}, {u'>', u'＞'},
     {u'=', u'＝'},  {u'!', u'！'}, {u';', u'；'}, {u':', u'：'}, {u'.', u'．'}, {u'*', u'＊'},
     {u'/', u'／'},  {u'+', u'＋'}, {u'-', u'－'}, {u'(', u'（'}, {u')', u'）'}, {u'?', u'？'},
     {u'\\', u'￥'}, {u'$', u'＄'}, {u'|', u'｜'}, {u'^', u'＾'}, {u'"', u'"'},  {u'[', u'［'},
@@ -22,10 +22,12 @@ constexpr Special kSpecials[] = {
 constexpr char16_t kFullWidthForbidden[] = {u'！', u'＄', u'～', u'＾', u'｜', u'；', u'：',
                                             u'＿', u'㈱', u'？', u'［', u'＊', u'＃'};
 
-constexpr char16_t kNotInNumbers[] = {u'-', u'－', u'+', u'＋', u'.', u'．',
+constexpr char16_t kNotInNumbers[] = {u'-', u'－', u'+',  u'＋', u'.', u'．',
                                       u',', u'，', u'\\', u'￥', u'&', u'＆'};
 
-bool IsBlank(QChar c) { return c == u' ' || c == u'\u3000'; }
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\u3000';
+}
 
 bool IsDigitEitherWidth(QChar c) {
     return (c >= u'0' && c <= u'9') || (c >= u'０' && c <= u'９');
@@ -135,7 +137,9 @@ QString ComboYearText(const QString& comboText) {
     return comboText;
 }
 
-QString ComboYearText(const QComboBox& combo) { return ComboYearText(combo.currentText()); }
+QString ComboYearText(const QComboBox& combo) {
+    return ComboYearText(combo.currentText());
+}
 
 QString NormalizeYearText(const QString& text) {
     const QString trimmed = TrimBlanks(text);
@@ -186,8 +190,12 @@ bool CheckDigitsMax(Platform& platform, const QString& text, int maximum, const 
     return false;
 }
 
-qint32 CheckValueOf(const QString& text) { return text.isEmpty() ? 0 : 1; }
+qint32 CheckValueOf(const QString& text) {
+    return text.isEmpty() ? 0 : 1;
+}
 
-qint32 ToggledCheckValue(int value) { return value == 0 ? 1 : 0; }
+qint32 ToggledCheckValue(int value) {
+    return value == 0 ? 1 : 0;
+}
 
 } // namespace solario

@@ -78,13 +78,16 @@ QString BuildMaterialListSql(const AppState& s, const QString& where) {
         if (s.FieldKinds[size_t(row)] == kKindYesNo)
             columns += YesNoColumn(name);
         else if (name == kStart)
-            columns += QStringLiteral(" IIf(製造開始 = 0 , '', 製造開始) & \"～\" & 製造終了 as 製造期間 ");
+            columns += QStringLiteral(
+                " IIf(製造開始 = 0 , '', 製造開始) & \"～\" & 製造終了 as 製造期間 ");
         else if (name == kEnd)
             ;
         else if (name == kCertKind)
-            columns += QStringLiteral(" IIf( isnull(") + name + QStringLiteral(") , '' , ") +
-                       QStringLiteral(" \"\" & 不燃材料認定番号（種類） & \"-\" & 不燃材料認定番号（番号） & \"\" ") +
-                       QStringLiteral(") as 不燃材料等認定番号");
+            columns +=
+                QStringLiteral(" IIf( isnull(") + name + QStringLiteral(") , '' , ") +
+                QStringLiteral(
+                    " \"\" & 不燃材料認定番号（種類） & \"-\" & 不燃材料認定番号（番号） & \"\" ") +
+                QStringLiteral(") as 不燃材料等認定番号");
         else if (name == kCertNumber)
             ;
         else if (name == kContent)
@@ -101,7 +104,8 @@ QString BuildMaterialDetailSql(const AppState& s, const QString& where) {
     QString columns;
     for (qint32 row = 0; row < s.FieldCount; ++row) {
         const QString& name = s.FieldNames[size_t(row)];
-        columns += s.FieldKinds[size_t(row)] == kKindYesNo ? YesNoColumn(name) : NullAsEmpty(name, name);
+        columns +=
+            s.FieldKinds[size_t(row)] == kKindYesNo ? YesNoColumn(name) : NullAsEmpty(name, name);
         if (row != s.FieldCount - 1)
             columns += u',';
     }
@@ -209,8 +213,8 @@ Result<int> LookupGeneralNames(AppState& s, Connection& connection,
         rs.Close();
     }
 
-    if (Status st = rs.Open(BuildGeneralNameSql(kNonContainingTable, false, partColumn, usageColumn),
-                            connection);
+    if (Status st = rs.Open(
+            BuildGeneralNameSql(kNonContainingTable, false, partColumn, usageColumn), connection);
         !st)
         return finish(st);
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
@@ -230,7 +234,8 @@ Status FillDistinctCombo(const AppState& s, Connection& connection,
                          const QString& direction) {
     if (!recordset)
         recordset = std::make_unique<Recordset>();
-    const Status opened = recordset->Open(BuildDistinctSql(s, table, column, direction), connection);
+    const Status opened =
+        recordset->Open(BuildDistinctSql(s, table, column, direction), connection);
     if (opened) {
         if (!firstItem.isEmpty())
             combo.addItem(firstItem);
@@ -247,10 +252,10 @@ Status FillDistinctCombo(const AppState& s, Connection& connection,
 }
 
 Status FillYearCombo(const AppState& s, Connection& connection,
-                     std::unique_ptr<Recordset>& recordset, const QString& column,
-                     QComboBox& combo, const QString& firstItem, const QString& direction) {
-    return FillDistinctCombo(s, connection, recordset, kMaterialTable, column, combo,
-                             firstItem, direction);
+                     std::unique_ptr<Recordset>& recordset, const QString& column, QComboBox& combo,
+                     const QString& firstItem, const QString& direction) {
+    return FillDistinctCombo(s, connection, recordset, kMaterialTable, column, combo, firstItem,
+                             direction);
 }
 
 } // namespace solario

@@ -47,7 +47,7 @@ Status FillDistinctCombo(const AppState& s, Connection& connection,
                          const QString& direction);
 // FillDistinctCombo over the material table.
 Status FillYearCombo(const AppState& s, Connection& connection,
-                     std::unique_ptr<Recordset>& recordset, const QString& column,
-                     QComboBox& combo, const QString& firstItem, const QString& direction);
+                     std::unique_ptr<Recordset>& recordset, const QString& column, QComboBox& combo,
+                     const QString& firstItem, const QString& direction);
 
 } // namespace solario

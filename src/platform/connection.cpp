@@ -4,8 +4,8 @@
 
 #include <QLocale>
 #include <QUrl>
-#include <limits>
 #include <cstring>
+#include <limits>
 #include <sqlite3.h>
 
 namespace solario {
@@ -99,7 +99,9 @@ void JetConcat(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_text(ctx, out, na + nb, sqlite3_free);
 }
 
-QString EngineText(const char* s) { return QString::fromUtf8(s); }
+QString EngineText(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 // Only one statement may run per call; a second one hidden in a text is refused.
 bool OnlyBlanksLeft(const char* tail) {
@@ -133,7 +135,9 @@ Status Prepare(sqlite3* db, const QString& sql, Statement& st) {
 
 Connection::Connection() = default;
 
-Connection::~Connection() { Close(); }
+Connection::~Connection() {
+    Close();
+}
 
 Status Connection::Fail(const QString& context) const {
     QString message = db_ ? EngineText(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
@@ -158,8 +162,8 @@ Status Connection::OpenReadOnly(const QString& filePath) {
     Close();
     const QByteArray uri =
         QUrl::fromLocalFile(filePath).toString(QUrl::FullyEncoded).toUtf8() + "?mode=ro";
-    const int rc = sqlite3_open_v2(uri.constData(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
-                                   nullptr);
+    const int rc =
+        sqlite3_open_v2(uri.constData(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
     if (rc != SQLITE_OK) {
         Status failure = Fail(filePath);
         Close();
@@ -205,7 +209,9 @@ void Connection::Close() {
     }
 }
 
-Status Connection::Execute(const QString& jetSql) { return ExecuteBound(TranslateJetSql(jetSql), {}); }
+Status Connection::Execute(const QString& jetSql) {
+    return ExecuteBound(TranslateJetSql(jetSql), {});
+}
 
 Status Connection::ExecuteBound(const QString& sql, const QStringList& values) {
     Statement st;
@@ -346,11 +352,17 @@ void Recordset::MovePrevious() {
         --position_;
 }
 
-void Recordset::MoveTo(qint32 row) { position_ = row; }
+void Recordset::MoveTo(qint32 row) {
+    position_ = row;
+}
 
-FieldValue Recordset::Field(int column) const { return Value(position_, column); }
+FieldValue Recordset::Field(int column) const {
+    return Value(position_, column);
+}
 
-FieldValue Recordset::Field(const QString& name) const { return Value(position_, FieldIndex(name)); }
+FieldValue Recordset::Field(const QString& name) const {
+    return Value(position_, FieldIndex(name));
+}
 
 FieldValue Recordset::Value(qint32 row, int column) const {
     if (row < 0 || row >= rows_ || column < 0 || column >= FieldCount())
@@ -374,12 +386,15 @@ FieldValue Recordset::Value(qint32 row, int column) const {
     case FieldValue::Type::Text:
         if (units == 0)
             return FieldValue::FromText(QStringLiteral(""));
-        return FieldValue::FromText(QString(reinterpret_cast<const QChar*>(Data(cell)), qsizetype(units)));
+        return FieldValue::FromText(
+            QString(reinterpret_cast<const QChar*>(Data(cell)), qsizetype(units)));
     }
     return FieldValue();
 }
 
-QString Recordset::ValueText(qint32 row, int column) const { return Value(row, column).ToText(); }
+QString Recordset::ValueText(qint32 row, int column) const {
+    return Value(row, column).ToText();
+}
 
 std::size_t Recordset::MemoryBytes() const {
     std::size_t bytes = cells_.size() * sizeof(Cell);

@@ -10,8 +10,8 @@ enum class Kind { Space, Word, Literal, Name, Punct, Group };
 
 struct Item {
     Kind kind;
-    QString text;             // for Group: unused
-    std::vector<Item> inner;  // for Group: the items between the parentheses
+    QString text;            // for Group: unused
+    std::vector<Item> inner; // for Group: the items between the parentheses
 };
 
 bool IsWordChar(QChar c) {
@@ -129,17 +129,19 @@ bool IsDelimiter(const Item& it) {
     }
     if (it.kind == Kind::Word) {
         static const QStringList words = {
-            "SELECT", "FROM",  "WHERE",  "AS",    "AND",      "OR",     "NOT",   "LIKE",
-            "IS",     "IN",    "BETWEEN", "ORDER", "BY",      "GROUP",  "HAVING", "ON",
-            "ASC",    "DESC",  "DISTINCT", "SET",  "VALUES",  "INTO",   "UPDATE", "DELETE",
-            "INSERT", "JOIN",  "INNER",  "LEFT",  "RIGHT",    "OUTER",  "UNION", "ALL",
-            "CASE",   "WHEN",  "THEN",   "ELSE",  "END",      "ESCAPE", "LIMIT", "TOP"};
+            "SELECT", "FROM", "WHERE",    "AS",    "AND",    "OR",     "NOT",    "LIKE",
+            "IS",     "IN",   "BETWEEN",  "ORDER", "BY",     "GROUP",  "HAVING", "ON",
+            "ASC",    "DESC", "DISTINCT", "SET",   "VALUES", "INTO",   "UPDATE", "DELETE",
+            "INSERT", "JOIN", "INNER",    "LEFT",  "RIGHT",  "OUTER",  "UNION",  "ALL",
+            "CASE",   "WHEN", "THEN",     "ELSE",  "END",    "ESCAPE", "LIMIT",  "TOP"};
         return words.contains(it.text, Qt::CaseInsensitive);
     }
     return false;
 }
 
-bool IsAmpersand(const Item& it) { return it.kind == Kind::Punct && it.text == u"&"; }
+bool IsAmpersand(const Item& it) {
+    return it.kind == Kind::Punct && it.text == u"&";
+}
 
 QString Render(const std::vector<Item>& items);
 
@@ -193,8 +195,9 @@ QString Render(const std::vector<Item>& items) {
             while (j < items.size() && items[j].kind == Kind::Space)
                 ++j;
             if (j < items.size() && items[j].kind == Kind::Group) {
-                merged.push_back(
-                    {Kind::Literal, u'(' + Render(items[j].inner) + QStringLiteral(" IS NULL)"), {}});
+                merged.push_back({Kind::Literal,
+                                  u'(' + Render(items[j].inner) + QStringLiteral(" IS NULL)"),
+                                  {}});
                 i = j;
                 continue;
             }

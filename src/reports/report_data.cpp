@@ -18,12 +18,19 @@ const QString kCommand2Text = QStringLiteral(
 const QString kCommand3Text = QStringLiteral("`帳票含有建材個別情報テーブル`");
 
 const QStringList& ConditionsColumns() {
-    static const QStringList columns = {
-        QStringLiteral("ID"),         QStringLiteral("建物の種類"),       QStringLiteral("竣工年"),
-        QStringLiteral("施工部位"),   QStringLiteral("使われ方"),         QStringLiteral("建材名"),
-        QStringLiteral("現在のメーカー名"), QStringLiteral("商品名"),     QStringLiteral("型番・品番"),
-        QStringLiteral("不燃材料認定番号"), QStringLiteral("メッセージ"), QStringLiteral("非含有建材名"),
-        QStringLiteral("DBバージョン")};
+    static const QStringList columns = {QStringLiteral("ID"),
+                                        QStringLiteral("建物の種類"),
+                                        QStringLiteral("竣工年"),
+                                        QStringLiteral("施工部位"),
+                                        QStringLiteral("使われ方"),
+                                        QStringLiteral("建材名"),
+                                        QStringLiteral("現在のメーカー名"),
+                                        QStringLiteral("商品名"),
+                                        QStringLiteral("型番・品番"),
+                                        QStringLiteral("不燃材料認定番号"),
+                                        QStringLiteral("メッセージ"),
+                                        QStringLiteral("非含有建材名"),
+                                        QStringLiteral("DBバージョン")};
     return columns;
 }
 
@@ -44,42 +51,41 @@ const QStringList& ListReportColumns() {
 }
 
 const QStringList& DetailReportColumns() {
-    static const QStringList columns = {
-        QStringLiteral("建材名"),
-        QStringLiteral("商品名"),
-        QStringLiteral("型番・品番"),
-        QStringLiteral("メーカー名"),
-        QStringLiteral("生産時のメーカー名"),
-        QStringLiteral("石綿含有製造期間"),
-        QStringLiteral("不燃材料認定番号"),
-        QStringLiteral("石綿含有率"),
-        QStringLiteral("石綿の種類"),
-        QStringLiteral("建物の種類"),
-        QStringLiteral("外装材"),
-        QStringLiteral("内装材"),
-        QStringLiteral("耐火被覆材"),
-        QStringLiteral("設備"),
-        QStringLiteral("その他"),
-        QStringLiteral("使われ方"),
-        QStringLiteral("素材"),
-        QStringLiteral("形状・外観（綿状）"),
-        QStringLiteral("形状・外観（ボード状厚さmm）"),
-        QStringLiteral("形状・外観（ボード状標準寸法mm）"),
-        QStringLiteral("形状・外観（巻物厚さmm）"),
-        QStringLiteral("形状・外観（巻物標準寸法mm）"),
-        QStringLiteral("固有の見分け方"),
-        QStringLiteral("会社名マーク"),
-        QStringLiteral("商品名内容"),
-        QStringLiteral("その他ロット番号等"),
-        QStringLiteral("不燃材料認定番号有無"),
-        QStringLiteral("ＪＩＳ許可番号"),
-        QStringLiteral("aマーク"),
-        QStringLiteral("販売地域"),
-        QStringLiteral("相談窓口（メーカー名称）"),
-        QStringLiteral("相談窓口（メーカー電話）"),
-        QStringLiteral("相談窓口（関係団体名称）"),
-        QStringLiteral("相談窓口（関係団体電話）"),
-        QStringLiteral("DBバージョン")};
+    static const QStringList columns = {QStringLiteral("建材名"),
+                                        QStringLiteral("商品名"),
+                                        QStringLiteral("型番・品番"),
+                                        QStringLiteral("メーカー名"),
+                                        QStringLiteral("生産時のメーカー名"),
+                                        QStringLiteral("石綿含有製造期間"),
+                                        QStringLiteral("不燃材料認定番号"),
+                                        QStringLiteral("石綿含有率"),
+                                        QStringLiteral("石綿の種類"),
+                                        QStringLiteral("建物の種類"),
+                                        QStringLiteral("外装材"),
+                                        QStringLiteral("内装材"),
+                                        QStringLiteral("耐火被覆材"),
+                                        QStringLiteral("設備"),
+                                        QStringLiteral("その他"),
+                                        QStringLiteral("使われ方"),
+                                        QStringLiteral("素材"),
+                                        QStringLiteral("形状・外観（綿状）"),
+                                        QStringLiteral("形状・外観（ボード状厚さmm）"),
+                                        QStringLiteral("形状・外観（ボード状標準寸法mm）"),
+                                        QStringLiteral("形状・外観（巻物厚さmm）"),
+                                        QStringLiteral("形状・外観（巻物標準寸法mm）"),
+                                        QStringLiteral("固有の見分け方"),
+                                        QStringLiteral("会社名マーク"),
+                                        QStringLiteral("商品名内容"),
+                                        QStringLiteral("その他ロット番号等"),
+                                        QStringLiteral("不燃材料認定番号有無"),
+                                        QStringLiteral("ＪＩＳ許可番号"),
+                                        QStringLiteral("aマーク"),
+                                        QStringLiteral("販売地域"),
+                                        QStringLiteral("相談窓口（メーカー名称）"),
+                                        QStringLiteral("相談窓口（メーカー電話）"),
+                                        QStringLiteral("相談窓口（関係団体名称）"),
+                                        QStringLiteral("相談窓口（関係団体電話）"),
+                                        QStringLiteral("DBバージョン")};
     return columns;
 }
 
@@ -167,7 +173,9 @@ void ReportRecordset::Close() {
     stale_ = true;
 }
 
-void ReportRecordset::Requery() { stale_ = true; }
+void ReportRecordset::Requery() {
+    stale_ = true;
+}
 
 Status ReportRecordset::Refresh() {
     if (!open_)
@@ -182,11 +190,11 @@ Status ReportRecordset::Refresh() {
             return s;
         const int key = child_.FieldIndex(command_.childKey);
         if (key < 0)
-            return Failure{QStringLiteral("no column ") + command_.childKey + QStringLiteral(" in ") +
-                           command_.childName};
+            return Failure{QStringLiteral("no column ") + command_.childKey +
+                           QStringLiteral(" in ") + command_.childName};
         if (parent_.FieldIndex(command_.parentKey) < 0)
-            return Failure{QStringLiteral("no column ") + command_.parentKey + QStringLiteral(" in ") +
-                           command_.parentName};
+            return Failure{QStringLiteral("no column ") + command_.parentKey +
+                           QStringLiteral(" in ") + command_.parentName};
         for (qint32 row = 0; row < child_.RecordCount(); ++row)
             childrenByKey_[child_.ValueText(row, key)].append(row);
     }
@@ -262,10 +270,10 @@ Status UpdateReportConditions(ReportDataEnvironment& env, ReportRecordset& recor
     for (qsizetype i = 0; i < n; ++i)
         sets.append(QuoteIdentifier(columns[i]) + QStringLiteral("=?"));
     // No WHERE: the table holds the one conditions row.
-    const Status s = env.Connection1.ExecuteBound(QStringLiteral("UPDATE ") +
-                                                      QuoteIdentifier(kConditionsTable) +
-                                                      QStringLiteral(" SET ") + sets.join(u','),
-                                                  UsedValues(values, n));
+    const Status s =
+        env.Connection1.ExecuteBound(QStringLiteral("UPDATE ") + QuoteIdentifier(kConditionsTable) +
+                                         QStringLiteral(" SET ") + sets.join(u','),
+                                     UsedValues(values, n));
     recordset.Requery();
     return s;
 }

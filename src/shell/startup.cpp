@@ -11,8 +11,7 @@ bool OpenApplicationData(AppState& s, Platform& platform) {
     s.DataVersion = kDataVersion;
     if (!s.MainConnection)
         s.MainConnection = std::make_unique<Connection>();
-    s.DbOpen = OpenDatabase(s, platform, s.MainConnection, kDatabaseFileName,
-                            s.ConnectionString);
+    s.DbOpen = OpenDatabase(s, platform, s.MainConnection, kDatabaseFileName, s.ConnectionString);
     if (!s.DbOpen)
         return false;
 

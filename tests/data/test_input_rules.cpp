@@ -45,9 +45,10 @@ private slots:
 void TestInputRules::specialCharacterTable() {
     Rules r;
     const QString chars = QStringLiteral("'%_,<>=!;:.*/+-()?\\$|^\"[");
-    const QString repl = QStringLiteral("\u2019\uFF05\uFF3F\uFF0C\uFF1C\uFF1E\uFF1D\uFF01\uFF1B\uFF1A"
-                                        "\uFF0E\uFF0A\uFF0F\uFF0B\uFF0D\uFF08\uFF09\uFF1F\uFFE5\uFF04"
-                                        "\uFF5C\uFF3E\"\uFF3B");
+    const QString repl =
+        QStringLiteral("\u2019\uFF05\uFF3F\uFF0C\uFF1C\uFF1E\uFF1D\uFF01\uFF1B\uFF1A"
+                       "\uFF0E\uFF0A\uFF0F\uFF0B\uFF0D\uFF08\uFF09\uFF1F\uFFE5\uFF04"
+                       "\uFF5C\uFF3E\"\uFF3B");
     QCOMPARE(chars.size(), 24);
     QCOMPARE(repl.size(), 24);
     for (int i = 0; i < 24; ++i) {
@@ -66,15 +67,18 @@ void TestInputRules::messages_data() {
     QTest::newRow("1") << 1
                        << QStringLiteral("建物の竣工年・改修年は、開始年または終了年のどちらか、\r"
                                          "あるいは両方を必ず入力してください。");
-    QTest::newRow("2") << 2 << QStringLiteral("建物の竣工年・改修年は、西暦４桁（数字）で入力して下さい。");
+    QTest::newRow("2") << 2
+                       << QStringLiteral(
+                              "建物の竣工年・改修年は、西暦４桁（数字）で入力して下さい。");
     QTest::newRow("3 with ideographic spaces around ≦")
         << 3
         << QStringLiteral("建物の竣工年・改修年を入力する場合は、\r開始年\u3000≦\u3000終了年 "
                           "の関係となるように入力して下さい。");
     QTest::newRow("4") << 4 << QStringLiteral("施工部位を必ずひとつ選択して下さい。");
     QTest::newRow("5") << 5
-                       << QStringLiteral("施工部位は２つ以上選択できません。\r外装材・内装材・その他 "
-                                         "の中からひとつだけ選択して下さい。");
+                       << QStringLiteral(
+                              "施工部位は２つ以上選択できません。\r外装材・内装材・その他 "
+                              "の中からひとつだけ選択して下さい。");
     QTest::newRow("6") << 6
                        << QStringLiteral("施工部位で、外装材・内装材の中から選択した場合は、\r"
                                          "使われ方のいずれかをひとつ選択して下さい。");
@@ -86,7 +90,8 @@ void TestInputRules::messages_data() {
                                          "該当する建材名をひとつ、または複数選択して下さい。");
     QTest::newRow("9 with its example line")
         << 9
-        << QStringLiteral("入力された文字・特殊記号は使用できません。\r(例) ! \" $ \uFF5E ^ | : ; _ \u3231 ?");
+        << QStringLiteral(
+               "入力された文字・特殊記号は使用できません。\r(例) ! \" $ \uFF5E ^ | : ; _ \u3231 ?");
     QTest::newRow("10") << 10 << QStringLiteral("番号は数字７桁以下で入力して下さい。");
     QTest::newRow("11") << 11
                         << QStringLiteral("種類を入力した場合は、番号も入力して下さい。\r"
@@ -157,16 +162,19 @@ void TestInputRules::escapeAndConditionText_data() {
     QTest::addColumn<QString>("escaped");
     QTest::addColumn<QString>("condition");
     QTest::newRow("apostrophe and parentheses, blanks removed")
-        << " A'B (C) " << QStringLiteral("A\u2019B \uFF08C\uFF09") << QStringLiteral("A\u2019B \uFF08C\uFF09");
+        << " A'B (C) " << QStringLiteral("A\u2019B \uFF08C\uFF09")
+        << QStringLiteral("A\u2019B \uFF08C\uFF09");
     QTest::newRow("every special character")
         << "'%_,<>=!;:.*/+-()?\\$|^\"["
         << QStringLiteral("\u2019\uFF05\uFF3F\uFF0C\uFF1C\uFF1E\uFF1D\uFF01\uFF1B\uFF1A\uFF0E\uFF0A"
                           "\uFF0F\uFF0B\uFF0D\uFF08\uFF09\uFF1F\uFFE5\uFF04\uFF5C\uFF3E\"\uFF3B")
         << QStringLiteral("\u2019\uFF05\uFF3F\uFF0C\uFF1C\uFF1E\uFF1D\uFF01\uFF1B\uFF1A\uFF0E\uFF0A"
                           "\uFF0F\uFF0B\uFF0D\uFF08\uFF09\uFF1F\uFFE5\uFF04\uFF5C\uFF3E\"\uFF3B");
-    QTest::newRow("全て with blanks") << QStringLiteral(" 全て ") << QStringLiteral("全て") << QString();
+    QTest::newRow("全て with blanks")
+        << QStringLiteral(" 全て ") << QStringLiteral("全て") << QString();
     QTest::newRow("無指定") << QStringLiteral("無指定") << QStringLiteral("無指定") << QString();
-    QTest::newRow("blanks only") << "  " << "" << QString();
+    QTest::newRow("blanks only") << "  "
+                                 << "" << QString();
     QTest::newRow("ideographic blanks are trimmed too")
         << QStringLiteral("\u3000工業\u3000") << QStringLiteral("工業") << QStringLiteral("工業");
     QTest::newRow("inner blanks stay") << QStringLiteral("架空 工業") << QStringLiteral("架空 工業")
@@ -188,16 +196,29 @@ void TestInputRules::comboYearText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("normalized");
-    QTest::newRow("全て") << QStringLiteral("全て") << "" << "";
-    QTest::newRow("無指定") << QStringLiteral("無指定") << "" << "";
+    QTest::newRow("全て") << QStringLiteral("全て") << ""
+                          << "";
+    QTest::newRow("無指定") << QStringLiteral("無指定") << ""
+                            << "";
     QTest::newRow("全て with blanks is not matched")
         << QStringLiteral(" 全て ") << QStringLiteral(" 全て ") << "";
-    QTest::newRow("year kept as typed") << " 2006" << " 2006" << "2006";
-    QTest::newRow("full-width digits") << QStringLiteral("２００６") << QStringLiteral("２００６") << "2006";
-    QTest::newRow("empty") << "" << "" << "";
-    QTest::newRow("leading zeros") << "0985" << "0985" << "985";
-    QTest::newRow("beyond 16 bits") << "99999" << "99999" << "";
-    QTest::newRow("not a number") << "abcd" << "abcd" << "";
+    QTest::newRow("year kept as typed") << " 2006"
+                                        << " 2006"
+                                        << "2006";
+    QTest::newRow("full-width digits")
+        << QStringLiteral("２００６") << QStringLiteral("２００６") << "2006";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+    QTest::newRow("leading zeros") << "0985"
+                                   << "0985"
+                                   << "985";
+    QTest::newRow("beyond 16 bits") << "99999"
+                                    << "99999"
+                                    << "";
+    QTest::newRow("not a number") << "abcd"
+                                  << "abcd"
+                                  << "";
 }
 
 void TestInputRules::comboYearText() {
@@ -226,14 +247,15 @@ void TestInputRules::numbers_data() {
     QTest::newRow("thousands separator") << "1,985" << false << "1,985";
     QTest::newRow("decimal point") << "19.5" << false << "19.5";
     QTest::newRow("yen") << QStringLiteral("\uFFE51") << false << QStringLiteral("\uFFE51");
-    QTest::newRow("unit after the digits") << QStringLiteral("1985年") << false << QStringLiteral("1985年");
+    QTest::newRow("unit after the digits")
+        << QStringLiteral("1985年") << false << QStringLiteral("1985年");
     QTest::newRow("exponent") << "1e3" << false << "1e3";
     QTest::newRow("parentheses") << "(5)" << false << "(5)";
     QTest::newRow("hexadecimal") << "&H10" << false << "&H10";
     QTest::newRow("inner blank") << "19 85" << false << "19 85";
     QTest::newRow("surrounding blanks") << " 198" << true << " 198";
-    QTest::newRow("ideographic blank before") << QStringLiteral("\u3000198") << true
-                                              << QStringLiteral("\u3000198");
+    QTest::newRow("ideographic blank before")
+        << QStringLiteral("\u3000198") << true << QStringLiteral("\u3000198");
 }
 
 void TestInputRules::numbers() {

@@ -31,20 +31,44 @@ public:
         InitFieldCatalogue(s);
         s.ProgramFolder = dir.path();
         FixtureDb db(dir.filePath(QStringLiteral("app.db")));
-        db.AddProduct(V({{u"ID", "0003"}, {u"建材名（一般名）", kFloorTile}, {u"商品名", "タイルB"},
-                         {u"製造開始", 0}, {u"製造終了", 1990}, {u"不燃材料認定番号（番号）", "1234"},
-                         {u"建物の種類（戸建住宅）", 1}, {u"内装材（床）", 1}}));
-        db.AddProduct(V({{u"ID", "0001"}, {u"建材名（一般名）", kRoofSlate}, {u"商品名", "スレートA"},
-                         {u"製造開始", 1970}, {u"製造終了", 1985}, {u"不燃材料認定番号（種類）", "不燃"},
-                         {u"不燃材料認定番号（番号）", "5678"}, {u"建物の種類（戸建住宅）", 1},
-                         {u"外装材（屋根）", 1}, {u"使われ方（仕上げ材）", 1},
-                         {u"形状・外観（ボード状厚さmm）", 5}, {u"備考欄", "一行目\r二行目"}}));
-        db.AddProduct(V({{u"ID", "0002"}, {u"建材名（一般名）", kRoofSlate}, {u"商品名", "アスレート"},
-                         {u"製造開始", 1980}, {u"製造終了", 2000}, {u"外装材（屋根）", 1}}));
-        db.AddProduct(V({{u"ID", "0004"}, {u"建材名（一般名）", kQuoted}, {u"商品名", "オブライエン"},
-                         {u"製造開始", 1975}, {u"製造終了", 1980}, {u"建物の種類（戸建住宅）", 1}}));
-        db.AddProduct(V({{u"ID", "0005"}, {u"建材名（一般名）", kFloorSheet}, {u"商品名", ""},
-                         {u"製造開始", 1960}, {u"製造終了", 1970}, {u"不燃材料認定番号（種類）", "準不燃"},
+        db.AddProduct(V({{u"ID", "0003"},
+                         {u"建材名（一般名）", kFloorTile},
+                         {u"商品名", "タイルB"},
+                         {u"製造開始", 0},
+                         {u"製造終了", 1990},
+                         {u"不燃材料認定番号（番号）", "1234"},
+                         {u"建物の種類（戸建住宅）", 1},
+                         {u"内装材（床）", 1}}));
+        db.AddProduct(V({{u"ID", "0001"},
+                         {u"建材名（一般名）", kRoofSlate},
+                         {u"商品名", "スレートA"},
+                         {u"製造開始", 1970},
+                         {u"製造終了", 1985},
+                         {u"不燃材料認定番号（種類）", "不燃"},
+                         {u"不燃材料認定番号（番号）", "5678"},
+                         {u"建物の種類（戸建住宅）", 1},
+                         {u"外装材（屋根）", 1},
+                         {u"使われ方（仕上げ材）", 1},
+                         {u"形状・外観（ボード状厚さmm）", 5},
+                         {u"備考欄", "一行目\r二行目"}}));
+        db.AddProduct(V({{u"ID", "0002"},
+                         {u"建材名（一般名）", kRoofSlate},
+                         {u"商品名", "アスレート"},
+                         {u"製造開始", 1980},
+                         {u"製造終了", 2000},
+                         {u"外装材（屋根）", 1}}));
+        db.AddProduct(V({{u"ID", "0004"},
+                         {u"建材名（一般名）", kQuoted},
+                         {u"商品名", "オブライエン"},
+                         {u"製造開始", 1975},
+                         {u"製造終了", 1980},
+                         {u"建物の種類（戸建住宅）", 1}}));
+        db.AddProduct(V({{u"ID", "0005"},
+                         {u"建材名（一般名）", kFloorSheet},
+                         {u"商品名", ""},
+                         {u"製造開始", 1960},
+                         {u"製造終了", 1970},
+                         {u"不燃材料認定番号（種類）", "準不燃"},
                          {u"建物の種類（戸建住宅）", 1}}));
         db.AddGeneralName(true, kRoofSlate, "33", V({{u"屋根", 10}, {u"仕上げ材", 1}}));
         db.AddGeneralName(true, kRoofing, "34", V({{u"屋根", 20}, {u"下地材", 1}}));
@@ -120,7 +144,8 @@ void TestQueryBuilders::listQueryText() {
         "不燃材料認定番号（番号） & \"\" ) as 不燃材料等認定番号, IIf( isnull(現在のメーカー名)")));
     QVERIFY(sql.contains(QStringLiteral(" IIf( 建物の種類（戸建住宅） = True , '○' , '') as "
                                         "建物の種類（戸建住宅）,")));
-    QVERIFY(sql.endsWith(QStringLiteral(" IIf( isnull(ID) , '' , ID) as ID FROM アスベスト建材情報マスタ")));
+    QVERIFY(sql.endsWith(
+        QStringLiteral(" IIf( isnull(ID) , '' , ID) as ID FROM アスベスト建材情報マスタ")));
     QVERIFY(!sql.contains(QStringLiteral(" as 製造終了")));
     QVERIFY(!sql.contains(QStringLiteral(" as 不燃材料認定番号（番号）")));
     QCOMPARE(BuildMaterialListSql(s, QStringLiteral("(ID = '1')")),
@@ -131,9 +156,12 @@ void TestQueryBuilders::detailQueryText() {
     AppState s;
     InitFieldCatalogue(s);
     const QString sql = BuildMaterialDetailSql(s, QStringLiteral(" ID = '0001' "));
-    QVERIFY(sql.startsWith(QStringLiteral("SELECT  IIf( isnull(建材名（一般名）) , '' , 建材名（一般名）) as 建材名（一般名）,")));
-    QVERIFY(sql.contains(QStringLiteral(" IIf( isnull(製造開始) , '' , 製造開始) as 製造開始, IIf( isnull(製造終了) , '' , 製造終了) as 製造終了,")));
-    QVERIFY(sql.endsWith(QStringLiteral(" IIf( isnull(ID) , '' , ID) as ID FROM アスベスト建材情報マスタ WHERE  ID = '0001' ")));
+    QVERIFY(sql.startsWith(QStringLiteral(
+        "SELECT  IIf( isnull(建材名（一般名）) , '' , 建材名（一般名）) as 建材名（一般名）,")));
+    QVERIFY(sql.contains(QStringLiteral(" IIf( isnull(製造開始) , '' , 製造開始) as 製造開始, IIf( "
+                                        "isnull(製造終了) , '' , 製造終了) as 製造終了,")));
+    QVERIFY(sql.endsWith(QStringLiteral(
+        " IIf( isnull(ID) , '' , ID) as ID FROM アスベスト建材情報マスタ WHERE  ID = '0001' ")));
 }
 
 void TestQueryBuilders::lookupQueryTexts_data() {
@@ -142,13 +170,19 @@ void TestQueryBuilders::lookupQueryTexts_data() {
     QTest::addColumn<QString>("containing");
     QTest::addColumn<QString>("nonContaining");
     QTest::newRow("屋根 with 仕上げ材")
-        << "屋根" << "仕上げ材"
-        << "SELECT 一般名, ID FROM 一般名－部位_含有マスタ WHERE 屋根 IS NOT NULL  AND 仕上げ材 IS NOT NULL  ORDER BY 屋根,一般名"
-        << "SELECT 一般名 FROM 一般名－部位_非含有マスタ WHERE 屋根 IS NOT NULL  AND 仕上げ材 IS NOT NULL  ORDER BY 屋根,一般名";
+        << "屋根"
+        << "仕上げ材"
+        << "SELECT 一般名, ID FROM 一般名－部位_含有マスタ WHERE 屋根 IS NOT NULL  AND 仕上げ材 IS "
+           "NOT NULL  ORDER BY 屋根,一般名"
+        << "SELECT 一般名 FROM 一般名－部位_非含有マスタ WHERE 屋根 IS NOT NULL  AND 仕上げ材 IS "
+           "NOT NULL  ORDER BY 屋根,一般名";
     QTest::newRow("床 without usage")
-        << "床" << ""
-        << "SELECT 一般名, ID FROM 一般名－部位_含有マスタ WHERE  (廊下居室床 IS NOT NULL OR 洗面脱衣便所床 IS NOT NULL)  ORDER BY 廊下居室床,洗面脱衣便所床,一般名"
-        << "SELECT 一般名 FROM 一般名－部位_非含有マスタ WHERE  (廊下居室床 IS NOT NULL OR 洗面脱衣便所床 IS NOT NULL)  ORDER BY 廊下居室床,洗面脱衣便所床,一般名";
+        << "床"
+        << ""
+        << "SELECT 一般名, ID FROM 一般名－部位_含有マスタ WHERE  (廊下居室床 IS NOT NULL OR "
+           "洗面脱衣便所床 IS NOT NULL)  ORDER BY 廊下居室床,洗面脱衣便所床,一般名"
+        << "SELECT 一般名 FROM 一般名－部位_非含有マスタ WHERE  (廊下居室床 IS NOT NULL OR "
+           "洗面脱衣便所床 IS NOT NULL)  ORDER BY 廊下居室床,洗面脱衣便所床,一般名";
 }
 
 void TestQueryBuilders::lookupQueryTexts() {
@@ -164,9 +198,11 @@ void TestQueryBuilders::yearComboQueryText() {
     AppState s;
     InitFieldCatalogue(s);
     QCOMPARE(BuildDistinctSql(s, kMaterialTable, QStringLiteral("製造開始"), QStringLiteral("ASC")),
-             QStringLiteral("SELECT DISTINCT 製造開始 FROM アスベスト建材情報マスタ WHERE 製造開始 IS NOT NULL ORDER BY 製造開始 ASC"));
+             QStringLiteral("SELECT DISTINCT 製造開始 FROM アスベスト建材情報マスタ WHERE 製造開始 "
+                            "IS NOT NULL ORDER BY 製造開始 ASC"));
     QCOMPARE(BuildDistinctSql(s, kMaterialTable, QStringLiteral("商品名"), QStringLiteral("DESC")),
-             QStringLiteral("SELECT DISTINCT 商品名 FROM アスベスト建材情報マスタ WHERE 商品名 IS NOT NULL AND 商品名 <> ''  ORDER BY 商品名 DESC"));
+             QStringLiteral("SELECT DISTINCT 商品名 FROM アスベスト建材情報マスタ WHERE 商品名 IS "
+                            "NOT NULL AND 商品名 <> ''  ORDER BY 商品名 DESC"));
 }
 
 void TestQueryBuilders::listShowsEveryProductInIdOrder() {
@@ -204,7 +240,8 @@ void TestQueryBuilders::listFieldsAreTexts() {
     QCOMPARE(Field(rs, "0003", QStringLiteral("外装材（屋根）")), QString());
     QCOMPARE(Field(rs, "0003", QStringLiteral("内装材（床）")), QStringLiteral("○"));
     QCOMPARE(Field(rs, "0001", QStringLiteral("含有率(%)")), QString());
-    QCOMPARE(Field(rs, "0001", QStringLiteral("形状・外観（ボード状厚さmm）")), QStringLiteral("5"));
+    QCOMPARE(Field(rs, "0001", QStringLiteral("形状・外観（ボード状厚さmm）")),
+             QStringLiteral("5"));
     QCOMPARE(Field(rs, "0003", QStringLiteral("形状・外観（ボード状厚さmm）")), QString());
     QCOMPARE(Field(rs, "0001", QStringLiteral("備考欄")), QStringLiteral("一行目\r二行目"));
     // NULL texts come back as empty texts, not as NULL.
@@ -228,7 +265,8 @@ void TestQueryBuilders::listWithConditionAndResort() {
     QCOMPARE(rs.ValueText(1, 1), QStringLiteral("アスレート"));
 
     // A value with an apostrophe, quoted soundly, finds its product.
-    n = OpenMaterialList(f.s, f.c, rs, QStringLiteral("(建材名（一般名） = ") + QuoteSqlText(kQuoted) + u')');
+    n = OpenMaterialList(f.s, f.c, rs,
+                         QStringLiteral("(建材名（一般名） = ") + QuoteSqlText(kQuoted) + u')');
     QVERIFY2(n, qPrintable(n.error()));
     QCOMPARE(n.value(), 1);
 }
@@ -245,7 +283,8 @@ void TestQueryBuilders::malformedConditionIsReportedNotFatal() {
         QVERIFY(!RequerySorted(f.c, rs, f.s.ListBaseSql, QStringLiteral("商品名 ASC")));
         QVERIFY(!OpenMaterialDetail(f.s, f.c, rs, where));
     }
-    QVERIFY(!RequerySorted(f.c, rs, BuildMaterialListSql(f.s, QString()), QStringLiteral("存在しない列")));
+    QVERIFY(!RequerySorted(f.c, rs, BuildMaterialListSql(f.s, QString()),
+                           QStringLiteral("存在しない列")));
 }
 
 void TestQueryBuilders::detailHasEveryField() {
@@ -274,25 +313,31 @@ void TestQueryBuilders::lookup_data() {
     QTest::addColumn<QString>("nonContaining");
     const QString house = QStringLiteral("(建物の種類（戸建住宅）= True)");
     QTest::newRow("roof finish; the roofing has no products and no finish")
-        << QString() << "屋根" << "仕上げ材" << QStringList{kRoofSlate} << QStringList{"33"}
-        << QList<int>{2} << QStringLiteral("粘土瓦／金属屋根");
+        << QString() << "屋根"
+        << "仕上げ材" << QStringList{kRoofSlate} << QStringList{"33"} << QList<int>{2}
+        << QStringLiteral("粘土瓦／金属屋根");
     QTest::newRow("roof, detached houses only")
-        << house << "屋根" << "仕上げ材" << QStringList{kRoofSlate} << QStringList{"33"}
-        << QList<int>{1} << QStringLiteral("粘土瓦／金属屋根");
+        << house << "屋根"
+        << "仕上げ材" << QStringList{kRoofSlate} << QStringList{"33"} << QList<int>{1}
+        << QStringLiteral("粘土瓦／金属屋根");
     QTest::newRow("roof without usage; a name without products is left out")
-        << QString() << "屋根" << "" << QStringList{kRoofSlate} << QStringList{"33"} << QList<int>{2}
+        << QString() << "屋根"
+        << "" << QStringList{kRoofSlate} << QStringList{"33"} << QList<int>{2}
         << QStringLiteral("粘土瓦／金属屋根");
     QTest::newRow("floor uses both floor columns, NULL first")
-        << QString() << "床" << "" << QStringList{kFloorSheet, kQuoted, kFloorTile}
-        << QStringList{"31", "99", "30"} << QList<int>{1, 1, 1} << QString();
-    QTest::newRow("floor finish")
-        << QString() << "床" << "仕上げ材" << QStringList{kFloorTile} << QStringList{"30"}
-        << QList<int>{1} << QString();
+        << QString() << "床"
+        << "" << QStringList{kFloorSheet, kQuoted, kFloorTile} << QStringList{"31", "99", "30"}
+        << QList<int>{1, 1, 1} << QString();
+    QTest::newRow("floor finish") << QString() << "床"
+                                  << "仕上げ材" << QStringList{kFloorTile} << QStringList{"30"}
+                                  << QList<int>{1} << QString();
     QTest::newRow("years leave the older sheet out")
-        << house + QStringLiteral(" AND (製造終了 >= 1979 AND 製造開始 <= 9999)") << "床" << ""
-        << QStringList{kQuoted, kFloorTile} << QStringList{"99", "30"} << QList<int>{1, 1} << QString();
+        << house + QStringLiteral(" AND (製造終了 >= 1979 AND 製造開始 <= 9999)") << "床"
+        << "" << QStringList{kQuoted, kFloorTile} << QStringList{"99", "30"} << QList<int>{1, 1}
+        << QString();
     QTest::newRow("nothing at the part")
-        << QString() << "巾木" << "" << QStringList{} << QStringList{} << QList<int>{} << QString();
+        << QString() << "巾木"
+        << "" << QStringList{} << QStringList{} << QList<int>{} << QString();
 }
 
 void TestQueryBuilders::lookup() {
@@ -320,7 +365,8 @@ void TestQueryBuilders::lookup() {
         QCOMPARE(f.s.GeneralNameCounts[i], 0);
     }
     QCOMPARE(f.s.NonContainingNameList, nonContaining);
-    QStringList expected = nonContaining.isEmpty() ? QStringList() : nonContaining.split(QStringLiteral("／"));
+    QStringList expected =
+        nonContaining.isEmpty() ? QStringList() : nonContaining.split(QStringLiteral("／"));
     expected.append(QString()); // one empty entry after the names
     QCOMPARE(f.s.NonContainingNames, expected);
 }
@@ -341,7 +387,8 @@ void TestQueryBuilders::lookupHoldsEveryName() {
     Connection c;
     QVERIFY(c.OpenReadOnly(dir.filePath(QStringLiteral("app.db"))));
     std::unique_ptr<Recordset> rs;
-    const Result<int> found = LookupGeneralNames(s, c, rs, QString(), QStringLiteral("屋根"), QString());
+    const Result<int> found =
+        LookupGeneralNames(s, c, rs, QString(), QStringLiteral("屋根"), QString());
     QVERIFY2(found, qPrintable(found.error()));
     QCOMPARE(found.value(), 300);
     QCOMPARE(s.GeneralNames.size(), 300);
@@ -354,27 +401,30 @@ void TestQueryBuilders::lookupFailureLeavesNoStaleNames() {
     std::unique_ptr<Recordset> rs;
     QVERIFY(LookupGeneralNames(f.s, f.c, rs, QString(), QStringLiteral("屋根"), QString()));
     QCOMPARE(f.s.GeneralNameCount, 1);
-    const Result<int> failed =
-        LookupGeneralNames(f.s, f.c, rs, QStringLiteral("(存在しない列 = 1)"), QStringLiteral("屋根"), QString());
+    const Result<int> failed = LookupGeneralNames(
+        f.s, f.c, rs, QStringLiteral("(存在しない列 = 1)"), QStringLiteral("屋根"), QString());
     QVERIFY(!failed);
     QVERIFY(!rs);
     QCOMPARE(f.s.GeneralNameCount, 0);
     QVERIFY(f.s.GeneralNames[0].isEmpty());
     QCOMPARE(f.s.NonContainingNames, QStringList{QString()});
-    QVERIFY(!LookupGeneralNames(f.s, f.c, rs, QString(), QStringLiteral("存在しない部位"), QString()));
+    QVERIFY(
+        !LookupGeneralNames(f.s, f.c, rs, QString(), QStringLiteral("存在しない部位"), QString()));
 }
 
 void TestQueryBuilders::yearCombos() {
     Fixture f;
     std::unique_ptr<Recordset> rs;
     QComboBox start, end, withFirst, names;
-    QVERIFY(FillYearCombo(f.s, f.c, rs, QStringLiteral("製造開始"), start, QString(), QStringLiteral("ASC")));
+    QVERIFY(FillYearCombo(f.s, f.c, rs, QStringLiteral("製造開始"), start, QString(),
+                          QStringLiteral("ASC")));
     QVERIFY(!rs);
     QCOMPARE(Items(start), QStringList({"", "1960", "1970", "1975", "1980"})); // 0 never listed
-    QVERIFY(FillYearCombo(f.s, f.c, rs, QStringLiteral("製造終了"), end, QString(), QStringLiteral("DESC")));
+    QVERIFY(FillYearCombo(f.s, f.c, rs, QStringLiteral("製造終了"), end, QString(),
+                          QStringLiteral("DESC")));
     QCOMPARE(Items(end), QStringList({"", "2000", "1990", "1985", "1980", "1970"}));
-    QVERIFY(FillYearCombo(f.s, f.c, rs, QStringLiteral("製造開始"), withFirst, QStringLiteral("全て"),
-                          QStringLiteral("ASC")));
+    QVERIFY(FillYearCombo(f.s, f.c, rs, QStringLiteral("製造開始"), withFirst,
+                          QStringLiteral("全て"), QStringLiteral("ASC")));
     QCOMPARE(Items(withFirst).mid(0, 3), QStringList({"全て", "", "1960"}));
     // A text column leaves out empty texts as well as NULLs.
     QVERIFY(FillDistinctCombo(f.s, f.c, rs, kMaterialTable, QStringLiteral("商品名"), names,
@@ -383,8 +433,9 @@ void TestQueryBuilders::yearCombos() {
     QCOMPARE(Items(names).first(), QString());
 
     QComboBox broken;
-    QVERIFY(!FillDistinctCombo(f.s, f.c, rs, QStringLiteral("存在しない表"), QStringLiteral("製造開始"),
-                               broken, QString(), QStringLiteral("ASC")));
+    QVERIFY(!FillDistinctCombo(f.s, f.c, rs, QStringLiteral("存在しない表"),
+                               QStringLiteral("製造開始"), broken, QString(),
+                               QStringLiteral("ASC")));
     QVERIFY(!rs);
     QCOMPARE(broken.count(), 0);
 }

@@ -22,7 +22,8 @@ void MakeDatabase(const QString& path) {
     // A file database opened for writing only in the test, through the URI layer below.
     QVERIFY(w.OpenScratch());
     QVERIFY(w.ExecuteBound(QStringLiteral("ATTACH DATABASE ? AS f"), {path}));
-    QVERIFY(w.ExecuteBound(QStringLiteral("CREATE TABLE f.t (id TEXT, n INTEGER, r REAL, s TEXT)"), {}));
+    QVERIFY(w.ExecuteBound(QStringLiteral("CREATE TABLE f.t (id TEXT, n INTEGER, r REAL, s TEXT)"),
+                           {}));
     QVERIFY(w.ExecuteBound(QStringLiteral("INSERT INTO f.t VALUES ('2', 7, 1.5, 'b'), "
                                           "('1', NULL, NULL, ''), ('3', 0, 2.0, NULL)"),
                            {}));
@@ -229,8 +230,10 @@ void TestConnection::longTextsAndManyRowsSurvive() {
     const QString huge = QString(3'000'000, QChar(u'石'));
     QVERIFY(c.ExecuteBound(QStringLiteral("INSERT INTO t VALUES (0, ?)"), {huge}));
     QVERIFY(c.ExecuteBound(
-        QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 60000) "
-                       "INSERT INTO t SELECT i, printf('行%05d・%s', i, substr('アスベスト含有建材', 1, i % 9)) FROM n"),
+        QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 60000) "
+            "INSERT INTO t SELECT i, printf('行%05d・%s', i, substr('アスベスト含有建材', 1, i % "
+            "9)) FROM n"),
         {}));
     Recordset rs;
     QVERIFY(rs.Open(QStringLiteral("SELECT i, s FROM t ORDER BY i"), c));

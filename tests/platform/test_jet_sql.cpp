@@ -19,36 +19,50 @@ private slots:
 void TestJetSql::translates_data() {
     QTest::addColumn<QString>("jet");
     QTest::addColumn<QString>("sqlite");
-    QTest::newRow("double-quoted literal") << R"(SELECT "～")" << R"(SELECT '～')";
-    QTest::newRow("apostrophe inside double quotes") << R"(x = "it's")" << R"(x = 'it''s')";
-    QTest::newRow("doubled double quote") << R"(x = "a""b")" << R"(x = 'a"b')";
-    QTest::newRow("empty double-quoted literal") << R"(x = "")" << R"(x = '')";
-    QTest::newRow("single-quoted text untouched")
-        << R"(x = 'a & "b" isnull(c)')" << R"(x = 'a & "b" isnull(c)')";
-    QTest::newRow("doubled apostrophe stays") << R"(x = 'O''Neil')" << R"(x = 'O''Neil')";
-    QTest::newRow("ampersand") << "a & b" << "jet_concat(a, b)";
-    QTest::newRow("ampersand chain folds left")
-        << "a & b & c" << "jet_concat(jet_concat(a, b), c)";
-    QTest::newRow("ampersand stops at alias") << "a & b as c, d" << "jet_concat(a, b) as c, d";
-    QTest::newRow("ampersand binds tighter than comparison")
-        << "a & b = c AND d" << "jet_concat(a, b) = c AND d";
-    QTest::newRow("arithmetic binds tighter than ampersand")
-        << "a + 1 & b" << "jet_concat(a + 1, b)";
-    QTest::newRow("isnull") << "isnull(x)" << "(x IS NULL)";
-    QTest::newRow("isnull any case, blank before group") << "ISNULL (x)" << "(x IS NULL)";
-    QTest::newRow("column containing isnull is a column") << "isnull_flag = 1" << "isnull_flag = 1";
+    QTest::newRow("double-quoted literal") << R"(SELECT "～")"
+                                           << R"(SELECT '～')";
+    QTest::newRow("apostrophe inside double quotes") << R"(x = "it's")"
+                                                     << R"(x = 'it''s')";
+    QTest::newRow("doubled double quote") << R"(x = "a""b")"
+                                          << R"(x = 'a"b')";
+    QTest::newRow("empty double-quoted literal") << R"(x = "")"
+                                                 << R"(x = '')";
+    QTest::newRow("single-quoted text untouched") << R"(x = 'a & "b" isnull(c)')"
+                                                  << R"(x = 'a & "b" isnull(c)')";
+    QTest::newRow("doubled apostrophe stays") << R"(x = 'O''Neil')"
+                                              << R"(x = 'O''Neil')";
+    QTest::newRow("ampersand") << "a & b"
+                               << "jet_concat(a, b)";
+    QTest::newRow("ampersand chain folds left") << "a & b & c"
+                                                << "jet_concat(jet_concat(a, b), c)";
+    QTest::newRow("ampersand stops at alias") << "a & b as c, d"
+                                              << "jet_concat(a, b) as c, d";
+    QTest::newRow("ampersand binds tighter than comparison") << "a & b = c AND d"
+                                                             << "jet_concat(a, b) = c AND d";
+    QTest::newRow("arithmetic binds tighter than ampersand") << "a + 1 & b"
+                                                             << "jet_concat(a + 1, b)";
+    QTest::newRow("isnull") << "isnull(x)"
+                            << "(x IS NULL)";
+    QTest::newRow("isnull any case, blank before group") << "ISNULL (x)"
+                                                         << "(x IS NULL)";
+    QTest::newRow("column containing isnull is a column") << "isnull_flag = 1"
+                                                          << "isnull_flag = 1";
     QTest::newRow("bracketed and back-quoted names")
-        << "x as [含有率(%)] FROM `帳票検索条件テーブル`" << "x as [含有率(%)] FROM `帳票検索条件テーブル`";
+        << "x as [含有率(%)] FROM `帳票検索条件テーブル`"
+        << "x as [含有率(%)] FROM `帳票検索条件テーブル`";
     QTest::newRow("production period of the list query")
         << R"( IIf(製造開始 = 0 , '', 製造開始) & "～" & 製造終了 as 製造期間 ,)"
-        << " jet_concat(jet_concat(IIf(製造開始 = 0 , '', 製造開始), '～'), 製造終了) as 製造期間 ,";
+        << " jet_concat(jet_concat(IIf(製造開始 = 0 , '', 製造開始), '～'), 製造終了) as 製造期間 "
+           ",";
     QTest::newRow("certification of the list query")
         << R"( IIf( isnull(不燃材料認定番号（種類）) , '' ,  "" & 不燃材料認定番号（種類） & "-" & 不燃材料認定番号（番号） & "" ) as 不燃材料等認定番号)"
         << " IIf( (不燃材料認定番号（種類） IS NULL) , '' ,  "
            "jet_concat(jet_concat(jet_concat(jet_concat('', 不燃材料認定番号（種類）), '-'), "
            "不燃材料認定番号（番号）), '') ) as 不燃材料等認定番号";
-    QTest::newRow("unbalanced parenthesis kept for the engine") << "count((x" << "count((x";
-    QTest::newRow("unterminated literal kept") << R"(x = "abc)" << R"(x = "abc)";
+    QTest::newRow("unbalanced parenthesis kept for the engine") << "count((x"
+                                                                << "count((x";
+    QTest::newRow("unterminated literal kept") << R"(x = "abc)"
+                                               << R"(x = "abc)";
 }
 
 void TestJetSql::translates() {
@@ -61,12 +75,16 @@ void TestJetSql::concatenationTreatsNullAsEmpty_data() {
     QTest::addColumn<QString>("expression");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("isNull");
-    QTest::newRow("text and NULL") << R"("1970" & "～" & NULL)" << "1970～" << false;
-    QTest::newRow("NULL and number") << R"(NULL & "～" & 1990)" << "～1990" << false;
-    QTest::newRow("two NULLs give NULL") << "NULL & NULL" << "" << true;
-    QTest::newRow("numbers become text") << "1970 & 1990" << "19701990" << false;
-    QTest::newRow("period without start year")
-        << R"(IIf(0 = 0 , '', 0) & "～" & 1990)" << "～1990" << false;
+    QTest::newRow("text and NULL") << R"("1970" & "～" & NULL)"
+                                   << "1970～" << false;
+    QTest::newRow("NULL and number") << R"(NULL & "～" & 1990)"
+                                     << "～1990" << false;
+    QTest::newRow("two NULLs give NULL") << "NULL & NULL"
+                                         << "" << true;
+    QTest::newRow("numbers become text") << "1970 & 1990"
+                                         << "19701990" << false;
+    QTest::newRow("period without start year") << R"(IIf(0 = 0 , '', 0) & "～" & 1990)"
+                                               << "～1990" << false;
 }
 
 void TestJetSql::concatenationTreatsNullAsEmpty() {

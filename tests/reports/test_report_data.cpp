@@ -33,9 +33,15 @@ QStringList Fixed(int size, const QStringList& used) {
 }
 
 QStringList ListRow(int sortNo, const QString& name) {
-    return {name, QStringLiteral("商品"), QStringLiteral("型番"), QStringLiteral("メーカー"),
-            QStringLiteral("1970～1980"), QStringLiteral("5"), QStringLiteral("クリソタイル"),
-            QStringLiteral("不燃-1"), QStringLiteral("%1").arg(sortNo, 7, 10, QChar(u'0')),
+    return {name,
+            QStringLiteral("商品"),
+            QStringLiteral("型番"),
+            QStringLiteral("メーカー"),
+            QStringLiteral("1970～1980"),
+            QStringLiteral("5"),
+            QStringLiteral("クリソタイル"),
+            QStringLiteral("不燃-1"),
+            QStringLiteral("%1").arg(sortNo, 7, 10, QChar(u'0')),
             QStringLiteral("01")};
 }
 
@@ -64,8 +70,9 @@ void TestReportData::shapeCommandsAreParsed() {
     QCOMPARE(c1.value().parentSql, QStringLiteral("SELECT * FROM `帳票検索条件テーブル`"));
     QCOMPARE(c1.value().parentName, QStringLiteral("Command1"));
     QCOMPARE(c1.value().childSql,
-             QStringLiteral("select b.建材名, b.該当件数, b.ソートNo, b.ID from 帳票検索条件テーブル as a, "
-                            "帳票アスベスト含有建材名テーブル as b where a.ID = b.ID order by b.ソートNo"));
+             QStringLiteral(
+                 "select b.建材名, b.該当件数, b.ソートNo, b.ID from 帳票検索条件テーブル as a, "
+                 "帳票アスベスト含有建材名テーブル as b where a.ID = b.ID order by b.ソートNo"));
     QCOMPARE(c1.value().childName, QStringLiteral("Command1_1"));
     QCOMPARE(c1.value().parentKey, QStringLiteral("ID"));
     QCOMPARE(c1.value().childKey, QStringLiteral("ID"));
@@ -73,7 +80,8 @@ void TestReportData::shapeCommandsAreParsed() {
     Result<ShapeCommand> c2 = ParseShapeCommand(kCommand2Text);
     QVERIFY2(c2, qPrintable(c2.error()));
     QCOMPARE(c2.value().childName, QStringLiteral("Command2_1"));
-    QVERIFY(c2.value().childSql.startsWith(QStringLiteral("select b.建材名, b.商品名, b.型番・品番,")));
+    QVERIFY(
+        c2.value().childSql.startsWith(QStringLiteral("select b.建材名, b.商品名, b.型番・品番,")));
     QVERIFY(c2.value().childSql.endsWith(QStringLiteral("order by b.ソートNo")));
 
     Result<ShapeCommand> c3 = ParseShapeCommand(kCommand3Text);
@@ -136,9 +144,9 @@ void TestReportData::updateWritesValuesUnchanged() {
     QFETCH(QString, value);
     Env e;
     QVERIFY(e.ok);
-    const Status s = UpdateReportConditions(e.env, *e.env.rsCommand1,
-                                            Fixed(17, {QStringLiteral("竣工年"), QStringLiteral("施工部位")}),
-                                            Fixed(17, {value, QStringLiteral("B")}));
+    const Status s = UpdateReportConditions(
+        e.env, *e.env.rsCommand1, Fixed(17, {QStringLiteral("竣工年"), QStringLiteral("施工部位")}),
+        Fixed(17, {value, QStringLiteral("B")}));
     QVERIFY2(s, qPrintable(s.error()));
     QCOMPARE(ConditionValue(*e.env.rsCommand1, QStringLiteral("竣工年")), value);
     QCOMPARE(ConditionValue(*e.env.rsCommand1, QStringLiteral("施工部位")), QStringLiteral("B"));
@@ -157,7 +165,8 @@ void TestReportData::listsEndAtTheFirstEmptyColumn() {
     QStringList columns = ListReportColumns();
     QStringList values = ListRow(1, QStringLiteral("名"));
     QCOMPARE(columns.size(), 10);
-    QVERIFY(InsertRow(e.env, *e.env.rsCommand2, kListReportTable, Fixed(17, columns), Fixed(17, values)));
+    QVERIFY(InsertRow(e.env, *e.env.rsCommand2, kListReportTable, Fixed(17, columns),
+                      Fixed(17, values)));
     // A name after an empty entry is never read.
     QStringList cut = Fixed(17, {QStringLiteral("建材名"), QStringLiteral("ID")});
     cut[2] = QString();
@@ -192,9 +201,10 @@ void TestReportData::insertIsSeenByTheNextRead() {
     ReportRecordset& rs = *e.env.rsCommand1;
     QVERIFY(DeleteAllRows(e.env, kGeneralNameReportTable, rs));
     for (int i = 1; i <= 3; ++i) {
-        QVERIFY(InsertRow(e.env, rs, kGeneralNameReportTable, GeneralNameReportColumns(),
-                          {QStringLiteral("建材%1").arg(4 - i), QString::number(i * 10),
-                           QStringLiteral("%1").arg(4 - i, 7, 10, QChar(u'0')), QStringLiteral("01")}));
+        QVERIFY(
+            InsertRow(e.env, rs, kGeneralNameReportTable, GeneralNameReportColumns(),
+                      {QStringLiteral("建材%1").arg(4 - i), QString::number(i * 10),
+                       QStringLiteral("%1").arg(4 - i, 7, 10, QChar(u'0')), QStringLiteral("01")}));
         // Writing only marks the recordset; it reads when the report asks.
         QVERIFY(rs.IsStale());
         const Result<QList<qint32>> mine = rs.ChildRowsOf(0);
@@ -209,7 +219,8 @@ void TestReportData::insertIsSeenByTheNextRead() {
     QCOMPARE(child->ValueText(0, 1), QStringLiteral("30"));
     // A row of another conditions ID belongs to no parent row.
     QVERIFY(InsertRow(e.env, rs, kGeneralNameReportTable, GeneralNameReportColumns(),
-                      {QStringLiteral("他"), QStringLiteral("1"), QStringLiteral("0000009"), QStringLiteral("02")}));
+                      {QStringLiteral("他"), QStringLiteral("1"), QStringLiteral("0000009"),
+                       QStringLiteral("02")}));
     QCOMPARE(rs.ChildRowsOf(0).value().size(), 3);
 }
 
@@ -240,8 +251,8 @@ void TestReportData::detailRowIsOneRecord() {
     for (const QString& c : DetailReportColumns())
         values.append(QStringLiteral("\u3000") + c);
     QVERIFY(DeleteAllRows(e.env, kDetailReportTable, *e.env.rsCommand2));
-    QVERIFY(InsertRow(e.env, *e.env.rsCommand3, kDetailReportTable, Fixed(129, DetailReportColumns()),
-                      Fixed(129, values)));
+    QVERIFY(InsertRow(e.env, *e.env.rsCommand3, kDetailReportTable,
+                      Fixed(129, DetailReportColumns()), Fixed(129, values)));
     const Recordset* rs = e.env.rsCommand3->Parent().value();
     QCOMPARE(rs->RecordCount(), 1);
     QCOMPARE(rs->FieldCount(), 35);
@@ -252,8 +263,8 @@ void TestReportData::detailRowIsOneRecord() {
 void TestReportData::failingStatementIsReported() {
     Env e;
     QVERIFY(e.ok);
-    const Status s = UpdateReportConditions(e.env, *e.env.rsCommand1, {QStringLiteral("存在しない列")},
-                                            {QStringLiteral("x")});
+    const Status s = UpdateReportConditions(
+        e.env, *e.env.rsCommand1, {QStringLiteral("存在しない列")}, {QStringLiteral("x")});
     QVERIFY(!s);
     QVERIFY(s.error().contains(QStringLiteral("存在しない列")));
     QVERIFY(!DeleteAllRows(e.env, QStringLiteral("存在しない表"), *e.env.rsCommand1));

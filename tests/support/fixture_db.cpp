@@ -10,12 +10,15 @@
 namespace solario::test {
 namespace {
 
-QString Quote(const QString& name) { return u'"' + name + u'"'; }
+QString Quote(const QString& name) {
+    return u'"' + name + u'"';
+}
 
 const char16_t* const kLookupColumns[] = {
-    u"屋根", u"外壁", u"軒天井", u"居室天井", u"居室壁", u"台所天井", u"台所壁", u"浴室天井",
-    u"浴室壁", u"トイレ天井", u"トイレ壁", u"廊下天井", u"廊下壁", u"煙突臭気抜き", u"給排水管",
-    u"巾木", u"断熱材", u"廊下居室床", u"洗面脱衣便所床", u"仕上げ材", u"下地材"};
+    u"屋根",           u"外壁",         u"軒天井",   u"居室天井",   u"居室壁",   u"台所天井",
+    u"台所壁",         u"浴室天井",     u"浴室壁",   u"トイレ天井", u"トイレ壁", u"廊下天井",
+    u"廊下壁",         u"煙突臭気抜き", u"給排水管", u"巾木",       u"断熱材",   u"廊下居室床",
+    u"洗面脱衣便所床", u"仕上げ材",     u"下地材"};
 
 } // namespace
 
@@ -39,7 +42,9 @@ FixtureDb::FixtureDb(const QString& path) {
         Exec(QStringLiteral("CREATE TABLE ") + Quote(t) + u'(' + lookup.join(u',') + u')');
 }
 
-FixtureDb::~FixtureDb() { Close(); }
+FixtureDb::~FixtureDb() {
+    Close();
+}
 
 void FixtureDb::Close() {
     if (db_) {
@@ -60,9 +65,10 @@ void FixtureDb::Insert(const QString& table, const QVariantMap& values) {
         names.append(Quote(it.key()));
         marks.append(QStringLiteral("?"));
     }
-    const QByteArray sql = (QStringLiteral("INSERT INTO ") + Quote(table) + u'(' + names.join(u',') +
-                            QStringLiteral(") VALUES (") + marks.join(u',') + u')')
-                               .toUtf8();
+    const QByteArray sql =
+        (QStringLiteral("INSERT INTO ") + Quote(table) + u'(' + names.join(u',') +
+         QStringLiteral(") VALUES (") + marks.join(u',') + u')')
+            .toUtf8();
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db_, sql.constData(), -1, &st, nullptr) != SQLITE_OK)
         qFatal("fixture insert: %s", sqlite3_errmsg(db_));

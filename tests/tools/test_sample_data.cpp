@@ -76,89 +76,147 @@ void TestSampleData::sameSeedSameData() {
     QCOMPARE(DumpAll(a), DumpAll(c_));
     QVERIFY(DumpAll(o) != DumpAll(c_));
     QVERIFY(!QFile::exists(again + QStringLiteral(".partial")));
-    QVERIFY(!sample::WriteSampleDatabase(dir_.filePath(QStringLiteral("no/such/folder/app.db")), 10));
+    QVERIFY(
+        !sample::WriteSampleDatabase(dir_.filePath(QStringLiteral("no/such/folder/app.db")), 10));
 }
 
 void TestSampleData::schemaFollowsTheCatalogue() {
     AppState s;
     InitFieldCatalogue(s);
     Recordset info;
-    QVERIFY(info.Open(QStringLiteral("SELECT name, type FROM pragma_table_info('アスベスト建材情報マスタ')"), c_));
+    QVERIFY(info.Open(
+        QStringLiteral("SELECT name, type FROM pragma_table_info('アスベスト建材情報マスタ')"),
+        c_));
     QCOMPARE(info.RecordCount(), 83);
     for (int i = 0; i < 83; ++i) {
         QCOMPARE(info.ValueText(i, 0), s.FieldNames[size_t(i)]);
         const QString& kind = s.FieldKinds[size_t(i)];
-        QCOMPARE(info.ValueText(i, 1), kind == kKindText ? QStringLiteral("TEXT") : QStringLiteral("INTEGER"));
+        QCOMPARE(info.ValueText(i, 1),
+                 kind == kKindText ? QStringLiteral("TEXT") : QStringLiteral("INTEGER"));
     }
-    QVERIFY(Count(c_, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND sql LIKE '%建材名（一般名）%'")) >= 1);
+    QVERIFY(Count(c_, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND "
+                                     "sql LIKE '%建材名（一般名）%'")) >= 1);
     QCOMPARE(Count(c_, QStringLiteral("SELECT count(*) FROM アスベスト建材情報マスタ")), 3000);
-    QCOMPARE(Count(c_, QStringLiteral("SELECT count(*) FROM アスベスト建材情報マスタ WHERE typeof(ID) <> 'text'")), 0);
+    QCOMPARE(
+        Count(c_, QStringLiteral(
+                      "SELECT count(*) FROM アスベスト建材情報マスタ WHERE typeof(ID) <> 'text'")),
+        0);
     // Yes/no columns hold 0 or 1, so that "= True" selects them.
-    QCOMPARE(Count(c_, QStringLiteral("SELECT count(*) FROM アスベスト建材情報マスタ WHERE 外装材（屋根） NOT IN (0, 1)")), 0);
+    QCOMPARE(Count(c_, QStringLiteral("SELECT count(*) FROM アスベスト建材情報マスタ WHERE "
+                                      "外装材（屋根） NOT IN (0, 1)")),
+             0);
 }
 
 void TestSampleData::everyNameHasProductsAndPlaces() {
     QCOMPARE(sample::GeneralNames().size(), 41);
     QCOMPARE(Count(c_, QStringLiteral("SELECT count(*) FROM 一般名－部位_含有マスタ")), 41);
     for (const QString& name : sample::GeneralNames()) {
-        QVERIFY2(Count(c_, QStringLiteral("SELECT count(*) FROM アスベスト建材情報マスタ WHERE 建材名（一般名） = ") +
-                               QuoteSqlText(name)) > 0,
-                 qPrintable(name));
-        QCOMPARE(Count(c_, QStringLiteral("SELECT count(*) FROM 一般名－部位_含有マスタ WHERE 一般名 = ") +
+        QVERIFY2(
+            Count(c_,
+                  QStringLiteral(
+                      "SELECT count(*) FROM アスベスト建材情報マスタ WHERE 建材名（一般名） = ") +
+                      QuoteSqlText(name)) > 0,
+            qPrintable(name));
+        QCOMPARE(Count(c_, QStringLiteral(
+                               "SELECT count(*) FROM 一般名－部位_含有マスタ WHERE 一般名 = ") +
                                QuoteSqlText(name)),
                  1);
     }
     // The two middle dots are different characters.
-    QVERIFY(sample::GeneralNames().contains(QStringLiteral("石綿含有スレートボード\u30FBフレキシブル板")));
+    QVERIFY(sample::GeneralNames().contains(
+        QStringLiteral("石綿含有スレートボード\u30FBフレキシブル板")));
     QVERIFY(sample::GeneralNames().contains(QStringLiteral("石綿含有スレートボード\uFF65平板")));
     QVERIFY(Count(c_, QStringLiteral("SELECT count(*) FROM 一般名－部位_非含有マスタ")) >= 12);
-    QCOMPARE(Count(c_, QStringLiteral("SELECT count(*) FROM 一般名－部位_非含有マスタ WHERE 一般名 IN (SELECT 一般名 FROM 一般名－部位_含有マスタ)")), 0);
-    QVERIFY(Count(c_, QStringLiteral("SELECT count(*) FROM 一般名－部位_非含有マスタ WHERE 一般名 = 'ロックウール'")) == 1);
+    QCOMPARE(Count(c_, QStringLiteral("SELECT count(*) FROM 一般名－部位_非含有マスタ WHERE 一般名 "
+                                      "IN (SELECT 一般名 FROM 一般名－部位_含有マスタ)")),
+             0);
+    QVERIFY(
+        Count(
+            c_,
+            QStringLiteral(
+                "SELECT count(*) FROM 一般名－部位_非含有マスタ WHERE 一般名 = 'ロックウール'")) ==
+        1);
 }
 
 void TestSampleData::flagsMatchThePlacesOfTheirName_data() {
     QTest::addColumn<QString>("flag");
     QTest::addColumn<QString>("place");
-    QTest::newRow("roof") << "外装材（屋根）" << "屋根 IS NOT NULL";
-    QTest::newRow("outer wall") << "外装材（外壁）" << "外壁 IS NOT NULL";
-    QTest::newRow("eaves") << "外装材（軒天井・ピロティ）" << "軒天井 IS NOT NULL";
-    QTest::newRow("floor") << "内装材（床）" << "(廊下居室床 IS NOT NULL OR 洗面脱衣便所床 IS NOT NULL)";
-    QTest::newRow("skirting") << "内装材（巾木）" << "巾木 IS NOT NULL";
-    QTest::newRow("pipes") << "設備（給排水管）" << "給排水管 IS NOT NULL";
-    QTest::newRow("bath ceiling") << "内装材（浴室天井）" << "浴室天井 IS NOT NULL";
-    QTest::newRow("finish") << "使われ方（仕上げ材）" << "仕上げ材 IS NOT NULL";
-    QTest::newRow("base") << "使われ方（下地材）" << "下地材 IS NOT NULL";
+    QTest::newRow("roof") << "外装材（屋根）"
+                          << "屋根 IS NOT NULL";
+    QTest::newRow("outer wall") << "外装材（外壁）"
+                                << "外壁 IS NOT NULL";
+    QTest::newRow("eaves") << "外装材（軒天井・ピロティ）"
+                           << "軒天井 IS NOT NULL";
+    QTest::newRow("floor") << "内装材（床）"
+                           << "(廊下居室床 IS NOT NULL OR 洗面脱衣便所床 IS NOT NULL)";
+    QTest::newRow("skirting") << "内装材（巾木）"
+                              << "巾木 IS NOT NULL";
+    QTest::newRow("pipes") << "設備（給排水管）"
+                           << "給排水管 IS NOT NULL";
+    QTest::newRow("bath ceiling") << "内装材（浴室天井）"
+                                  << "浴室天井 IS NOT NULL";
+    QTest::newRow("finish") << "使われ方（仕上げ材）"
+                            << "仕上げ材 IS NOT NULL";
+    QTest::newRow("base") << "使われ方（下地材）"
+                          << "下地材 IS NOT NULL";
 }
 
 void TestSampleData::flagsMatchThePlacesOfTheirName() {
     QFETCH(QString, flag);
     QFETCH(QString, place);
-    const QString names = QStringLiteral("(SELECT 一般名 FROM 一般名－部位_含有マスタ WHERE ") + place + u')';
+    const QString names =
+        QStringLiteral("(SELECT 一般名 FROM 一般名－部位_含有マスタ WHERE ") + place + u')';
     // Flagged products belong to names found there, and such names have flagged products.
-    QCOMPARE(Count(c_, QStringLiteral("SELECT count(*) FROM アスベスト建材情報マスタ WHERE ") + flag +
-                           QStringLiteral(" = 1 AND 建材名（一般名） NOT IN ") + names),
+    QCOMPARE(Count(c_, QStringLiteral("SELECT count(*) FROM アスベスト建材情報マスタ WHERE ") +
+                           flag + QStringLiteral(" = 1 AND 建材名（一般名） NOT IN ") + names),
              0);
-    QVERIFY(Count(c_, QStringLiteral("SELECT count(*) FROM アスベスト建材情報マスタ WHERE ") + flag +
-                          QStringLiteral(" = 1 AND 建材名（一般名） IN ") + names) > 0);
+    QVERIFY(Count(c_, QStringLiteral("SELECT count(*) FROM アスベスト建材情報マスタ WHERE ") +
+                          flag + QStringLiteral(" = 1 AND 建材名（一般名） IN ") + names) > 0);
 }
 
 void TestSampleData::valuesCoverTheCasesTheScreensHandle() {
     auto count = [&](const QString& where) {
-        return Count(c_, QStringLiteral("SELECT count(*) FROM アスベスト建材情報マスタ WHERE ") + where);
+        return Count(c_, QStringLiteral("SELECT count(*) FROM アスベスト建材情報マスタ WHERE ") +
+                             where);
     };
     QVERIFY(count(QStringLiteral("製造開始 = 0")) > 0);
     QCOMPARE(count(QStringLiteral("製造開始 <> 0 AND (製造開始 < 1950 OR 製造開始 > 2005)")), 0);
-    QCOMPARE(count(QStringLiteral("製造終了 < 1950 OR 製造終了 > 2005 OR 製造終了 < 製造開始 OR 製造終了 IS NULL")), 0);
-    QVERIFY(count(QStringLiteral("不燃材料認定番号（種類） IS NULL AND 不燃材料認定番号（番号） IS NOT NULL")) > 0);
+    QCOMPARE(count(QStringLiteral(
+                 "製造終了 < 1950 OR 製造終了 > 2005 OR 製造終了 < 製造開始 OR 製造終了 IS NULL")),
+             0);
+    QVERIFY(count(QStringLiteral(
+                "不燃材料認定番号（種類） IS NULL AND 不燃材料認定番号（番号） IS NOT NULL")) > 0);
     QVERIFY(count(QStringLiteral("不燃材料認定番号（種類） IS NOT NULL")) > 0);
-    const QStringList kinds = {"不燃", "不燃（個）", "不燃（屋根用）", "不燃・屋根用（個）", "準不燃", "準不燃（個）",
-                               "難燃", "難燃（個）", "準難燃", "準難燃（個）", "壁装材料", "化粧（不燃）",
-                               "化粧（準不燃）", "化粧（不燃）（個）", "基材同等", "NM", "NE", "QM", "QE",
-                               "RM", "RE", "DR", "DW", "UR", "UW"};
+    const QStringList kinds = {"不燃",
+                               "不燃（個）",
+                               "不燃（屋根用）",
+                               "不燃・屋根用（個）",
+                               "準不燃",
+                               "準不燃（個）",
+                               "難燃",
+                               "難燃（個）",
+                               "準難燃",
+                               "準難燃（個）",
+                               "壁装材料",
+                               "化粧（不燃）",
+                               "化粧（準不燃）",
+                               "化粧（不燃）（個）",
+                               "基材同等",
+                               "NM",
+                               "NE",
+                               "QM",
+                               "QE",
+                               "RM",
+                               "RE",
+                               "DR",
+                               "DW",
+                               "UR",
+                               "UW"};
     QStringList quoted;
     for (const QString& k : kinds)
         quoted.append(QuoteSqlText(k));
-    QCOMPARE(count(QStringLiteral("不燃材料認定番号（種類） NOT IN (") + quoted.join(u',') + u')'), 0);
+    QCOMPARE(count(QStringLiteral("不燃材料認定番号（種類） NOT IN (") + quoted.join(u',') + u')'),
+             0);
     QVERIFY(count(QStringLiteral("商品名 LIKE '%''%'")) > 0);
     QVERIFY(count(QStringLiteral("石綿含有率 LIKE '%％%'")) > 0);
     QVERIFY(count(QStringLiteral("instr(備考欄, char(13)) > 0")) > 0);
@@ -193,15 +251,19 @@ void TestSampleData::searchesFindTheSampleProducts() {
     QCOMPARE(all.value(), 3000);
 
     std::unique_ptr<Recordset> rs;
-    const QString house = QStringLiteral("(建物の種類（戸建住宅）= True) AND (製造終了 >= 1984 AND 製造開始 <= 9999)");
-    Result<int> roof = LookupGeneralNames(s, c_, rs, house, QStringLiteral("屋根"), QStringLiteral("仕上げ材"));
+    const QString house = QStringLiteral(
+        "(建物の種類（戸建住宅）= True) AND (製造終了 >= 1984 AND 製造開始 <= 9999)");
+    Result<int> roof =
+        LookupGeneralNames(s, c_, rs, house, QStringLiteral("屋根"), QStringLiteral("仕上げ材"));
     QVERIFY2(roof, qPrintable(roof.error()));
     QVERIFY(roof.value() > 0);
     QVERIFY(s.GeneralNames.contains(QStringLiteral("石綿含有住宅屋根用化粧スレート")));
     QVERIFY(s.NonContainingNameList.contains(QStringLiteral("粘土瓦")));
-    Result<int> floor = LookupGeneralNames(s, c_, rs, house, QStringLiteral("床"), QStringLiteral("仕上げ材"));
+    Result<int> floor =
+        LookupGeneralNames(s, c_, rs, house, QStringLiteral("床"), QStringLiteral("仕上げ材"));
     QVERIFY(floor);
-    QVERIFY(s.GeneralNames.mid(0, floor.value()).contains(QStringLiteral("石綿含有ビニル床タイル")));
+    QVERIFY(
+        s.GeneralNames.mid(0, floor.value()).contains(QStringLiteral("石綿含有ビニル床タイル")));
     QVERIFY(!s.GeneralNames.contains(QStringLiteral("石綿含有住宅屋根用化粧スレート")));
 }
 
