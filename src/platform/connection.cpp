@@ -163,7 +163,8 @@ Status Connection::OpenReadOnly(const QString& filePath) {
     const QByteArray uri =
         QUrl::fromLocalFile(filePath).toString(QUrl::FullyEncoded).toUtf8() + "?mode=ro";
     const int rc =
-        sqlite3_open_v2(uri.constData(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+        sqlite3_open_v2(uri.constData(), &db_,
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         Status failure = Fail(filePath);
         Close();
@@ -189,8 +190,9 @@ Status Connection::OpenReadOnly(const QString& filePath) {
 
 Status Connection::OpenScratch() {
     Close();
-    if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK) {
+    if (sqlite3_open_v2(":memory:", &db_,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK) {
         Status failure = Fail(QString());
         Close();
         return failure;
@@ -251,24 +253,33 @@ void Recordset::Close() {
     open_ = false;
 }
 
-Recordset::Cell Recordset::Store(FieldValue::Type type, const void* data, std::size_t units) {
-    Cell cell{0, std::uint32_t(units << 2) | std::uint32_t(type)};
-    if (units == 0)
-        return cell;
-    if (chunks_.empty() || chunkUsed_ + units > chunkSizes_.back()) {
-        const std::size_t size = units > kChunkUnits ? units : kChunkUnits;
-        chunks_.push_back(std::make_unique_for_overwrite<char16_t[]>(size));
+char* Recordset::Reserve(std::size_t bytes) {
+    if (chunks_.empty() || chunkUsed_ + bytes > chunkSizes_.back()) {
+        const std::size_t size = bytes > kChunkBytes ? bytes : kChunkBytes;
+        chunks_.push_back(std::make_unique_for_overwrite<char[]>(size));
         chunkSizes_.push_back(size);
         chunkUsed_ = 0;
     }
-    std::memcpy(chunks_.back().get() + chunkUsed_, data, units * sizeof(char16_t));
+    return chunks_.back().get() + chunkUsed_;
+}
+
+Recordset::Cell Recordset::Commit(FieldValue::Type type, std::size_t bytes) {
+    Cell cell{0, std::uint32_t(bytes << 2) | std::uint32_t(type)};
+    if (bytes == 0)
+        return cell;
     cell.ref = std::uint32_t((chunks_.size() - 1) << kOffsetBits) | std::uint32_t(chunkUsed_);
-    chunkUsed_ += units;
+    chunkUsed_ += bytes;
     return cell;
 }
 
-const char16_t* Recordset::Data(const Cell& cell) const {
-    return chunks_[cell.ref >> kOffsetBits].get() + (cell.ref & (kChunkUnits - 1));
+Recordset::Cell Recordset::Store(FieldValue::Type type, const void* data, std::size_t bytes) {
+    if (bytes != 0)
+        std::memcpy(Reserve(bytes), data, bytes);
+    return Commit(type, bytes);
+}
+
+const char* Recordset::Data(const Cell& cell) const {
+    return chunks_[cell.ref >> kOffsetBits].get() + (cell.ref & (kChunkBytes - 1));
 }
 
 Status Recordset::Open(const QString& jetSql, Connection& connection) {
@@ -287,24 +298,26 @@ Status Recordset::Open(const QString& jetSql, Connection& connection) {
     qint64 rows = 0;
     while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW) {
         for (int c = 0; c < columns; ++c) {
-            switch (sqlite3_column_type(st.stmt, c)) {
+            // One value handle per cell: cheaper than a column call per property.
+            sqlite3_value* value = sqlite3_column_value(st.stmt, c);
+            switch (sqlite3_value_type(value)) {
             case SQLITE_NULL:
                 cells_.push_back(Store(FieldValue::Type::Null, nullptr, 0));
                 break;
             case SQLITE_INTEGER: {
-                const sqlite3_int64 v = sqlite3_column_int64(st.stmt, c);
-                cells_.push_back(Store(FieldValue::Type::Integer, &v, sizeof v / 2));
+                const sqlite3_int64 v = sqlite3_value_int64(value);
+                cells_.push_back(Store(FieldValue::Type::Integer, &v, sizeof v));
                 break;
             }
             case SQLITE_FLOAT: {
-                const double v = sqlite3_column_double(st.stmt, c);
-                cells_.push_back(Store(FieldValue::Type::Real, &v, sizeof v / 2));
+                const double v = sqlite3_value_double(value);
+                cells_.push_back(Store(FieldValue::Type::Real, &v, sizeof v));
                 break;
             }
             default: {
-                const void* text = sqlite3_column_text16(st.stmt, c);
-                const int bytes = sqlite3_column_bytes16(st.stmt, c);
-                cells_.push_back(Store(FieldValue::Type::Text, text, std::size_t(bytes) / 2));
+                const int bytes = sqlite3_value_bytes(value);
+                cells_.push_back(
+                    Store(FieldValue::Type::Text, sqlite3_value_text(value), std::size_t(bytes)));
                 break;
             }
             }
@@ -369,7 +382,7 @@ FieldValue Recordset::Value(qint32 row, int column) const {
         return FieldValue();
     const Cell& cell = cells_[size_t(row) * names_.size() + size_t(column)];
     const auto type = FieldValue::Type(cell.lenType & 3);
-    const std::size_t units = cell.lenType >> 2;
+    const std::size_t bytes = cell.lenType >> 2;
     switch (type) {
     case FieldValue::Type::Null:
         return FieldValue();
@@ -384,10 +397,9 @@ FieldValue Recordset::Value(qint32 row, int column) const {
         return FieldValue::FromReal(v);
     }
     case FieldValue::Type::Text:
-        if (units == 0)
+        if (bytes == 0)
             return FieldValue::FromText(QStringLiteral(""));
-        return FieldValue::FromText(
-            QString(reinterpret_cast<const QChar*>(Data(cell)), qsizetype(units)));
+        return FieldValue::FromText(QString::fromUtf8(Data(cell), qsizetype(bytes)));
     }
     return FieldValue();
 }
@@ -399,7 +411,7 @@ QString Recordset::ValueText(qint32 row, int column) const {
 std::size_t Recordset::MemoryBytes() const {
     std::size_t bytes = cells_.size() * sizeof(Cell);
     for (std::size_t size : chunkSizes_)
-        bytes += size * sizeof(char16_t);
+        bytes += size;
     return bytes;
 }
 

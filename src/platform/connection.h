@@ -119,14 +119,17 @@ public:
 private:
     struct Cell {
         std::uint32_t ref;     // chunk index << kOffsetBits | offset in the chunk
-        std::uint32_t lenType; // length in UTF-16 units << 2 | type
+        std::uint32_t lenType; // length in bytes << 2 | type
     };
-    static constexpr unsigned kOffsetBits = 20;
-    static constexpr std::size_t kChunkUnits = std::size_t(1) << kOffsetBits;
+    static constexpr unsigned kOffsetBits = 22;
+    static constexpr std::size_t kChunkBytes = std::size_t(1) << kOffsetBits;
 
     void Clear();
-    Cell Store(FieldValue::Type type, const void* data, std::size_t units);
-    const char16_t* Data(const Cell& cell) const;
+    // Room for `bytes` more bytes in the current block; Commit takes what was used.
+    char* Reserve(std::size_t bytes);
+    Cell Commit(FieldValue::Type type, std::size_t bytes);
+    Cell Store(FieldValue::Type type, const void* data, std::size_t bytes);
+    const char* Data(const Cell& cell) const;
 
     Connection* connection_ = nullptr;
     QString source_;
@@ -134,10 +137,11 @@ private:
     qint32 rows_ = 0;
     qint32 position_ = 0;
     std::vector<QString> names_;
-    // Cells and their texts are kept in blocks so that a large snapshot never needs
-    // one huge allocation or a copy while it grows.
+    // Cells and their texts (UTF-8, as the database holds them; decoded when read) are
+    // kept in blocks so that a large snapshot never needs one huge allocation or a copy
+    // while it grows.
     std::deque<Cell> cells_;
-    std::vector<std::unique_ptr<char16_t[]>> chunks_;
+    std::vector<std::unique_ptr<char[]>> chunks_;
     std::vector<std::size_t> chunkSizes_;
     std::size_t chunkUsed_ = 0;
 };

@@ -1,0 +1,157 @@
+// Timings and memory of the queries on a large generated database.
+//   solario_bench [--products N]
+// Prints one line per figure.
+#include "data/field_catalogue.h"
+#include "data/query_builders.h"
+#include "reports/report_data.h"
+#include "tools/sample_data.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+using namespace solario;
+
+namespace {
+
+// Resident and peak memory of this process in kB, from /proc.
+long StatusKb(const char* key) {
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith(key))
+            return line.mid(qsizetype(std::strlen(key))).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+// Median of several runs, in milliseconds.
+double Median(int runs, const std::function<void()>& work) {
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+void Line(const char* what, double value, const char* unit) {
+    std::printf("%-52s %10.1f %s\n", what, value, unit);
+    std::fflush(stdout);
+}
+
+void Check(const Status& s, const char* what) {
+    if (!s) {
+        std::fprintf(stderr, "%s failed: %s\n", what, qUtf8Printable(s.error()));
+        std::exit(1);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    int products = 100000;
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == u"--products")
+        products = args[2].toInt();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("app.db"));
+
+    QElapsedTimer t;
+    t.start();
+    Check(sample::WriteSampleDatabase(path, products), "generate");
+    std::printf("products: %d\n", products);
+    Line("generate the sample database", double(t.elapsed()), "ms");
+
+    AppState s;
+    InitFieldCatalogue(s);
+    Connection c;
+    Check(c.OpenReadOnly(path), "open");
+
+    const long rssBefore = StatusKb("VmRSS:");
+    {
+        Recordset rs;
+        Check(OpenMaterialList(s, c, rs, QString()), "list");
+        const long rssAfter = StatusKb("VmRSS:");
+        Line("recordset of the whole list: bytes held", double(rs.MemoryBytes()) / 1048576.0,
+             "MiB");
+        Line("recordset of the whole list: resident growth", double(rssAfter - rssBefore) / 1024.0,
+             "MiB");
+    }
+
+    Recordset rs;
+    Line("OpenMaterialList, empty WHERE",
+         Median(5, [&] { Check(OpenMaterialList(s, c, rs, QString()), "list"); }), "ms");
+    const QString maker =
+        QStringLiteral("((現在のメーカー名 LIKE '%工業%') OR (生産時のメーカー名 LIKE '%工業%'))");
+    qint32 rows = 0;
+    Line("OpenMaterialList, maker LIKE '%工業%'",
+         Median(5,
+                [&] {
+                    const Result<qint32> n = OpenMaterialList(s, c, rs, maker);
+                    Check(n, "maker");
+                    rows = n.value();
+                }),
+         "ms");
+    std::printf("  (%d rows)\n", rows);
+    Check(OpenMaterialList(s, c, rs, QString()), "list");
+    Line("RequerySorted by 商品名",
+         Median(5,
+                [&] {
+                    Check(RequerySorted(c, rs, s.ListBaseSql, QStringLiteral("商品名 ASC")),
+                          "sort");
+                }),
+         "ms");
+
+    const QString house = QStringLiteral(
+        "(建物の種類（戸建住宅）= True) AND (製造終了 >= 1979 AND 製造開始 <= 1990)");
+    std::unique_ptr<Recordset> lookup;
+    Line("LookupGeneralNames 屋根 / 仕上げ材",
+         Median(5,
+                [&] {
+                    Check(LookupGeneralNames(s, c, lookup, house, QStringLiteral("屋根"),
+                                             QStringLiteral("仕上げ材")),
+                          "roof");
+                }),
+         "ms");
+    Line("LookupGeneralNames 床, no usage",
+         Median(5,
+                [&] {
+                    Check(LookupGeneralNames(s, c, lookup, house, QStringLiteral("床"), QString()),
+                          "floor");
+                }),
+         "ms");
+
+    // A printed list: clear the table, write every row, then read it once.
+    ReportDataEnvironment env;
+    Check(env.OpenConnection(), "report connection");
+    Check(env.OpenRecordsets(), "report recordsets");
+    for (int n : {1000, 10000}) {
+        const double ms = Median(3, [&] {
+            Check(DeleteAllRows(env, kListReportTable, *env.rsCommand2), "delete");
+            for (int i = 1; i <= n; ++i)
+                Check(InsertRow(env, *env.rsCommand2, kListReportTable, ListReportColumns(),
+                                {QStringLiteral("建材名"), QStringLiteral("商品名"),
+                                 QStringLiteral("型番"), QStringLiteral("メーカー"),
+                                 QStringLiteral("1970～1980"), QStringLiteral("5"),
+                                 QStringLiteral("クリソタイル"), QStringLiteral("不燃-1"),
+                                 QStringLiteral("%1").arg(i, 7, 10, QChar(u'0')),
+                                 QStringLiteral("01")}),
+                      "insert");
+            Check(Status(env.rsCommand2->Children()), "read");
+        });
+        char what[64];
+        std::snprintf(what, sizeof what, "report list of %d rows: write and read", n);
+        Line(what, ms, "ms");
+    }
+    Line("peak resident memory of the run", double(StatusKb("VmHWM:")) / 1024.0, "MiB");
+    return 0;
+}
