@@ -1,5 +1,6 @@
 #include "platform/connection.h"
 
+#include "platform/jet_functions.h"
 #include "platform/jet_sql.h"
 
 #include <QLocale>
@@ -75,30 +76,6 @@ double FieldValue::ToReal() const {
 
 namespace {
 
-void JetConcat(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    const bool null0 = sqlite3_value_type(argv[0]) == SQLITE_NULL;
-    const bool null1 = sqlite3_value_type(argv[1]) == SQLITE_NULL;
-    if (null0 && null1) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    const unsigned char* a = null0 ? nullptr : sqlite3_value_text(argv[0]);
-    const int na = null0 ? 0 : sqlite3_value_bytes(argv[0]);
-    const unsigned char* b = null1 ? nullptr : sqlite3_value_text(argv[1]);
-    const int nb = null1 ? 0 : sqlite3_value_bytes(argv[1]);
-    char* out = static_cast<char*>(sqlite3_malloc64(sqlite3_uint64(na) + sqlite3_uint64(nb) + 1));
-    if (!out) {
-        sqlite3_result_error_nomem(ctx);
-        return;
-    }
-    if (na)
-        std::memcpy(out, a, size_t(na));
-    if (nb)
-        std::memcpy(out + na, b, size_t(nb));
-    out[na + nb] = 0;
-    sqlite3_result_text(ctx, out, na + nb, sqlite3_free);
-}
-
 QString EngineText(const char* s) {
     return QString::fromUtf8(s);
 }
@@ -151,9 +128,7 @@ Status Connection::Configure() {
     // SQLite's own fallback, which would silently read a misspelt column as a text.
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
-    if (sqlite3_create_function_v2(db_, kJetConcatFunction, 2,
-                                   SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
-                                   JetConcat, nullptr, nullptr, nullptr) != SQLITE_OK)
+    if (RegisterJetFunctions(db_) != SQLITE_OK)
         return Fail(QString());
     return {};
 }

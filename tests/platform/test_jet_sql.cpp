@@ -14,6 +14,8 @@ private slots:
     void concatenationTreatsNullAsEmpty_data();
     void concatenationTreatsNullAsEmpty();
     void doubleQuotedTextIsNeverAColumn();
+    void likeIgnoresCaseInEveryScript_data();
+    void likeIgnoresCaseInEveryScript();
 };
 
 void TestJetSql::translates_data() {
@@ -114,6 +116,68 @@ void TestJetSql::doubleQuotedTextIsNeverAColumn() {
     Recordset rs;
     QVERIFY(rs.Open(QStringLiteral("SELECT a FROM t WHERE a = \"b\""), c));
     QCOMPARE(rs.RecordCount(), 1);
+}
+
+void TestJetSql::likeIgnoresCaseInEveryScript_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<int>("matches"); // -1: NULL
+    QTest::newRow("ASCII case") << "Kogyo"
+                                << "%KOGYO%" << 1;
+    QTest::newRow("full-width letters, other case") << "ａｂｃ工業"
+                                                    << "%ＡＢＣ%" << 1;
+    QTest::newRow("Greek") << "αβγ"
+                           << "%ΑΒΓ%" << 1;
+    QTest::newRow("Japanese substring") << "架空スレート工業株式会社"
+                                        << "%工業%" << 1;
+    QTest::newRow("no match") << "架空窯業株式会社"
+                              << "%工業%" << 0;
+    QTest::newRow("widths are not folded") << "ABC"
+                                           << "%ＡＢＣ%" << 0;
+    QTest::newRow("wave dashes differ") << "1970\u301C1990"
+                                        << "%\uFF5E%" << 0;
+    QTest::newRow("underscore is one character") << "石綿A"
+                                                 << "石綿_" << 1;
+    QTest::newRow("underscore needs a character") << "石綿"
+                                                  << "石綿_" << 0;
+    QTest::newRow("anchored start") << "工業"
+                                    << "工%" << 1;
+    QTest::newRow("anchored end fails") << "工業所"
+                                        << "%工業" << 0;
+    QTest::newRow("backtracking") << "アアイアイウ"
+                                  << "%アイウ" << 1;
+    QTest::newRow("empty pattern matches only empty") << ""
+                                                      << "" << 1;
+    QTest::newRow("percent alone matches empty") << ""
+                                                 << "%" << 1;
+    QTest::newRow("outside the basic plane") << "\U00020BB7野家"
+                                             << "_野家" << 1;
+    QTest::newRow("NULL text") << ""
+                               << "NULL" << -1;
+}
+
+void TestJetSql::likeIgnoresCaseInEveryScript() {
+    QFETCH(QString, text);
+    QFETCH(QString, pattern);
+    QFETCH(int, matches);
+    Connection c;
+    QVERIFY(c.OpenScratch());
+    QVERIFY(c.Execute(QStringLiteral("CREATE TABLE t (s TEXT)")));
+    QVERIFY(c.ExecuteBound(QStringLiteral("INSERT INTO t VALUES (?)"), {text}));
+    Recordset rs;
+    const QString sql = pattern == u"NULL" ? QStringLiteral("SELECT NULL LIKE '%'")
+                                           : QStringLiteral("SELECT s LIKE '") + pattern +
+                                                 QStringLiteral("' FROM t");
+    QVERIFY(rs.Open(sql, c));
+    if (matches < 0)
+        QVERIFY(rs.Field(0).IsNull());
+    else
+        QCOMPARE(rs.Field(0).ToInteger(), qint64(matches));
+    // The escape form works as well.
+    QVERIFY(rs.Open(
+        QStringLiteral("SELECT '50%' LIKE '50!%' ESCAPE '!', '500' LIKE '50!%' ESCAPE '!'"), c));
+    QCOMPARE(rs.Field(0).ToInteger(), 1);
+    QCOMPARE(rs.Field(1).ToInteger(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestJetSql)
