@@ -3,6 +3,7 @@
 #include "platform/jet_functions.h"
 #include "platform/jet_sql.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QUrl>
 #include <cstring>
@@ -76,8 +77,50 @@ double FieldValue::ToReal() const {
 
 namespace {
 
-QString EngineText(const char* s) {
-    return QString::fromUtf8(s);
+// The engine's failure in Japanese, with its own words after it for the expert.
+QString EngineText(sqlite3* db) {
+    if (!db)
+        return QStringLiteral("メモリが不足しています。");
+    const char* own = sqlite3_errmsg(db);
+    QString what;
+    switch (sqlite3_extended_errcode(db) & 0xFF) {
+    case SQLITE_CANTOPEN:
+        what = QStringLiteral("データベースファイルを開けません。");
+        break;
+    case SQLITE_NOTADB:
+        what = QStringLiteral("このファイルはデータベースではありません。");
+        break;
+    case SQLITE_CORRUPT:
+        what = QStringLiteral("データベースファイルが壊れています。");
+        break;
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        what = QStringLiteral("データベースファイルへのアクセスが許可されていません。");
+        break;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        what = QStringLiteral("データベースファイルは他のプログラムが使用中です。");
+        break;
+    case SQLITE_IOERR:
+        what = QStringLiteral("データベースファイルの読み書きに失敗しました。");
+        break;
+    case SQLITE_NOMEM:
+        what = QStringLiteral("メモリが不足しています。");
+        break;
+    case SQLITE_READONLY:
+        what = QStringLiteral("データベースは読み取り専用です。");
+        break;
+    case SQLITE_CONSTRAINT:
+    case SQLITE_MISMATCH:
+    case SQLITE_TOOBIG:
+    case SQLITE_RANGE:
+        what = QStringLiteral("データを書き込めません。");
+        break;
+    default:
+        what = QStringLiteral("SQL 文を実行できません。");
+        break;
+    }
+    return what + QStringLiteral("（") + QString::fromUtf8(own) + QStringLiteral("）");
 }
 
 // Only one statement may run per call; a second one hidden in a text is refused.
@@ -100,11 +143,11 @@ Status Prepare(sqlite3* db, const QString& sql, Statement& st) {
     const QByteArray utf8 = sql.toUtf8();
     const char* tail = nullptr;
     if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &st.stmt, &tail) != SQLITE_OK)
-        return Failure{EngineText(sqlite3_errmsg(db))};
+        return Failure{EngineText(db)};
     if (!st.stmt)
-        return Failure{QStringLiteral("empty statement")};
+        return Failure{QStringLiteral("SQL 文がありません。")};
     if (!OnlyBlanksLeft(tail))
-        return Failure{QStringLiteral("only one statement can run at a time")};
+        return Failure{QStringLiteral("SQL 文は一度にひとつしか実行できません。")};
     return {};
 }
 
@@ -117,9 +160,9 @@ Connection::~Connection() {
 }
 
 Status Connection::Fail(const QString& context) const {
-    QString message = db_ ? EngineText(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
+    QString message = EngineText(db_);
     if (!context.isEmpty())
-        message += QStringLiteral(": ") + context;
+        message += u'\r' + QDir::toNativeSeparators(context);
     return Failure{message};
 }
 
@@ -156,7 +199,7 @@ Status Connection::OpenReadOnly(const QString& filePath) {
     if (s && sqlite3_step(probe.stmt) != SQLITE_ROW)
         s = Fail(QString());
     if (!s) {
-        Failure failure{s.error() + QStringLiteral(": ") + filePath};
+        Failure failure{s.error() + u'\r' + QDir::toNativeSeparators(filePath)};
         Close();
         return failure;
     }
@@ -195,7 +238,8 @@ Status Connection::ExecuteBound(const QString& sql, const QStringList& values) {
     if (Status s = Prepare(db_, sql, st); !s)
         return s;
     if (sqlite3_bind_parameter_count(st.stmt) != values.size())
-        return Failure{QStringLiteral("parameter count does not match: ") + sql};
+        return Failure{QStringLiteral("SQL 文の値の数が合いません。（") + sql +
+                       QStringLiteral("）")};
     for (qsizetype i = 0; i < values.size(); ++i) {
         const QString& v = values[i];
         if (sqlite3_bind_text16(st.stmt, int(i + 1), v.utf16(), int(v.size() * 2),
@@ -300,13 +344,13 @@ Status Recordset::Open(const QString& jetSql, Connection& connection) {
         ++rows;
     }
     if (rc != SQLITE_DONE) {
-        Status failure = Failure{EngineText(sqlite3_errmsg(connection.Handle()))};
+        Status failure = Failure{EngineText(connection.Handle())};
         Clear();
         return failure;
     }
     if (rows > std::numeric_limits<qint32>::max()) {
         Clear();
-        return Failure{QStringLiteral("too many rows")};
+        return Failure{QStringLiteral("行が多すぎて読み込めません。")};
     }
     rows_ = qint32(rows);
     open_ = true;
@@ -315,7 +359,7 @@ Status Recordset::Open(const QString& jetSql, Connection& connection) {
 
 Status Recordset::Requery() {
     if (!connection_)
-        return Failure{QStringLiteral("the recordset has never been opened")};
+        return Failure{QStringLiteral("レコードセットが開かれていません。")};
     const QString sql = source_;
     return Open(sql, *connection_);
 }

@@ -140,12 +140,14 @@ Result<ShapeCommand> ParseShapeCommand(const QString& text) {
         cmd.parentKey = m.captured(5);
         cmd.childKey = m.captured(6);
         if (cmd.childName != m.captured(7))
-            return Failure{QStringLiteral("child names differ: ") + text};
+            return Failure{QStringLiteral("帳票コマンドを解釈できません。（") + text +
+                           QStringLiteral("）")};
         return cmd;
     }
     const QString trimmed = text.trimmed();
     if (trimmed.startsWith(QStringLiteral("SHAPE"), Qt::CaseInsensitive) || trimmed.isEmpty())
-        return Failure{QStringLiteral("cannot read the report command: ") + text};
+        return Failure{QStringLiteral("帳票コマンドを解釈できません。（") + text +
+                       QStringLiteral("）")};
     if (trimmed.startsWith(QStringLiteral("SELECT"), Qt::CaseInsensitive))
         cmd.parentSql = trimmed;
     else
@@ -179,7 +181,7 @@ void ReportRecordset::Requery() {
 
 Status ReportRecordset::Refresh() {
     if (!open_)
-        return Failure{QStringLiteral("the report recordset is not open")};
+        return Failure{QStringLiteral("帳票のレコードセットが開かれていません。")};
     if (!stale_)
         return {};
     childrenByKey_.clear();
@@ -190,11 +192,11 @@ Status ReportRecordset::Refresh() {
             return s;
         const int key = child_.FieldIndex(command_.childKey);
         if (key < 0)
-            return Failure{QStringLiteral("no column ") + command_.childKey +
-                           QStringLiteral(" in ") + command_.childName};
+            return Failure{command_.childName + QStringLiteral(" に列 ") + command_.childKey +
+                           QStringLiteral(" がありません。")};
         if (parent_.FieldIndex(command_.parentKey) < 0)
-            return Failure{QStringLiteral("no column ") + command_.parentKey +
-                           QStringLiteral(" in ") + command_.parentName};
+            return Failure{command_.parentName + QStringLiteral(" に列 ") + command_.parentKey +
+                           QStringLiteral(" がありません。")};
         for (qint32 row = 0; row < child_.RecordCount(); ++row)
             childrenByKey_[child_.ValueText(row, key)].append(row);
     }
@@ -265,7 +267,7 @@ Status UpdateReportConditions(ReportDataEnvironment& env, ReportRecordset& recor
                               const QStringList& columns, const QStringList& values) {
     const qsizetype n = UsedColumns(columns);
     if (n == 0)
-        return Failure{QStringLiteral("no column to update")};
+        return Failure{QStringLiteral("更新する列がありません。")};
     QStringList sets;
     for (qsizetype i = 0; i < n; ++i)
         sets.append(QuoteIdentifier(columns[i]) + QStringLiteral("=?"));
@@ -289,7 +291,7 @@ Status InsertRow(ReportDataEnvironment& env, ReportRecordset& recordset, const Q
                  const QStringList& columns, const QStringList& values) {
     const qsizetype n = UsedColumns(columns);
     if (n == 0)
-        return Failure{QStringLiteral("no column to insert")};
+        return Failure{QStringLiteral("追加する列がありません。")};
     QStringList names, marks;
     for (qsizetype i = 0; i < n; ++i) {
         names.append(QuoteIdentifier(columns[i]));

@@ -45,13 +45,18 @@ void TestDatabase::opensTheDatabaseBesideTheProgram() {
 
 void TestDatabase::connectionErrorBox_data() {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("missing") << "missing";
-    QTest::newRow("not a database") << "garbage";
-    QTest::newRow("unreadable (a folder)") << "folder";
+    QTest::addColumn<QString>("description");
+    QTest::newRow("missing") << "missing"
+                             << "データベースファイルを開けません。";
+    QTest::newRow("not a database") << "garbage"
+                                    << "このファイルはデータベースではありません。";
+    QTest::newRow("unreadable (a folder)") << "folder"
+                                           << "データベースファイルの読み書きに失敗しました。";
 }
 
 void TestDatabase::connectionErrorBox() {
     QFETCH(QString, kind);
+    QFETCH(QString, description);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("app.db"));
     if (kind == u"garbage") {
@@ -70,7 +75,10 @@ void TestDatabase::connectionErrorBox() {
     QCOMPARE(p.boxes.size(), 1);
     const QString prefix = QStringLiteral("<<データベース接続エラー>>\r\r");
     QVERIFY(p.boxes[0].text.startsWith(prefix));
-    QVERIFY(p.boxes[0].text.size() > prefix.size()); // the engine's own description follows
+    // The engine's description follows, in Japanese, with the file it is about.
+    QVERIFY2(p.boxes[0].text.mid(prefix.size()).startsWith(description),
+             qPrintable(p.boxes[0].text));
+    QVERIFY(p.boxes[0].text.endsWith(QDir::toNativeSeparators(path)));
     QCOMPARE(p.boxes[0].title, QStringLiteral("エラー"));
     QCOMPARE(p.boxes[0].flags, 48);
     QVERIFY(!cs.isEmpty());
