@@ -99,11 +99,6 @@ const NameSpec kNonContaining[] = {
     {u"複合フローリング", Cat::Floor, u"廊下居室床", true, false, 0},
 };
 
-const char16_t* const kPartColumns[] = {
-    u"屋根", u"外壁", u"軒天井", u"居室天井", u"居室壁", u"台所天井", u"台所壁", u"浴室天井",
-    u"浴室壁", u"トイレ天井", u"トイレ壁", u"廊下天井", u"廊下壁", u"煙突臭気抜き", u"給排水管",
-    u"巾木", u"断熱材", u"廊下居室床", u"洗面脱衣便所床"};
-
 // The product flag that says a product is used at a part of the general-name tables.
 const QHash<QString, QStringList>& FlagsOfPart() {
     static const QHash<QString, QStringList> map = {
@@ -276,10 +271,8 @@ QString Phone(Random& r) {
 Status WriteLookupTable(Db& d, const QString& table, const NameSpec* specs, size_t count,
                         const QString& idPrefix) {
     QStringList columns = {Quote(u"一般名"_s) + u" TEXT"_s, Quote(u"ID"_s) + u" TEXT"_s};
-    for (const char16_t* p : kPartColumns)
-        columns.append(Quote(QString::fromUtf16(p)) + u" INTEGER"_s);
-    columns.append(Quote(u"仕上げ材"_s) + u" INTEGER"_s);
-    columns.append(Quote(u"下地材"_s) + u" INTEGER"_s);
+    for (const QString& c : GeneralNamePartColumns() + GeneralNameUsageColumns())
+        columns.append(Quote(c) + u" INTEGER"_s);
     if (Status s = d.Exec(u"CREATE TABLE "_s + Quote(table) + u" ("_s + columns.join(u',') + u')');
         !s)
         return s;

@@ -102,6 +102,26 @@ static_assert(kUsedRows == 83);
 
 } // namespace
 
+const QStringList& GeneralNamePartColumns() {
+    static const QStringList columns = {
+        QStringLiteral("屋根"),          QStringLiteral("外壁"),
+        QStringLiteral("軒天井"),        QStringLiteral("居室天井"),
+        QStringLiteral("居室壁"),        QStringLiteral("台所天井"),
+        QStringLiteral("台所壁"),        QStringLiteral("浴室天井"),
+        QStringLiteral("浴室壁"),        QStringLiteral("トイレ天井"),
+        QStringLiteral("トイレ壁"),      QStringLiteral("廊下天井"),
+        QStringLiteral("廊下壁"),        QStringLiteral("煙突臭気抜き"),
+        QStringLiteral("給排水管"),      QStringLiteral("巾木"),
+        QStringLiteral("断熱材"),        QStringLiteral("廊下居室床"),
+        QStringLiteral("洗面脱衣便所床")};
+    return columns;
+}
+
+const QStringList& GeneralNameUsageColumns() {
+    static const QStringList columns = {QStringLiteral("仕上げ材"), QStringLiteral("下地材")};
+    return columns;
+}
+
 void InitFieldCatalogue(AppState& s) {
     s.SortWords = {QStringLiteral("ASC"), QStringLiteral("DESC")};
     for (int i = 0; i < kUsedRows; ++i) {

@@ -2,6 +2,8 @@
 
 #include "data/app_state.h"
 
+#include <QStringList>
+
 namespace solario {
 
 // Kind letters of the catalogue.
@@ -12,6 +14,11 @@ inline const QString kKindYesNo = QStringLiteral("B");
 inline const QString kMaterialTable = QStringLiteral("アスベスト建材情報マスタ");
 inline const QString kContainingTable = QStringLiteral("一般名－部位_含有マスタ");
 inline const QString kNonContainingTable = QStringLiteral("一般名－部位_非含有マスタ");
+
+// The columns of the two general-name tables besides 一般名 and ID: one per
+// construction part (the floor has two), then the two usages.
+const QStringList& GeneralNamePartColumns();
+const QStringList& GeneralNameUsageColumns();
 
 // Fills the catalogue: the 83 columns of the material table in the order every query,
 // the grid, the detail screen and the printouts use.

@@ -14,12 +14,6 @@ QString Quote(const QString& name) {
     return u'"' + name + u'"';
 }
 
-const char16_t* const kLookupColumns[] = {
-    u"屋根",           u"外壁",         u"軒天井",   u"居室天井",   u"居室壁",   u"台所天井",
-    u"台所壁",         u"浴室天井",     u"浴室壁",   u"トイレ天井", u"トイレ壁", u"廊下天井",
-    u"廊下壁",         u"煙突臭気抜き", u"給排水管", u"巾木",       u"断熱材",   u"廊下居室床",
-    u"洗面脱衣便所床", u"仕上げ材",     u"下地材"};
-
 } // namespace
 
 FixtureDb::FixtureDb(const QString& path) {
@@ -36,8 +30,8 @@ FixtureDb::FixtureDb(const QString& path) {
     }
     Exec(QStringLiteral("CREATE TABLE ") + Quote(kMaterialTable) + u'(' + defs.join(u',') + u')');
     QStringList lookup = {QStringLiteral("一般名 TEXT"), QStringLiteral("ID TEXT")};
-    for (const char16_t* c : kLookupColumns)
-        lookup.append(Quote(QString::fromUtf16(c)) + QStringLiteral(" INTEGER"));
+    for (const QString& c : GeneralNamePartColumns() + GeneralNameUsageColumns())
+        lookup.append(Quote(c) + QStringLiteral(" INTEGER"));
     for (const QString& t : {kContainingTable, kNonContainingTable})
         Exec(QStringLiteral("CREATE TABLE ") + Quote(t) + u'(' + lookup.join(u',') + u')');
 }
