@@ -1,22 +1,33 @@
 #include "data/app_state.h"
 #include "platform/qt_platform.h"
-#include "shell/startup.h"
+#include "shell/form_menu.h"
 
 #include <QApplication>
-#include <cstdio>
+#include <QFont>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Screens are hidden while their children are open; the program ends only through
+    // the menu.
+    app.setQuitOnLastWindowClosed(false);
+    QFont font = app.font();
+    font.setFamilies({QStringLiteral("Meiryo UI"), QStringLiteral("Yu Gothic UI"),
+                      QStringLiteral("IPAexGothic"), QStringLiteral("MS UI Gothic")});
+    font.setPointSize(10);
+    app.setFont(font);
+
     solario::AppState state;
     state.ProgramFolder = QCoreApplication::applicationDirPath();
-    solario::QtPlatform platform;
-    if (!solario::OpenApplicationData(state, platform)) {
-        solario::CloseApplicationData(state);
-        return 1;
-    }
-    // The menu is not there yet: report what was opened and end.
-    std::printf("%s\n", qUtf8Printable(QStringLiteral("ソラリオ: データベースを開きました（%1）")
-                                           .arg(state.ConnectionString)));
-    solario::CloseApplicationData(state);
-    return 0;
+    state.InstanceLockPath = solario::DefaultInstanceLockPath();
+    solario::QtPlatform platform(state.ProgramFolder);
+
+    solario::Form_Menu menu(state, platform);
+    int exitCode = 0;
+    if (!menu.Form_Load(&exitCode))
+        return exitCode;
+    QObject::connect(&app, &QGuiApplication::commitDataRequest,
+                     [] { solario::SetSessionEnding(true); });
+    menu.show();
+    menu.Form_Activate();
+    return app.exec();
 }

@@ -48,6 +48,22 @@ struct AppState {
 
     QString DataVersion;
 
+    // Settings, help and documents. HelpFile is the compiled help beside the program;
+    // HelpWindow keeps the help viewer's last result.
+    QString HelpFile;
+    int HelpWindow = 0;
+    QString PdfFolder;
+    QString DocUsageNotes;
+    QString DocRegisteredInfo;
+    QString DocEnvironment;
+    QString DocNameList;
+    QString DocNinteiNo;
+    QString DocPartsInfo;
+    QString DocPeriodInfo;
+
+    // The per-user lock that keeps a second instance from starting.
+    QString InstanceLockPath;
+
     // Input rules and messages.
     std::array<QString, kCharTableSize> SpecialChars;
     std::array<QString, kCharTableSize> SpecialCharReplacements;

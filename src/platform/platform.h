@@ -2,7 +2,11 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace solario {
+
+class Screen;
 
 // Message-box flags and answers, with the values the screens were written against.
 namespace box {
@@ -16,7 +20,8 @@ inline constexpr int kNo = 7;
 } // namespace box
 
 // Everything a handler does beyond its own widgets goes through here, so that a test
-// can stand in for the desktop: it records the calls and answers the boxes.
+// can stand in for the desktop: it records the calls, answers the boxes and drives the
+// screens that are shown.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -24,6 +29,23 @@ public:
     // Shows a modal message box; a line break in the text is a carriage return.
     // Returns the answer (box::kOk, box::kYes, box::kNo).
     virtual int MessageBox(const QString& text, const QString& title, int flags) = 0;
+
+    // Shows the screen modally, runs its activation and returns once it has unloaded.
+    virtual void ShowModal(Screen& screen) = 0;
+
+    // The hourglass pointer while true, the default pointer after.
+    virtual void SetBusy(bool busy) = 0;
+
+    // Help: shows the topic of the help file in a help window owned by `owner`; closes
+    // every help window. Both return the viewer's result (0 when nothing was shown).
+    virtual int ShowHelp(QWidget* owner, const QString& helpFile, int topic) = 0;
+    virtual int CloseAllHelp(QWidget* owner, const QString& helpFile) = 0;
+
+    // Opens a document file with the desktop's viewer; a missing file or viewer is silent.
+    virtual void OpenDocument(const QString& path) = 0;
+
+    // Ends the program with the exit status.
+    virtual void EndProgram(int exitCode) = 0;
 };
 
 } // namespace solario

@@ -1,10 +1,75 @@
 #include "platform/qt_platform.h"
 
+#include "shell/screen.h"
+
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QHelpEngineCore>
+#include <QHelpLink>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
 
 namespace solario {
+
+// The program's own help window: one page of the compiled help at a time, its links
+// and pictures read from the same file.
+class HelpWindow : public QWidget {
+public:
+    HelpWindow(QHelpEngineCore& engine, QWidget* owner)
+        : QWidget(owner, Qt::Window), browser_(new Browser(engine, this)) {
+        setObjectName(QStringLiteral("HelpWindow"));
+        setAttribute(Qt::WA_DeleteOnClose);
+        setWindowTitle(QStringLiteral("【ソラリオ】ヘルプ"));
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(browser_);
+        browser_->setOpenExternalLinks(false);
+        resize(logicalDpiX() * 7, logicalDpiY() * 6);
+    }
+
+    void ShowPage(const QUrl& url) {
+        // The viewer reads the pages' style sheet itself: a linked sheet is not applied.
+        const QUrl css = url.resolved(QUrl(QStringLiteral("style.css")));
+        browser_->document()->setDefaultStyleSheet(
+            QString::fromUtf8(browser_->Engine().fileData(css)));
+        browser_->setSource(url);
+        if (const QString title = browser_->documentTitle(); !title.isEmpty())
+            setWindowTitle(QStringLiteral("【ソラリオ】ヘルプ - ") + title);
+        show();
+        raise();
+        activateWindow();
+    }
+
+private:
+    class Browser : public QTextBrowser {
+    public:
+        Browser(QHelpEngineCore& engine, QWidget* parent) : QTextBrowser(parent), engine_(engine) {}
+        QHelpEngineCore& Engine() const { return engine_; }
+        QVariant loadResource(int type, const QUrl& name) override {
+            if (name.scheme() == u"qthelp")
+                return engine_.fileData(name);
+            return QTextBrowser::loadResource(type, name);
+        }
+
+    private:
+        QHelpEngineCore& engine_;
+    };
+
+    Browser* browser_;
+};
+
+QtPlatform::QtPlatform(QString programFolder) : programFolder_(std::move(programFolder)) {}
+
+QtPlatform::~QtPlatform() {
+    for (const QPointer<HelpWindow>& w : helpWindows_)
+        delete w.data();
+}
 
 int QtPlatform::MessageBox(const QString& text, const QString& title, int flags) {
     QMessageBox mb(QApplication::activeWindow());
@@ -31,19 +96,105 @@ int QtPlatform::MessageBox(const QString& text, const QString& title, int flags)
     default:
         break;
     }
+    // A busy pointer must not hide the box's buttons.
+    const bool busy = busy_ > 0;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    int answer = box::kOk;
     if ((flags & 0x7) == box::kYesNo) {
         QPushButton* yes = mb.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
         QPushButton* no = mb.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
         mb.setDefaultButton(yes);
         mb.setEscapeButton(no);
         mb.exec();
-        return mb.clickedButton() == yes ? box::kYes : box::kNo;
+        answer = mb.clickedButton() == yes ? box::kYes : box::kNo;
+    } else {
+        QPushButton* ok = mb.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        mb.setDefaultButton(ok);
+        mb.setEscapeButton(ok);
+        mb.exec();
     }
-    QPushButton* ok = mb.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    mb.setDefaultButton(ok);
-    mb.setEscapeButton(ok);
-    mb.exec();
-    return box::kOk;
+    if (busy)
+        QApplication::restoreOverrideCursor();
+    return answer;
+}
+
+void QtPlatform::ShowModal(Screen& screen) {
+    // Our own loop, not QDialog::exec: a screen hides itself while its child is open,
+    // and hiding would end exec's loop.
+    screen.setWindowModality(Qt::ApplicationModal);
+    screen.show();
+    screen.Form_Activate();
+    if (screen.IsUnloaded())
+        return;
+    QEventLoop loop;
+    QObject::connect(&screen, &QDialog::finished, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::DialogExec);
+}
+
+void QtPlatform::SetBusy(bool busy) {
+    if (busy) {
+        ++busy_;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (busy_ > 0) {
+        --busy_;
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+QHelpEngineCore* QtPlatform::Engine(const QString& helpFile) {
+    const QString path = QDir(programFolder_).filePath(helpFile);
+    if (engine_ && engineFile_ == path)
+        return engine_.get();
+    engine_.reset();
+    if (!QFileInfo(path).isFile())
+        return nullptr;
+    auto engine = std::make_unique<QHelpEngineCore>(path);
+    engine->setReadOnly(true);
+    if (!engine->setupData())
+        return nullptr;
+    engine_ = std::move(engine);
+    engineFile_ = path;
+    return engine_.get();
+}
+
+int QtPlatform::ShowHelp(QWidget* owner, const QString& helpFile, int topic) {
+    QHelpEngineCore* engine = Engine(helpFile);
+    if (!engine)
+        return 0; // a missing help file fails silently
+    const QList<QHelpLink> links = engine->documentsForIdentifier(QString::number(topic));
+    if (links.isEmpty())
+        return 0;
+    HelpWindow* window = nullptr;
+    helpWindows_.removeAll(QPointer<HelpWindow>());
+    for (const QPointer<HelpWindow>& w : helpWindows_)
+        if (w->parentWidget() == owner)
+            window = w.data();
+    if (!window) {
+        window = new HelpWindow(*engine, owner);
+        helpWindows_.append(window);
+    }
+    window->ShowPage(links.first().url);
+    return 1;
+}
+
+int QtPlatform::CloseAllHelp(QWidget*, const QString&) {
+    for (const QPointer<HelpWindow>& w : helpWindows_)
+        if (w)
+            w->close();
+    helpWindows_.clear();
+    return 0;
+}
+
+void QtPlatform::OpenDocument(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void QtPlatform::EndProgram(int exitCode) {
+    CloseAllHelp(nullptr, QString());
+    QCoreApplication::exit(exitCode);
 }
 
 } // namespace solario

@@ -2,12 +2,40 @@
 
 #include "platform/platform.h"
 
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+class QHelpEngineCore;
+
 namespace solario {
+
+class HelpWindow;
 
 // The desktop implementation of Platform over Qt Widgets.
 class QtPlatform : public Platform {
 public:
+    // Help files are looked up in the program folder.
+    explicit QtPlatform(QString programFolder);
+    ~QtPlatform() override;
+
     int MessageBox(const QString& text, const QString& title, int flags) override;
+    void ShowModal(Screen& screen) override;
+    void SetBusy(bool busy) override;
+    int ShowHelp(QWidget* owner, const QString& helpFile, int topic) override;
+    int CloseAllHelp(QWidget* owner, const QString& helpFile) override;
+    void OpenDocument(const QString& path) override;
+    void EndProgram(int exitCode) override;
+
+private:
+    QHelpEngineCore* Engine(const QString& helpFile);
+
+    QString programFolder_;
+    QString engineFile_;
+    std::unique_ptr<QHelpEngineCore> engine_;
+    QList<QPointer<HelpWindow>> helpWindows_;
+    int busy_ = 0;
 };
 
 } // namespace solario

@@ -1,7 +1,4 @@
 #include "data/database.h"
-#include "data/field_catalogue.h"
-#include "reports/report_data.h"
-#include "shell/startup.h"
 #include "support/fake_platform.h"
 #include "support/fixture_db.h"
 
@@ -21,8 +18,6 @@ private slots:
     void opensTheDatabaseBesideTheProgram();
     void connectionErrorBox_data();
     void connectionErrorBox();
-    void startupOpensEverything();
-    void startupEndsWhenTheDatabaseIsMissing();
 };
 
 void TestDatabase::opensTheDatabaseBesideTheProgram() {
@@ -82,45 +77,6 @@ void TestDatabase::connectionErrorBox() {
     QCOMPARE(p.boxes[0].title, QStringLiteral("エラー"));
     QCOMPARE(p.boxes[0].flags, 48);
     QVERIFY(!cs.isEmpty());
-}
-
-void TestDatabase::startupOpensEverything() {
-    QTemporaryDir dir;
-    FixtureDb(dir.filePath(QStringLiteral("app.db"))).Close();
-    AppState s;
-    s.ProgramFolder = dir.path();
-    s.BackToMenu = 3;
-    FakePlatform p;
-    QVERIFY(OpenApplicationData(s, p));
-    QVERIFY(p.boxes.isEmpty());
-    QVERIFY(s.DbOpen);
-    QCOMPARE(s.DataVersion, QStringLiteral("２００６年１２月版"));
-    QCOMPARE(s.BackToMenu, 0);
-    QCOMPARE(s.FieldCount, 83);
-    QCOMPARE(s.SpecialChars[0], QStringLiteral("'"));
-    QVERIFY(!s.Messages[1].isEmpty());
-    QVERIFY(s.DataEnvironment1);
-    for (auto* rs : {s.DataEnvironment1->rsCommand1.get(), s.DataEnvironment1->rsCommand2.get(),
-                     s.DataEnvironment1->rsCommand3.get()})
-        QVERIFY(rs && rs->IsOpen());
-    CloseApplicationData(s);
-    QVERIFY(!s.DbOpen);
-    QVERIFY(!s.MainConnection);
-    QVERIFY(!s.DataEnvironment1->Connection1.IsOpen());
-}
-
-void TestDatabase::startupEndsWhenTheDatabaseIsMissing() {
-    QTemporaryDir dir;
-    AppState s;
-    s.ProgramFolder = dir.path();
-    FakePlatform p;
-    QVERIFY(!OpenApplicationData(s, p));
-    QVERIFY(!s.DbOpen);
-    QCOMPARE(p.boxes.size(), 1);
-    QVERIFY(!s.DataEnvironment1); // nothing after the database is opened
-    QCOMPARE(s.FieldCount, 0);
-    CloseApplicationData(s);
-    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("app.db"))));
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)

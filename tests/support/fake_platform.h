@@ -1,13 +1,17 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "shell/screen.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 namespace solario::test {
 
-// Stands in for the desktop: records every box and answers from a script.
+// Stands in for the desktop: records every call, answers the boxes from a script, and
+// lets the test drive each screen that is shown before it closes.
 class FakePlatform : public Platform {
 public:
     struct Box {
@@ -15,16 +19,75 @@ public:
         QString title;
         int flags;
     };
+    using Driver = std::function<void(Screen&)>;
 
     int MessageBox(const QString& text, const QString& title, int flags) override {
         boxes.append({text, title, flags});
+        calls.append(QStringLiteral("MessageBox:") + title);
         if (!answers.isEmpty())
             return answers.takeFirst();
         return (flags & 0x7) == box::kYesNo ? box::kYes : box::kOk;
     }
 
+    // Shows the screen, runs its activation, then the next driver; a screen the driver
+    // leaves open is closed with its close box, as a user would.
+    void ShowModal(Screen& screen) override {
+        calls.append(QStringLiteral("ShowModal:") + screen.objectName());
+        screen.show();
+        screen.Form_Activate();
+        if (!screen.IsUnloaded() && !drivers.isEmpty())
+            drivers.takeFirst()(screen);
+        if (!screen.IsUnloaded())
+            screen.close();
+        calls.append(QStringLiteral("Closed:") + screen.objectName());
+    }
+
+    void SetBusy(bool busy) override {
+        calls.append(busy ? QStringLiteral("Busy") : QStringLiteral("NotBusy"));
+    }
+
+    int ShowHelp(QWidget* owner, const QString& helpFile, int topic) override {
+        calls.append(QStringLiteral("ShowHelp:%1:%2:%3")
+                         .arg(helpFile)
+                         .arg(topic)
+                         .arg(owner ? owner->objectName() : QString()));
+        ++openHelp;
+        return 1;
+    }
+
+    int CloseAllHelp(QWidget* owner, const QString& helpFile) override {
+        calls.append(QStringLiteral("CloseAllHelp:%1:%2")
+                         .arg(helpFile, owner ? owner->objectName() : QString()));
+        openHelp = 0;
+        return 0;
+    }
+
+    void OpenDocument(const QString& path) override {
+        calls.append(QStringLiteral("OpenDocument:") + path);
+    }
+
+    void EndProgram(int exitCode) override {
+        calls.append(QStringLiteral("EndProgram:%1").arg(exitCode));
+        ended = true;
+        endCode = exitCode;
+    }
+
+    // The calls whose text starts with the prefix.
+    QStringList Calls(const QString& prefix) const {
+        QStringList found;
+        for (const QString& c : calls)
+            if (c.startsWith(prefix))
+                found.append(c);
+        return found;
+    }
+
     QList<Box> boxes;
     QList<int> answers; // next answers, in order; then Yes / OK
+    QList<Driver> drivers;
+    QStringList calls;
+    int openHelp = 0;
+    bool ended = false;
+    int endCode = -1;
 };
 
 } // namespace solario::test
