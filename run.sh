@@ -4,9 +4,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 bash scripts/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target solario sample_installation
+cmake --build build -j"$(nproc)" --target solario sample_installation documents help_file
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
-  echo "No display found: starting without a screen (QT_QPA_PLATFORM=offscreen)."
-  export QT_QPA_PLATFORM=offscreen
+  echo "The program is built in build/solario/, but there is no display to show it on." >&2
+  echo "Run this command from a desktop session (or set DISPLAY)." >&2
+  exit 1
 fi
 exec build/solario/solario

@@ -43,10 +43,10 @@ QString Decode(const QByteArray& bytes, Encoding encoding) {
     for (const char* name : {"windows-31j", "CP932", "Shift_JIS"}) {
         QStringDecoder decoder(name);
         if (decoder.isValid())
-            return decoder.decode(bytes);
+            return QString(decoder.decode(bytes));
     }
     QStringDecoder system(QStringConverter::System);
-    return system.decode(bytes);
+    return QString(system.decode(bytes));
 }
 
 QByteArray TrimBlanks(const QByteArray& b) {
@@ -71,7 +71,7 @@ QString ReadIniValue(const QString& section, const QString& key, const QString& 
         encoding = Encoding::Utf8;
     } else {
         QStringDecoder probe(QStringConverter::Utf8);
-        (void)probe.decode(data);
+        const QString decoded = probe.decode(data); // decoding is lazy: convert to learn of errors
         if (!probe.hasError())
             encoding = Encoding::Utf8;
     }
