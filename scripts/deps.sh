@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libgl-dev
-  libsqlite3-dev
+  libsqlite3-dev libqt6sql6-sqlite
   fonts-ipaexfont
 )
 
