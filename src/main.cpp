@@ -1,5 +1,6 @@
 #include "data/app_state.h"
 #include "platform/qt_platform.h"
+#include "search_name/form_search_n.h"
 #include "shell/form_menu.h"
 
 #include <QApplication>
@@ -22,6 +23,11 @@ int main(int argc, char* argv[]) {
     solario::QtPlatform platform(state.ProgramFolder);
 
     solario::Form_Menu menu(state, platform);
+    menu.MakeSearchN = [](solario::AppState& s, solario::Platform& p) {
+        auto screen = std::make_unique<solario::Form_Search_N>(s, p);
+        screen->Form_Load();
+        return std::unique_ptr<solario::Screen>(std::move(screen));
+    };
     int exitCode = 0;
     if (!menu.Form_Load(&exitCode))
         return exitCode;

@@ -2,13 +2,19 @@
 // desktop after each step, for looking at what was built (run it under Xvfb, with
 // QT_FONT_DPI=144 for a high-resolution screen).
 //   screenshots INSTALLATION_DIR OUTPUT_DIR
+#include "data/query_builders.h"
+#include "detail/form_detail.h"
 #include "platform/qt_platform.h"
+#include "result_list/form_list.h"
+#include "search_name/form_error_3.h"
+#include "search_name/form_search_n.h"
 #include "shell/form_explan.h"
 #include "shell/form_menu.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -77,5 +83,67 @@ int main(int argc, char* argv[]) {
     explan.CommandHelp_Click();
     Shoot(out, QStringLiteral("explan_help"));
     platform.CloseAllHelp(&explan, s.HelpFile);
+    explan.hide();
+
+    // The search by name, with a little typed into it.
+    solario::Form_Search_N search(s, platform);
+    search.Form_Load();
+    search.TextStartYear->setText(QStringLiteral("1983"));
+    search.TextEndYear->setText(QStringLiteral("1990"));
+    search.Text_Maker->setText(QStringLiteral("工業"));
+    search.show();
+    search.Form_Activate();
+    Shoot(out, QStringLiteral("search_name"));
+    search.hide();
+
+    // The whole list, sorted by product name, one row ticked.
+    s.MainRecordset = std::make_unique<solario::Recordset>();
+    if (!solario::OpenMaterialList(s, *s.MainConnection, *s.MainRecordset, QString()))
+        return 1;
+    const int id = s.MainRecordset->FieldIndex(QStringLiteral("ID"));
+    for (qint32 i = 0; i < s.MainRecordset->RecordCount(); ++i)
+        s.ListIds.append(s.MainRecordset->ValueText(i, id));
+    s.SearchRouteTitle = QStringLiteral("建材名称等からの検索");
+    solario::Form_List list(s, platform);
+    list.Form_Load();
+    list.show();
+    list.Form_Activate();
+    list.ClickHeading(2);
+    list.CommandSort_Click();
+    list.ClickTickCell(3);
+    Shoot(out, QStringLiteral("list"));
+    list.hide();
+
+    // The record of the ticked product, at the top and one page down.
+    s.DetailRecordset = std::make_unique<solario::Recordset>();
+    if (!solario::OpenMaterialDetail(s, *s.MainConnection, *s.DetailRecordset,
+                                     QStringLiteral(" ID = '") + s.ListIds[2] +
+                                         QStringLiteral("' ")))
+        return 1;
+    s.DetailValues.clear();
+    for (int i = 0; i < s.FieldCount; ++i)
+        s.DetailValues.append(s.DetailRecordset->ValueText(0, i));
+    s.DetailValues.append(QString());
+    solario::Form_Detail detail(s, platform);
+    detail.Form_Load();
+    detail.show();
+    detail.Form_Activate();
+    Shoot(out, QStringLiteral("detail_top"));
+    detail.CheckKeyCode(solario::kKeyPageDown);
+    Shoot(out, QStringLiteral("detail_page2"));
+    detail.CheckKeyCode(solario::kKeyPageDown);
+    Shoot(out, QStringLiteral("detail_end"));
+    detail.hide();
+
+    // The notice of a search that found nothing.
+    s.CondStartYear = QStringLiteral("1983");
+    s.CondEndYear = QString();
+    s.CondMaker = QStringLiteral("工業");
+    s.CondNintei = QStringLiteral("不燃-指定なし");
+    solario::Form_Error_3 notice(s, platform);
+    notice.Form_Load();
+    notice.show();
+    notice.Form_Activate();
+    Shoot(out, QStringLiteral("notice_name"));
     return 0;
 }

@@ -153,10 +153,13 @@ void ShowInTaskbar(QWidget& window) {
         window.show();
 }
 
-void OpenChild(Screen& parent, std::unique_ptr<Screen> child) {
+void OpenChild(Screen& parent, std::unique_ptr<Screen> child,
+               const std::function<void()>& afterClose) {
     parent.hide();
     parent.Host().ShowModal(*child);
     child.reset();
+    if (afterClose)
+        afterClose();
     if (parent.IsUnloaded())
         return;
     parent.show();

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 
 #include <QDialog>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 
@@ -91,7 +92,9 @@ void ShowInTaskbar(QWidget& window);
 // The navigation every screen follows: hide the parent, show the child modally, release
 // it once it has unloaded, show the parent again and run the parent's activation (which
 // unloads it too while a return to the menu is under way).
-void OpenChild(Screen& parent, std::unique_ptr<Screen> child);
+// `afterClose` runs once the child has gone, before the parent shows itself again.
+void OpenChild(Screen& parent, std::unique_ptr<Screen> child,
+               const std::function<void()>& afterClose = {});
 
 // Tells the screens that the desktop session is ending, so that closing passes without
 // a question.

@@ -1,0 +1,385 @@
+#include "result_list/form_list.h"
+
+#include "data/field_catalogue.h"
+#include "data/query_builders.h"
+#include "detail/form_detail.h"
+#include "result_list/list_model.h"
+#include "shell/form_menu.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTableView>
+
+namespace solario {
+
+void SetupListGrid(const AppState& s, QTableView& grid, ListModel& model) {
+    QHeaderView& header = *grid.horizontalHeader();
+    // The tick column is wide enough for its picture at any resolution.
+    grid.setColumnWidth(0, std::max(Twips(grid, 200), 24));
+    grid.setColumnHidden(0, false);
+    int c = 0;
+    for (qint32 row = 0; row < s.FieldCount; ++row) {
+        const QString& name = s.FieldNames[size_t(row)];
+        if (name == u"不燃材料認定番号（番号）" || name == u"製造終了")
+            continue;
+        ++c;
+        if (c >= model.columnCount())
+            break;
+        const int width = s.FieldWidths[size_t(row)];
+        grid.setColumnHidden(c, width == 0);
+        if (width > 0) {
+            // At least the catalogue's width, and never narrower than the heading (or,
+            // for the period, a whole period) so that no caption is cut.
+            const QFontMetrics fm = header.fontMetrics();
+            const QString widest =
+                name == u"製造開始"
+                    ? QStringLiteral("0000～0000")
+                    : model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+            grid.setColumnWidth(c, std::max(Twips(grid, width), fm.horizontalAdvance(widest) + 14));
+        }
+        if (s.FieldKinds[size_t(row)] == kKindYesNo || name == u"製造開始")
+            model.SetAlignment(c, Qt::AlignCenter);
+    }
+    header.setSectionResizeMode(QHeaderView::Interactive);
+    header.setSectionResizeMode(0, QHeaderView::Fixed);
+}
+
+QString BuildSortOrder(const AppState& s, int gridColumn, const QString& direction) {
+    auto name = [&s](int i) { return s.FieldNames[size_t(i)]; };
+    const QString w = u' ' + direction;
+    if (gridColumn >= 1 && gridColumn <= 4)
+        return name(gridColumn - 1) + w;
+    if (gridColumn == 5)
+        return direction == u"ASC" ? name(4) + w + QStringLiteral(", ") + name(5) + w
+                                   : name(5) + w + QStringLiteral(", ") + name(4) + w;
+    if (gridColumn == 6 || gridColumn == 7)
+        return name(gridColumn) + w;
+    if (gridColumn == 8)
+        return name(8) + w + QStringLiteral(", ") + name(9) + w;
+    return name(gridColumn + 1) + w;
+}
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label =
+        new QLabel(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+Form_List::Form_List(AppState& state, Platform& platform)
+    : Screen(state, platform, QStringLiteral("【ソラリオ】")) {
+    setObjectName(QStringLiteral("Form_List"));
+    Image1 = MakeLabel(this, QStringLiteral("Image1"), QString());
+    Image1->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
+    Image1->setScaledContents(true);
+    CommandHelp = MakePictureButton(*this, QStringLiteral("CommandHelp"),
+                                    QStringLiteral(":/images/help.png"), QStringLiteral("ヘルプ"));
+    CommandSort = MakeButton(QStringLiteral("CommandSort"), QStringLiteral("並び替え"));
+    CommandGoMenu = MakeButton(QStringLiteral("CommandGoMenu"), QStringLiteral("メニューに戻る"));
+    CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
+    Command_ReportOut =
+        MakeButton(QStringLiteral("Command_ReportOut"), QStringLiteral("検索結果の印刷"));
+    CommandDetail =
+        MakeButton(QStringLiteral("CommandDetail"), QStringLiteral("更に詳細な情報の表示"));
+    // The list's printout arrives with the report layouts.
+    Command_ReportOut->setEnabled(false);
+    Label3 =
+        MakeLabel(this, QStringLiteral("Label3"),
+                  QStringLiteral("入力条件に該当する石綿（アスベスト）含有建材リスト（商品名）"));
+    QFont bold = Label3->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.15);
+    Label3->setFont(bold);
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("該当件数："));
+    LabelCount = MakeLabel(this, QStringLiteral("LabelCount"), QString());
+    Label1->setFont(bold);
+    LabelCount->setFont(bold);
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Label2 = MakeLabel(
+        Frame1, QStringLiteral("Label2"),
+        QStringLiteral("当画面では、指定された条件で検索した結果を表形式で表示します。\r\n"
+                       "操作性は、市販の表計算ソフトと同様ですので表示されている項目の幅"
+                       "も自由に調整ができます。"));
+    Label6 =
+        MakeLabel(Frame1, QStringLiteral("Label6"), QStringLiteral("■指定項目での並び替え機能"));
+    Label4 =
+        MakeLabel(Frame1, QStringLiteral("Label4"),
+                  QStringLiteral("並び替えを行いたい列のタイトルをクリックし、『並び替え』ボタンを"
+                                 "クリックすると、その項目の並び替えを行います。"));
+    Label5 =
+        MakeLabel(Frame1, QStringLiteral("Label5"),
+                  QStringLiteral("ボタンをクリックする毎に、昇順での並び替え、降順での並び替えを"
+                                 "繰り返します。"));
+    Model = new ListModel(this);
+    MSHFlexGridSearchResult = new QTableView(this);
+    MSHFlexGridSearchResult->setObjectName(QStringLiteral("MSHFlexGridSearchResult"));
+    MSHFlexGridSearchResult->setModel(Model);
+    MSHFlexGridSearchResult->verticalHeader()->hide();
+    MSHFlexGridSearchResult->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSHFlexGridSearchResult->setSelectionBehavior(QAbstractItemView::SelectItems);
+    MSHFlexGridSearchResult->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSHFlexGridSearchResult->setWordWrap(false);
+    MSHFlexGridSearchResult->setTextElideMode(Qt::ElideRight);
+    MSHFlexGridSearchResult->horizontalHeader()->setHighlightSections(false);
+    MSHFlexGridSearchResult->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    MSHFlexGridSearchResult->verticalHeader()->setDefaultSectionSize(
+        std::max(fontMetrics().height() + 6, 22));
+
+    PlaceTwips(*Image1, 0, 0, 12120, 600);
+    PlaceTwips(*CommandHelp, 240, 720, 495, 495);
+    PlaceTwips(*CommandSort, 855, 720, 1455, 495);
+    PlaceTwips(*CommandGoMenu, 2430, 720, 1935, 495);
+    PlaceTwips(*CommandExit, 4485, 720, 1335, 495);
+    PlaceTwips(*Command_ReportOut, 6960, 720, 1935, 495);
+    PlaceTwips(*CommandDetail, 9015, 720, 2865, 495);
+    PlaceTwips(*Label3, 240, 1335, 8400, 360);
+    PlaceTwips(*Label1, 8880, 1335, 1440, 360);
+    PlaceTwips(*LabelCount, 10320, 1335, 1560, 360);
+    PlaceTwips(*Frame1, 240, 1740, 11640, 1500);
+    PlaceTwips(*Label2, 120, 120, 11400, 540);
+    PlaceTwips(*Label6, 120, 690, 11400, 270);
+    PlaceTwips(*Label4, 360, 960, 11160, 270);
+    PlaceTwips(*Label5, 360, 1200, 11160, 270);
+    PlaceTwips(*MSHFlexGridSearchResult, 240, 3360, 11640, 5040);
+    CommandHelp->setIconSize(CommandHelp->size() - QSize(Twips(*this, 90), Twips(*this, 90)));
+    setMinimumSize(Twips(*this, 12120), Twips(*this, 8640));
+    resize(minimumSize());
+
+    QWidget* order[] = {CommandHelp,       CommandSort,   CommandGoMenu,          CommandExit,
+                        Command_ReportOut, CommandDetail, MSHFlexGridSearchResult};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    connect(CommandDetail, &QPushButton::clicked, this, &Form_List::CommandDetail_Click);
+    connect(CommandSort, &QPushButton::clicked, this, &Form_List::CommandSort_Click);
+    connect(Command_ReportOut, &QPushButton::clicked, this, &Form_List::Command_ReportOut_Click);
+    connect(CommandGoMenu, &QPushButton::clicked, this, &Form_List::CommandGoMenu_Click);
+    connect(CommandExit, &QPushButton::clicked, this, &Form_List::CommandExit_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &Form_List::CommandHelp_Click);
+    connect(MSHFlexGridSearchResult->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &Form_List::ClickHeading);
+    MSHFlexGridSearchResult->viewport()->installEventFilter(this);
+    InstallKeyHandler({Command_ReportOut, CommandDetail, CommandExit, CommandHelp, CommandSort,
+                       MSHFlexGridSearchResult});
+}
+
+Form_List::~Form_List() = default;
+
+qint32 Form_List::TickedRow() const {
+    return Model->TickedRow();
+}
+
+void Form_List::Bind() {
+    Model->Bind(s_.MainRecordset && s_.MainRecordset->IsOpen() ? s_.MainRecordset.get() : nullptr,
+                s_.FieldCount - 1);
+    SetupListGrid(s_, *MSHFlexGridSearchResult, *Model);
+    LabelCount->setText(QString::number(Model->rowCount()));
+}
+
+void Form_List::Form_Load() {
+    p_.SetBusy(true);
+    SortColumn = 0;
+    SortDirIndex = 1;
+    Bind();
+    p_.SetBusy(false);
+}
+
+void Form_List::Form_Activate() {
+    if (s_.BackToMenu >= 1)
+        Unload();
+    else
+        ShowInTaskbar(*this);
+}
+
+void Form_List::DispatchFunctionKey(int keyCode) {
+    switch (keyCode) {
+    case kKeyF1:
+        CommandHelp_Click();
+        break;
+    case kKeyF2:
+        CommandSort_Click();
+        break;
+    case kKeyF3:
+        Command_ReportOut_Click();
+        break;
+    case kKeyF4:
+        CommandDetail_Click();
+        break;
+    case kKeyEscape:
+        CommandExit_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+bool Form_List::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == MSHFlexGridSearchResult->viewport() &&
+        event->type() == QEvent::MouseButtonRelease) {
+        const QModelIndex index = MSHFlexGridSearchResult->indexAt(
+            static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (!index.isValid())
+            SortColumn = 0;
+        else if (index.column() == 0)
+            ClickTickCell(index.row() + 1);
+        else
+            ClickDataCell(index.row() + 1, index.column());
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+void Form_List::ClickTickCell(qint32 gridRow) {
+    SortColumn = 0;
+    if (Model->TickedRow() == gridRow) {
+        Model->SetTickedRow(0);
+        return;
+    }
+    Model->SetTickedRow(gridRow);
+    for (int k = 1; k <= 10; ++k)
+        TickedRowCells[size_t(k - 1)] = Model->CellText(gridRow, k);
+    SortDirIndex = 1;
+}
+
+void Form_List::ClickDataCell(qint32, int gridColumn) {
+    SortColumn = 0;
+    // In a one-row list the row is also the last row, so the grid takes a click on any
+    // of its cells for a click on the column's heading.
+    if (Model->rowCount() == 1) {
+        SortColumn = gridColumn;
+        SortDirIndex = 1;
+    }
+}
+
+void Form_List::ClickHeading(int gridColumn) {
+    SortColumn = gridColumn >= 1 ? gridColumn : 0;
+    SortDirIndex = 1;
+}
+
+void Form_List::CommandDetail_Click() {
+    if (Model->TickedRow() == 0) {
+        p_.MessageBox(
+            QStringLiteral(
+                "詳細情報を表示するデータの行を選択（先頭カラムをチェック）してください。"),
+            QStringLiteral("エラー"), box::kExclamation);
+        return;
+    }
+    const QString id = s_.ListIds.value(Model->TickedRow() - 1);
+    if (!s_.DetailRecordset)
+        s_.DetailRecordset = std::make_unique<Recordset>();
+    const Result<qint32> found =
+        OpenMaterialDetail(s_, *s_.MainConnection, *s_.DetailRecordset,
+                           QStringLiteral(" ID = ") + QuoteSqlText(id) + u' ');
+    if (!found || found.value() == 0) {
+        p_.MessageBox(QStringLiteral("詳細情報を読み込めませんでした。") +
+                          (found ? QString() : QStringLiteral("\r\r") + found.error()),
+                      QStringLiteral("エラー"), box::kExclamation);
+        s_.DetailRecordset.reset();
+        return;
+    }
+    s_.DetailValues = QStringList(s_.FieldCount + 1);
+    for (int i = 0; i < s_.FieldCount; ++i)
+        s_.DetailValues[i] = s_.DetailRecordset->ValueText(0, i);
+    s_.DetailRecordset->Close();
+    s_.DetailRecordset.reset();
+    auto detail = std::make_unique<Form_Detail>(s_, p_);
+    detail->Form_Load();
+    OpenChild(*this, std::move(detail), [this] { SortColumn = 0; });
+}
+
+void Form_List::RefillListIds() {
+    const Recordset& rs = *s_.MainRecordset;
+    const int id = rs.FieldIndex(QStringLiteral("ID"));
+    for (qint32 i = 0; i < rs.RecordCount(); ++i) {
+        if (i < s_.ListIds.size())
+            s_.ListIds[i] = rs.ValueText(i, id);
+        else
+            s_.ListIds.append(rs.ValueText(i, id));
+    }
+}
+
+void Form_List::CommandSort_Click() {
+    if (SortColumn == 0) {
+        p_.MessageBox(
+            QStringLiteral("並べ替えする項目を、列選択（列ヘッダーのクリック）してください。。"),
+            QStringLiteral("エラー"), box::kExclamation);
+        return;
+    }
+    p_.SetBusy(true);
+    SortDirIndex = SortDirIndex == 0 ? 1 : 0;
+    const qint32 ticked = Model->TickedRow();
+    Model->Bind(nullptr, s_.FieldCount - 1);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const QString previous = s_.MainRecordset->Source();
+    const QString order = BuildSortOrder(s_, SortColumn, s_.SortWords[size_t(SortDirIndex)]);
+    const Result<qint32> n =
+        RequerySorted(*s_.MainConnection, *s_.MainRecordset, s_.ListBaseSql, order);
+    if (!n) {
+        // Back to the order the list had, so that it stays as the user left it.
+        (void)s_.MainRecordset->Open(previous, *s_.MainConnection);
+        Bind();
+        Model->SetTickedRow(ticked);
+        p_.SetBusy(false);
+        p_.MessageBox(QStringLiteral("並び替えできませんでした。\r\r") + n.error(),
+                      QStringLiteral("エラー"), box::kExclamation);
+        return;
+    }
+    Bind();
+    RefillListIds();
+    if (ticked != 0) {
+        for (qint32 r = 1; r <= Model->rowCount(); ++r) {
+            if (Model->CellText(r, 1) != TickedRowCells[0])
+                continue;
+            bool same = true;
+            for (int j = 1; j <= 9 && same; ++j)
+                same = TickedRowCells[size_t(j)] == Model->CellText(r, j + 1);
+            if (same) {
+                Model->SetTickedRow(r);
+                break;
+            }
+        }
+    }
+    p_.SetBusy(false);
+}
+
+void Form_List::Command_ReportOut_Click() {
+    // The list's printout arrives with the report layouts.
+}
+
+void Form_List::CommandGoMenu_Click() {
+    s_.BackToMenu = 1;
+    CloseHelp();
+    Unload();
+}
+
+void Form_List::CommandExit_Click() {
+    CloseHelp();
+    Unload();
+}
+
+void Form_List::CommandHelp_Click() {
+    s_.HelpWindow =
+        p_.ShowHelp(this, s_.HelpFile, s_.SearchRouteTitle == u"使用状態からの検索" ? 22 : 32);
+}
+
+bool Form_List::Form_QueryUnload(int unloadMode) {
+    if (unloadMode == kUnloadByUser)
+        CloseHelp();
+    return true;
+}
+
+void Form_List::Form_Unload() {
+    s_.SearchRouteTitle.clear();
+    Model->Bind(nullptr, 0);
+}
+
+} // namespace solario

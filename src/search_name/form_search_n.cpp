@@ -1,0 +1,496 @@
+#include "search_name/form_search_n.h"
+
+#include "data/input_rules.h"
+#include "data/query_builders.h"
+#include "result_list/form_list.h"
+#include "search_name/form_error_3.h"
+#include "shell/form_menu.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace solario {
+
+const QStringList& KenzaiNameList() {
+    static const QStringList names = {
+        QStringLiteral("吹付け石綿"),
+        QStringLiteral("石綿含有吹付けロックウール"),
+        QStringLiteral("湿式石綿含有吹付け材"),
+        QStringLiteral("石綿含有吹付けバーミキュライト"),
+        QStringLiteral("石綿含有吹付けパーライト"),
+        QStringLiteral("石綿含有けいそう土保温材"),
+        QStringLiteral("石綿含有けい酸カルシウム保温材"),
+        QStringLiteral("石綿含有バーミキュライト保温材"),
+        QStringLiteral("石綿含有パーライト保温材"),
+        QStringLiteral("石綿保温材"),
+        QStringLiteral("石綿含有けい酸カルシウム板第2種"),
+        QStringLiteral("石綿含有耐火被覆板"),
+        QStringLiteral("屋根用折版石綿断熱材"),
+        QStringLiteral("煙突用石綿断熱材"),
+        QStringLiteral("石綿含有スレートボード\u30FBフレキシブル板"),
+        QStringLiteral("石綿含有スレートボード\uFF65平板"),
+        QStringLiteral("石綿含有スレートボード\uFF65軟質板"),
+        QStringLiteral("石綿含有スレートボード\uFF65軟質フレキシブル板"),
+        QStringLiteral("石綿含有スレートボード\uFF65その他"),
+        QStringLiteral("石綿含有スラグせっこう板"),
+        QStringLiteral("石綿含有パルプセメント板"),
+        QStringLiteral("石綿含有押出成形セメント板"),
+        QStringLiteral("石綿含有けい酸カルシウム板第1種"),
+        QStringLiteral("石綿含有ロックウール吸音天井板"),
+        QStringLiteral("石綿含有せっこうボード"),
+        QStringLiteral("石綿含有パーライト板"),
+        QStringLiteral("石綿含有その他ボード"),
+        QStringLiteral("石綿含有その他パネル"),
+        QStringLiteral("石綿含有壁紙"),
+        QStringLiteral("石綿含有ビニル床タイル"),
+        QStringLiteral("石綿含有ビニル床シート"),
+        QStringLiteral("石綿含有ソフト巾木"),
+        QStringLiteral("石綿含有住宅屋根用化粧スレート"),
+        QStringLiteral("石綿含有ルーフィング"),
+        QStringLiteral("石綿含有窯業系サイディング"),
+        QStringLiteral("石綿含有建材複合金属系サイディング"),
+        QStringLiteral("石綿含有スレート波板\u30FB大波"),
+        QStringLiteral("石綿含有スレート波板\u30FB小波"),
+        QStringLiteral("石綿含有スレート波板\u30FBその他"),
+        QStringLiteral("石綿セメント管"),
+        QStringLiteral("石綿セメント円筒")};
+    return names;
+}
+
+const QStringList& NinteiKindList() {
+    static const QStringList kinds = {QStringLiteral("不燃"),
+                                      QStringLiteral("不燃（個）"),
+                                      QStringLiteral("不燃（屋根用）"),
+                                      QStringLiteral("不燃・屋根用（個）"),
+                                      QStringLiteral("準不燃"),
+                                      QStringLiteral("準不燃（個）"),
+                                      QStringLiteral("難燃"),
+                                      QStringLiteral("難燃（個）"),
+                                      QStringLiteral("準難燃"),
+                                      QStringLiteral("準難燃（個）"),
+                                      QStringLiteral("壁装材料"),
+                                      QStringLiteral("化粧（不燃）"),
+                                      QStringLiteral("化粧（準不燃）"),
+                                      QStringLiteral("化粧（不燃）（個）"),
+                                      QStringLiteral("基材同等"),
+                                      QStringLiteral("NM"),
+                                      QStringLiteral("NE"),
+                                      QStringLiteral("QM"),
+                                      QStringLiteral("QE"),
+                                      QStringLiteral("RM"),
+                                      QStringLiteral("RE"),
+                                      QStringLiteral("DR"),
+                                      QStringLiteral("DW"),
+                                      QStringLiteral("UR"),
+                                      QStringLiteral("UW")};
+    return kinds;
+}
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label =
+        new QLabel(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& title) {
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(name);
+    return frame;
+}
+
+QLineEdit* MakeText(QWidget* parent, const QString& name, int maxLength) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+bool IsWholeNumber(const QString& text) {
+    bool ok = false;
+    text.toInt(&ok);
+    if (!ok)
+        return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+} // namespace
+
+Form_Search_N::Form_Search_N(AppState& state, Platform& platform)
+    : Screen(state, platform, QStringLiteral("【ソラリオ】【建材名称等からの検索 】")) {
+    setObjectName(QStringLiteral("Form_Search_N"));
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
+    Image1->setScaledContents(true);
+    CommandHelp = MakePictureButton(*this, QStringLiteral("CommandHelp"),
+                                    QStringLiteral(":/images/help.png"), QStringLiteral("ヘルプ"));
+    CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
+
+    Label5 = MakeLabel(this, QStringLiteral("Label5"), QStringLiteral("◆"));
+    Label3 =
+        MakeLabel(this, QStringLiteral("Label3"),
+                  QStringLiteral("建物の竣工年又は改修年と思われる期間を\r\n入力して下さい。\r\n"
+                                 "1985年の場合：「1985～1985」\r\n"
+                                 "1984年の前後3年くらいの場合：「1983～1985」"));
+    Label7 = MakeLabel(this, QStringLiteral("Label7"),
+                       QStringLiteral("1985年より以前の場合：「入力しない～1985」"));
+    Label11 = MakeLabel(this, QStringLiteral("Label11"),
+                        QStringLiteral("1985年より以降の場合：「1985～入力しない」"));
+
+    Frame9 =
+        MakeFrame(this, QStringLiteral("Frame9"), QStringLiteral("建物の竣工年・改修年（西暦）："));
+    TextStartYear = MakeText(Frame9, QStringLiteral("TextStartYear"), 4);
+    Label18 = MakeLabel(Frame9, QStringLiteral("Label18"), QStringLiteral("年"));
+    Label2 = MakeLabel(Frame9, QStringLiteral("Label2"), QStringLiteral("～"));
+    TextEndYear = MakeText(Frame9, QStringLiteral("TextEndYear"), 4);
+    Label9 = MakeLabel(Frame9, QStringLiteral("Label9"), QStringLiteral("年"));
+    // The year texts the search reads; never shown.
+    ComboStartYear = new QComboBox(Frame9);
+    ComboStartYear->setObjectName(QStringLiteral("ComboStartYear"));
+    ComboStartYear->setEditable(true);
+    ComboStartYear->setVisible(false);
+    ComboEndYear = new QComboBox(Frame9);
+    ComboEndYear->setObjectName(QStringLiteral("ComboEndYear"));
+    ComboEndYear->setEditable(true);
+    ComboEndYear->setVisible(false);
+
+    Frame1 = MakeFrame(this, QStringLiteral("Frame1"), QStringLiteral("建材名（一般名）"));
+    Combo_KanzaiName = new QComboBox(Frame1);
+    Combo_KanzaiName->setObjectName(QStringLiteral("Combo_KanzaiName"));
+    Frame4 = MakeFrame(this, QStringLiteral("Frame4"),
+                       QStringLiteral("メーカー名\u3000※語句の一部で検索できます。"));
+    Text_Maker = MakeText(Frame4, QStringLiteral("Text_Maker"), 30);
+    Frame2 = MakeFrame(this, QStringLiteral("Frame2"),
+                       QStringLiteral("商品名\u3000\u3000\u3000※語句の一部で検索できます。"));
+    Text_Shohin = MakeText(Frame2, QStringLiteral("Text_Shohin"), 30);
+    Frame3 = MakeFrame(this, QStringLiteral("Frame3"),
+                       QStringLiteral("型番・品番\u3000※語句の一部で検索できます。"));
+    Text_Kataban = MakeText(Frame3, QStringLiteral("Text_Kataban"), 24);
+    Frame5 = MakeFrame(
+        this, QStringLiteral("Frame5"),
+        QStringLiteral("不燃材料等認定番号\u3000※認定の種類を選択し、番号を入力して下さい。"));
+    Label1 = MakeLabel(Frame5, QStringLiteral("Label1"), QStringLiteral("認定の種類"));
+    Combo_Nintei = new QComboBox(Frame5);
+    Combo_Nintei->setObjectName(QStringLiteral("Combo_Nintei"));
+    Label4 = MakeLabel(Frame5, QStringLiteral("Label4"), QStringLiteral("番\u3000号"));
+    Label8 = MakeLabel(Frame5, QStringLiteral("Label8"), QStringLiteral("第"));
+    Text_NinteiNo = MakeText(Frame5, QStringLiteral("Text_NinteiNo"), 7);
+    Label6 = MakeLabel(Frame5, QStringLiteral("Label6"), QStringLiteral("号"));
+    CommandSearch =
+        MakeButton(QStringLiteral("CommandSearch"), QStringLiteral("建材リスト（商品名）表示"));
+
+    // Placement, in twips.
+    PlaceTwips(*CommandHelp, 8880, 120, 495, 495);
+    PlaceTwips(*CommandExit, 9495, 120, 1335, 495);
+    PlaceTwips(*Image1, 0, 720, 11055, 720);
+    PlaceTwips(*Label5, 240, 1620, 240, 300);
+    PlaceTwips(*Label3, 480, 1620, 5400, 1200);
+    PlaceTwips(*Label7, 480, 2820, 5400, 300);
+    PlaceTwips(*Label11, 480, 3120, 5400, 300);
+    PlaceTwips(*Frame9, 5940, 1560, 4890, 1080);
+    PlaceTwips(*TextStartYear, 360, 480, 900, 375);
+    PlaceTwips(*Label18, 1320, 510, 300, 300);
+    PlaceTwips(*Label2, 1800, 510, 300, 300);
+    PlaceTwips(*TextEndYear, 2280, 480, 900, 375);
+    PlaceTwips(*Label9, 3240, 510, 300, 300);
+    PlaceTwips(*Frame1, 240, 3600, 10590, 840);
+    PlaceTwips(*Combo_KanzaiName, 240, 360, 6600, 375);
+    PlaceTwips(*Frame4, 240, 4560, 5175, 840);
+    PlaceTwips(*Text_Maker, 240, 360, 4695, 375);
+    PlaceTwips(*Frame2, 5655, 4560, 5175, 840);
+    PlaceTwips(*Text_Shohin, 240, 360, 4695, 375);
+    PlaceTwips(*Frame3, 240, 5520, 5175, 840);
+    PlaceTwips(*Text_Kataban, 240, 360, 4695, 375);
+    PlaceTwips(*Frame5, 240, 6480, 10590, 840);
+    PlaceTwips(*Label1, 240, 400, 1200, 300);
+    PlaceTwips(*Combo_Nintei, 1440, 360, 3000, 375);
+    PlaceTwips(*Label4, 4920, 400, 720, 300);
+    PlaceTwips(*Label8, 5760, 400, 300, 300);
+    PlaceTwips(*Text_NinteiNo, 6120, 360, 1500, 375);
+    PlaceTwips(*Label6, 7680, 400, 300, 300);
+    PlaceTwips(*CommandSearch, 3435, 7560, 4200, 600);
+    PlaceTwips(*CommandHelp, 8880, 120, 495, 495);
+    CommandHelp->setIconSize(CommandHelp->size() - QSize(Twips(*this, 90), Twips(*this, 90)));
+    Label3->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    setFixedSize(Twips(*this, 11055), Twips(*this, 8400));
+
+    const QWidget* order[] = {TextStartYear, TextEndYear,  Combo_KanzaiName, Text_Maker,
+                              Text_Shohin,   Text_Kataban, Combo_Nintei,     Text_NinteiNo,
+                              CommandSearch, CommandHelp,  CommandExit};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+
+    connect(CommandSearch, &QPushButton::clicked, this, &Form_Search_N::CommandSearch_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &Form_Search_N::CommandHelp_Click);
+    connect(CommandExit, &QPushButton::clicked, this, &Form_Search_N::CommandExit_Click);
+    connect(ComboStartYear, &QComboBox::activated, this, &Form_Search_N::ComboStartYear_Click);
+    connect(ComboEndYear, &QComboBox::activated, this, &Form_Search_N::ComboEndYear_Click);
+    TextStartYear->installEventFilter(this);
+    TextEndYear->installEventFilter(this);
+    InstallKeyHandler({ComboEndYear, ComboStartYear, CommandExit, CommandHelp, Text_Maker,
+                       Text_Shohin, Text_Kataban, Text_NinteiNo, Combo_Nintei});
+    TextStartYear->setFocus();
+}
+
+bool Form_Search_N::Form_Load() {
+    Combo_KanzaiName->clear();
+    Combo_KanzaiName->addItem(QString());
+    Combo_KanzaiName->addItems(KenzaiNameList());
+    Combo_KanzaiName->setCurrentIndex(0);
+    Combo_Nintei->clear();
+    Combo_Nintei->addItem(QString());
+    Combo_Nintei->addItems(NinteiKindList());
+    Combo_Nintei->setCurrentIndex(0);
+    if (!s_.MainConnection)
+        return false;
+    std::unique_ptr<Recordset> rs;
+    Status years = FillYearCombo(s_, *s_.MainConnection, rs, QStringLiteral("製造開始"),
+                                 *ComboStartYear, QString(), QStringLiteral("ASC"));
+    if (years)
+        years = FillYearCombo(s_, *s_.MainConnection, rs, QStringLiteral("製造終了"), *ComboEndYear,
+                              QString(), QStringLiteral("DESC"));
+    ComboStartYear->setEditText(QString());
+    ComboEndYear->setEditText(QString());
+    if (!years) {
+        p_.MessageBox(QStringLiteral("製造年の一覧を読み込めませんでした。\r\r") + years.error(),
+                      QStringLiteral("エラー"), box::kExclamation);
+        return false;
+    }
+    return true;
+}
+
+void Form_Search_N::Form_Activate() {
+    if (s_.BackToMenu >= 1)
+        Unload();
+    else
+        ShowInTaskbar(*this);
+}
+
+void Form_Search_N::DispatchFunctionKey(int keyCode) {
+    switch (keyCode) {
+    case kKeyF1:
+        CommandHelp_Click();
+        break;
+    case kKeyF2:
+        CommandSearch_Click();
+        break;
+    case kKeyEscape:
+        CommandExit_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+bool Form_Search_N::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        // Leaving the field for another control of the screen, not switching windows.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == TextStartYear)
+                TextStartYear_LostFocus();
+            else if (watched == TextEndYear)
+                TextEndYear_LostFocus();
+        }
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+void Form_Search_N::ComboStartYear_Click() {
+    TextStartYear->setText(ComboStartYear->currentText());
+}
+
+void Form_Search_N::ComboEndYear_Click() {
+    TextEndYear->setText(ComboEndYear->currentText());
+}
+
+void Form_Search_N::TextStartYear_LostFocus() {
+    ComboStartYear->setEditText(TextStartYear->text());
+    if (!CheckDigitsExact(p_, ComboStartYear->currentText(), 4, s_.Messages[2]))
+        TextStartYear->setFocus();
+}
+
+void Form_Search_N::TextEndYear_LostFocus() {
+    ComboEndYear->setEditText(TextEndYear->text());
+    if (!CheckDigitsExact(p_, ComboEndYear->currentText(), 4, s_.Messages[2]))
+        TextEndYear->setFocus();
+}
+
+bool Form_Search_N::Refuse(QWidget* focus, int message) {
+    focus->setFocus();
+    ShowMessageNo(s_, p_, message);
+    return false;
+}
+
+Form_Search_N::Condition Form_Search_N::BuildNameCondition() {
+    Condition c;
+    QString& where = c.where;
+    QString start = ToHalfWidthDigits(TrimBlanks(ComboYearText(*ComboStartYear)));
+    QString end = ToHalfWidthDigits(TrimBlanks(ComboYearText(*ComboEndYear)));
+    // A year that is not a whole number can still get here (F2 from another field after
+    // the year check): refuse it rather than build a broken condition.
+    if (!start.isEmpty() && !IsWholeNumber(start)) {
+        Refuse(TextStartYear, 2);
+        return c;
+    }
+    if (!end.isEmpty() && !IsWholeNumber(end)) {
+        Refuse(TextEndYear, 2);
+        return c;
+    }
+    if (!start.isEmpty() && !end.isEmpty() && end.toInt() < start.toInt()) {
+        Refuse(TextStartYear, 3);
+        return c;
+    }
+    if (!start.isEmpty())
+        start = QString::number(start.toInt() - 2);
+    if (!start.isEmpty() || !end.isEmpty()) {
+        where = QStringLiteral("(製造終了 >= ") + (start.isEmpty() ? QStringLiteral("0") : start) +
+                QStringLiteral(" AND ") + QStringLiteral("製造開始 <= ") +
+                (end.isEmpty() ? QStringLiteral("9999") : end) + u')';
+    }
+    auto append = [&where](const QString& condition) {
+        if (!where.isEmpty())
+            where += QStringLiteral(" AND ");
+        where += condition;
+    };
+
+    const QString name = ConditionText(s_, *Combo_KanzaiName);
+    if (!name.isEmpty())
+        append(QStringLiteral("(建材名（一般名） = '") + name + QStringLiteral("')"));
+
+    if (!IsTextAllowed(s_, Text_Maker->text())) {
+        Refuse(Text_Maker, 9);
+        return c;
+    }
+    const QString maker = ConditionText(s_, *Text_Maker);
+    if (!maker.isEmpty())
+        append(QStringLiteral("((現在のメーカー名 LIKE '%") + maker + QStringLiteral("%') OR") +
+               QStringLiteral(" (生産時のメーカー名 LIKE '%") + maker + QStringLiteral("%'))"));
+
+    if (!IsTextAllowed(s_, Text_Shohin->text())) {
+        Refuse(Text_Shohin, 9);
+        return c;
+    }
+    const QString product = ConditionText(s_, *Text_Shohin);
+    if (!product.isEmpty())
+        append(QStringLiteral("(商品名 LIKE '%") + product + QStringLiteral("%')"));
+
+    if (!IsTextAllowed(s_, Text_Kataban->text())) {
+        Refuse(Text_Kataban, 9);
+        return c;
+    }
+    const QString model = ConditionText(s_, *Text_Kataban);
+    if (!model.isEmpty())
+        append(QStringLiteral("(型番・品番 LIKE '%") + model + QStringLiteral("%')"));
+
+    const QString kind = ConditionText(s_, *Combo_Nintei);
+    if (!CheckDigitsMax(p_, Text_NinteiNo->text(), 7, s_.Messages[10])) {
+        Text_NinteiNo->setFocus();
+        return c;
+    }
+    const QString number = ToHalfWidthDigits(TrimBlanks(Text_NinteiNo->text()));
+    if (!kind.isEmpty())
+        append(QStringLiteral("(不燃材料認定番号（種類） = '") + kind + QStringLiteral("')"));
+    if (!number.isEmpty())
+        append(QStringLiteral("(不燃材料認定番号（番号） LIKE '%") + number +
+               QStringLiteral("%')"));
+
+    s_.CondStartYear = ComboYearText(*ComboStartYear);
+    s_.CondEndYear = ComboYearText(*ComboEndYear);
+    s_.CondSekobui.clear();
+    s_.CondShiyoho.clear();
+    s_.CondKenzaiName = name;
+    s_.CondMaker = maker;
+    s_.CondShohin = product;
+    s_.CondKataban = model;
+    if (!kind.isEmpty() || !number.isEmpty())
+        s_.CondNintei =
+            (kind.isEmpty() ? QStringLiteral("指定なし") : kind) + u'-' +
+            (number.isEmpty() ? QStringLiteral("指定なし") : TrimBlanks(Text_NinteiNo->text()));
+    else
+        s_.CondNintei.clear();
+    c.ok = true;
+    return c;
+}
+
+void Form_Search_N::CommandSearch_Click() {
+    const Condition c = BuildNameCondition();
+    if (!c.ok)
+        return;
+    if (!s_.MainRecordset)
+        s_.MainRecordset = std::make_unique<Recordset>();
+    if (!s_.MainConnection) {
+        p_.MessageBox(QStringLiteral("データベースに接続されていません。"),
+                      QStringLiteral("エラー"), box::kExclamation);
+        return;
+    }
+    p_.SetBusy(true);
+    const Result<qint32> found =
+        OpenMaterialList(s_, *s_.MainConnection, *s_.MainRecordset, c.where);
+    p_.SetBusy(false);
+    if (!found) {
+        // The screen stays as it is, with the input, and can search again.
+        p_.MessageBox(QStringLiteral("検索できませんでした。\r\r") + found.error(),
+                      QStringLiteral("エラー"), box::kExclamation);
+        return;
+    }
+    auto release = [this] {
+        if (s_.MainRecordset)
+            s_.MainRecordset->Close();
+        s_.MainRecordset.reset();
+    };
+    const qint32 n = found.value();
+    if (n > 0) {
+        Recordset& rs = *s_.MainRecordset;
+        const int id = rs.FieldIndex(QStringLiteral("ID"));
+        s_.ListIds = QStringList(n + 1);
+        for (qint32 i = 0; i < n; ++i)
+            s_.ListIds[i] = rs.ValueText(i, id);
+        s_.SearchRouteTitle = QStringLiteral("建材名称等からの検索");
+        auto list = std::make_unique<Form_List>(s_, p_);
+        list->Form_Load();
+        OpenChild(*this, std::move(list), [this, release] {
+            s_.SearchRouteTitle.clear();
+            release();
+        });
+    } else {
+        ShowNoHitNotice();
+    }
+}
+
+void Form_Search_N::ShowNoHitNotice() {
+    auto notice = std::make_unique<Form_Error_3>(s_, p_);
+    notice->Form_Load();
+    OpenChild(*this, std::move(notice), [this] {
+        if (s_.MainRecordset)
+            s_.MainRecordset->Close();
+        s_.MainRecordset.reset();
+    });
+}
+
+void Form_Search_N::CommandHelp_Click() {
+    s_.HelpWindow = p_.ShowHelp(this, s_.HelpFile, 28);
+}
+
+void Form_Search_N::CommandExit_Click() {
+    CloseHelp();
+    Unload();
+}
+
+bool Form_Search_N::Form_QueryUnload(int unloadMode) {
+    if (unloadMode == kUnloadByUser)
+        CloseHelp();
+    return true;
+}
+
+} // namespace solario
