@@ -9,20 +9,10 @@
 
 using namespace solario;
 using solario::test::FakePlatform;
+using solario::test::TestRoot;
 using solario::test::TestScreen;
 
 namespace {
-
-// A bottom screen like the menu: its activation ends any unwinding.
-class Root : public TestScreen {
-public:
-    using TestScreen::TestScreen;
-    void Form_Activate() override {
-        ++activations;
-        s_.BackToMenu = 0;
-        ShowInTaskbar(*this);
-    }
-};
 
 // menu → search → list → detail, each made when its parent opens it.
 std::function<std::unique_ptr<Screen>()> Chain(AppState& s, Platform& p, QStringList names) {
@@ -53,7 +43,7 @@ private slots:
 void TestNavigation::backToMenuUnwindsTheChain() {
     AppState s;
     FakePlatform p;
-    Root menu(s, p, QStringLiteral("Menu"), Chain(s, p, {"Search", "List", "Detail"}));
+    TestRoot menu(s, p, QStringLiteral("Menu"), Chain(s, p, {"Search", "List", "Detail"}));
     menu.show();
     menu.Form_Activate();
     auto next = [](Screen& screen) { static_cast<TestScreen&>(screen).CommandNext->click(); };
@@ -74,7 +64,7 @@ void TestNavigation::backToMenuUnwindsTheChain() {
 void TestNavigation::backGoesOneStep() {
     AppState s;
     FakePlatform p;
-    Root menu(s, p, QStringLiteral("Menu"), Chain(s, p, {"Search", "List"}));
+    TestRoot menu(s, p, QStringLiteral("Menu"), Chain(s, p, {"Search", "List"}));
     menu.show();
     bool searchShownAgain = false;
     p.drivers = {[&](Screen& search) {
@@ -92,7 +82,7 @@ void TestNavigation::backGoesOneStep() {
 void TestNavigation::closeBoxGoesBackWithoutQuestion() {
     AppState s;
     FakePlatform p;
-    Root menu(s, p, QStringLiteral("Menu"), Chain(s, p, {"Search"}));
+    TestRoot menu(s, p, QStringLiteral("Menu"), Chain(s, p, {"Search"}));
     menu.show();
     p.drivers = {[&](Screen& search) { search.close(); }};
     menu.CommandNext->click();
@@ -104,7 +94,7 @@ void TestNavigation::closeBoxGoesBackWithoutQuestion() {
 void TestNavigation::childIsItsOwnWindow() {
     AppState s;
     FakePlatform p;
-    Root menu(s, p, QStringLiteral("Menu"), Chain(s, p, {"Search"}));
+    TestRoot menu(s, p, QStringLiteral("Menu"), Chain(s, p, {"Search"}));
     menu.show();
     p.drivers = {[&](Screen& search) {
         QVERIFY(search.isVisible());
@@ -153,7 +143,7 @@ void TestNavigation::desktopLoopDoesNotNest() {
     AppState s;
     QtPlatform p{QString()};
     QList<int> levels;
-    Root menu(s, p, QStringLiteral("Menu"), [&] {
+    TestRoot menu(s, p, QStringLiteral("Menu"), [&] {
         auto child = std::make_unique<TestScreen>(s, p, QStringLiteral("Child"));
         QTimer::singleShot(0, child.get(), [c = child.get(), &levels] {
             levels.append(QThread::currentThread()->loopLevel());

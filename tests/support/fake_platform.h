@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "shell/screen.h"
 
+#include <QApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,11 +19,13 @@ public:
         QString text;
         QString title;
         int flags;
+        QString focus; // the control that had the focus when the box came up
     };
     using Driver = std::function<void(Screen&)>;
 
     int MessageBox(const QString& text, const QString& title, int flags) override {
-        boxes.append({text, title, flags});
+        QWidget* focused = QApplication::focusWidget();
+        boxes.append({text, title, flags, focused ? focused->objectName() : QString()});
         calls.append(QStringLiteral("MessageBox:") + title);
         if (!answers.isEmpty())
             return answers.takeFirst();

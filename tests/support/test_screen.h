@@ -54,4 +54,17 @@ private:
     std::function<std::unique_ptr<Screen>()> makeChild_;
 };
 
+// A bottom screen like the menu: its activation ends any return to the menu.
+class TestRoot : public TestScreen {
+    Q_OBJECT
+
+public:
+    using TestScreen::TestScreen;
+    void Form_Activate() override {
+        ++activations;
+        s_.BackToMenu = 0;
+        ShowInTaskbar(*this);
+    }
+};
+
 } // namespace solario::test

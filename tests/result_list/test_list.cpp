@@ -1,0 +1,287 @@
+#include "data/query_builders.h"
+#include "detail/form_detail.h"
+#include "result_list/form_list.h"
+#include "result_list/list_model.h"
+#include "support/loaded_state.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+using namespace solario;
+using namespace solario::test;
+
+namespace {
+
+// Seven products whose names sort differently from their IDs.
+void FillProducts(FixtureDb& db) {
+    const char* names[] = {"ゆ", "あ", "え", "い", "お", "う", "か"};
+    for (int i = 0; i < 7; ++i)
+        db.AddProduct(Product({{u"ID", QStringLiteral("%1").arg(i + 1, 4, 10, QChar(u'0'))},
+                               {u"建材名（一般名）", "石綿含有ビニル床タイル"},
+                               {u"商品名", QString::fromUtf8(names[i])},
+                               {u"製造開始", 1960 + (i % 3) * 10},
+                               {u"製造終了", 2000 - i},
+                               {u"内装材（床）", i % 2}}));
+}
+
+// A result list over the products the condition finds, as a search leaves it.
+struct List : LoadedState {
+    explicit List(const QString& where = QString(),
+                  const QString& route = QStringLiteral("建材名称等からの検索"))
+        : LoadedState(FillProducts), screen((Open(where, route), s), p) {
+        screen.Form_Load();
+        screen.show();
+        screen.Form_Activate();
+    }
+    int Open(const QString& where, const QString& route) {
+        s.MainRecordset = std::make_unique<Recordset>();
+        const Result<qint32> n = OpenMaterialList(s, *s.MainConnection, *s.MainRecordset, where);
+        const int id = s.MainRecordset->FieldIndex(QStringLiteral("ID"));
+        for (qint32 i = 0; i < n.value(); ++i)
+            s.ListIds.append(s.MainRecordset->ValueText(i, id));
+        s.ListIds.append(QString());
+        s.SearchRouteTitle = route;
+        return 0;
+    }
+    QStringList Products() const {
+        QStringList names;
+        for (qint32 r = 1; r <= screen.Model->rowCount(); ++r)
+            names.append(screen.Model->CellText(r, 2));
+        return names;
+    }
+    QPoint CellCentre(int row, int column) const {
+        return screen.MSHFlexGridSearchResult->visualRect(screen.Model->index(row, column))
+            .center();
+    }
+    Form_List screen;
+};
+
+} // namespace
+
+class TestList : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gridLayout();
+    void sortOrders_data();
+    void sortOrders();
+    void tickRules();
+    void mouseOnTheGrid();
+    void oneRowList();
+    void sortingTurnsAndKeepsTheTick();
+    void sortNeedsAColumn();
+    void periodSortsByStartThenEnd();
+    void detailOfTheTickedProduct();
+    void keysAndButtons();
+};
+
+void TestList::gridLayout() {
+    List t;
+    QTableView& grid = *t.screen.MSHFlexGridSearchResult;
+    QCOMPARE(t.screen.Model->columnCount(), 82);
+    QCOMPARE(t.screen.LabelCount->text(), QStringLiteral("7"));
+    QCOMPARE(t.screen.windowTitle(), QStringLiteral("【ソラリオ】"));
+    const int widths[] = {2200, 1700, 900, 1700, 1000, 900, 1000, 1700};
+    for (int c = 1; c <= 8; ++c) {
+        QVERIFY(!grid.isColumnHidden(c));
+        QVERIFY(grid.columnWidth(c) >= Twips(grid, widths[c - 1]));
+    }
+    QCOMPARE(grid.columnWidth(1),
+             Twips(grid, 2200)); // a heading that fits keeps the catalogue width
+    for (int c = 9; c <= 81; ++c)
+        QVERIFY(grid.isColumnHidden(c));
+    const QStringList headings = {
+        "建材名（一般名）", "商品名",     "型番・品番",         "生産時のメーカー名", "製造期間",
+        "含有率(%)",        "石綿の種類", "不燃材料等認定番号", "現在のメーカー名"};
+    for (int c = 1; c <= 9; ++c)
+        QCOMPARE(t.screen.Model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 headings[c - 1]);
+    QCOMPARE(t.screen.Model->headerData(81, Qt::Horizontal, Qt::DisplayRole).toString(),
+             QStringLiteral("ID"));
+    auto align = [&](int c) {
+        return t.screen.Model->index(0, c).data(Qt::TextAlignmentRole).toInt();
+    };
+    QCOMPARE(align(5), int(Qt::AlignCenter));
+    QCOMPARE(align(36), int(Qt::AlignCenter)); // 内装材（床）, a yes/no column
+    QCOMPARE(align(2) & Qt::AlignHorizontal_Mask, int(Qt::AlignLeft));
+    QCOMPARE(grid.horizontalHeader()->sectionResizeMode(2), QHeaderView::Interactive);
+    // Every row starts with the empty box.
+    QVERIFY(!t.screen.Model->index(0, 0).data(Qt::DecorationRole).value<QPixmap>().isNull());
+    QCOMPARE(t.screen.TickedRow(), 0);
+}
+
+void TestList::sortOrders_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("order");
+    QTest::newRow("general name") << 1 << "ASC"
+                                  << "建材名（一般名） ASC";
+    QTest::newRow("maker at production") << 4 << "DESC"
+                                         << "生産時のメーカー名 DESC";
+    QTest::newRow("period ascending") << 5 << "ASC"
+                                      << "製造開始 ASC, 製造終了 ASC";
+    QTest::newRow("period descending") << 5 << "DESC"
+                                       << "製造終了 DESC, 製造開始 DESC";
+    QTest::newRow("content") << 6 << "ASC"
+                             << "石綿含有率 ASC";
+    QTest::newRow("kind of asbestos") << 7 << "DESC"
+                                      << "石綿の種類 DESC";
+    QTest::newRow("certification") << 8 << "ASC"
+                                   << "不燃材料認定番号（種類） ASC, 不燃材料認定番号（番号） ASC";
+    QTest::newRow("current maker") << 9 << "ASC"
+                                   << "現在のメーカー名 ASC";
+    QTest::newRow("ID") << 81 << "DESC"
+                        << "ID DESC";
+}
+
+void TestList::sortOrders() {
+    QFETCH(int, column);
+    QFETCH(QString, word);
+    QFETCH(QString, order);
+    AppState s;
+    InitFieldCatalogue(s);
+    QCOMPARE(BuildSortOrder(s, column, word), order);
+}
+
+void TestList::tickRules() {
+    List t;
+    t.screen.ClickTickCell(5);
+    QCOMPARE(t.screen.TickedRow(), 5);
+    t.screen.ClickTickCell(7);
+    QCOMPARE(t.screen.TickedRow(), 7); // the tick moved
+    QCOMPARE(t.screen.TickedRowCells[1], t.screen.Model->CellText(7, 2));
+    QVERIFY(t.screen.Model->index(4, 0).data(Qt::DecorationRole).value<QPixmap>().toImage() !=
+            t.screen.Model->index(6, 0).data(Qt::DecorationRole).value<QPixmap>().toImage());
+    t.screen.ClickTickCell(7);
+    QCOMPARE(t.screen.TickedRow(), 0); // removed
+    t.screen.CommandDetail->click();
+    QCOMPARE(t.p.boxes.size(), 1);
+    QCOMPARE(
+        t.p.boxes[0].text,
+        QStringLiteral("詳細情報を表示するデータの行を選択（先頭カラムをチェック）してください。"));
+    QCOMPARE(t.p.boxes[0].flags, 48);
+    QVERIFY(t.p.Calls(QStringLiteral("ShowModal")).isEmpty());
+}
+
+void TestList::mouseOnTheGrid() {
+    List t;
+    QWidget* cells = t.screen.MSHFlexGridSearchResult->viewport();
+    QTest::mouseClick(cells, Qt::LeftButton, {}, t.CellCentre(1, 0));
+    QCOMPARE(t.screen.TickedRow(), 2);
+    QHeaderView* header = t.screen.MSHFlexGridSearchResult->horizontalHeader();
+    const int x = header->sectionViewportPosition(2) + header->sectionSize(2) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+    QCOMPARE(t.screen.SortColumn, 2);
+    QCOMPARE(t.screen.SortDirIndex, 1);
+    QTest::mouseClick(cells, Qt::LeftButton, {}, t.CellCentre(3, 2)); // a data cell
+    QCOMPARE(t.screen.SortColumn, 0);
+    QCOMPARE(t.screen.TickedRow(), 2); // a data cell never ticks
+}
+
+void TestList::oneRowList() {
+    List t(QStringLiteral("(ID = '0003')"));
+    QCOMPARE(t.screen.LabelCount->text(), QStringLiteral("1"));
+    // Row 1 is also the last row: a click on its cell counts as a click on the heading.
+    t.screen.ClickDataCell(1, 4);
+    QCOMPARE(t.screen.SortColumn, 4);
+    t.screen.CommandSort->click();
+    QVERIFY(t.p.boxes.isEmpty());
+    QCOMPARE(t.screen.Model->rowCount(), 1);
+}
+
+void TestList::sortingTurnsAndKeepsTheTick() {
+    List t;
+    const QString ticked = t.screen.Model->CellText(3, 2); // "え", ID 0003
+    t.screen.ClickTickCell(3);
+    t.screen.ClickHeading(2);
+    t.screen.CommandSort->click();
+    QCOMPARE(t.Products(), QStringList({"あ", "い", "う", "え", "お", "か", "ゆ"}));
+    QCOMPARE(t.screen.Model->CellText(t.screen.TickedRow(), 2), ticked);
+    QCOMPARE(t.screen.TickedRow(), 4);
+    QCOMPARE(t.s.ListIds.value(3), QStringLiteral("0003")); // refilled in the new order
+    t.screen.CommandSort->click();
+    QCOMPARE(t.Products(), QStringList({"ゆ", "か", "お", "え", "う", "い", "あ"}));
+    QCOMPARE(t.screen.TickedRow(), 4);
+    t.screen.CommandSort->click();
+    QCOMPARE(t.Products().first(), QStringLiteral("あ"));
+    // Ticking again restarts the direction at ascending.
+    t.screen.ClickTickCell(1);
+    QCOMPARE(t.screen.SortDirIndex, 1);
+    QCOMPARE(t.s.ListIds.size(), 8); // the list keeps its size
+}
+
+void TestList::sortNeedsAColumn() {
+    List t;
+    t.screen.CommandSort->click();
+    QCOMPARE(t.p.boxes.size(), 1);
+    QCOMPARE(t.p.boxes[0].text,
+             QStringLiteral("並べ替えする項目を、列選択（列ヘッダーのクリック）してください。。"));
+    QCOMPARE(t.screen.SortDirIndex, 1); // no flip
+    t.screen.ClickHeading(2);
+    t.screen.CommandSort->click();
+    t.screen.ClickDataCell(2, 3); // clears the column
+    t.screen.CommandSort->click();
+    QCOMPARE(t.p.boxes.size(), 2);
+}
+
+void TestList::periodSortsByStartThenEnd() {
+    List t;
+    t.screen.ClickHeading(5);
+    t.screen.CommandSort->click();
+    QStringList periods;
+    for (qint32 r = 1; r <= 7; ++r)
+        periods.append(t.screen.Model->CellText(r, 5));
+    QCOMPARE(periods, QStringList({"1960～1994", "1960～1997", "1960～2000", "1970～1996",
+                                   "1970～1999", "1980～1995", "1980～1998"}));
+    t.screen.CommandSort->click();
+    QCOMPARE(t.screen.Model->CellText(1, 5), QStringLiteral("1960～2000")); // end year first
+}
+
+void TestList::detailOfTheTickedProduct() {
+    List t;
+    t.screen.ClickHeading(2);
+    t.screen.CommandSort->click();
+    t.screen.ClickTickCell(2); // "い", ID 0004
+    QString shown;
+    t.p.drivers = {[&](Screen& s) {
+        shown = static_cast<Form_Detail&>(s).Label_Shohinmei->text();
+        QCOMPARE(t.s.DetailValues.size(), 84);
+        QCOMPARE(t.s.DetailValues[82], QStringLiteral("0004"));
+        QVERIFY(t.s.DetailValues[83].isEmpty());
+    }};
+    t.screen.SortColumn = 2;
+    t.screen.CommandDetail->click();
+    QCOMPARE(shown, QStringLiteral("い"));
+    QVERIFY(!t.s.DetailRecordset); // released
+    QCOMPARE(t.screen.SortColumn, 0);
+    QCOMPARE(t.screen.TickedRow(), 2); // still ticked on return
+    QVERIFY(t.screen.isVisible());
+}
+
+void TestList::keysAndButtons() {
+    List t(QString(), QStringLiteral("使用状態からの検索"));
+    QTest::keyClick(t.screen.MSHFlexGridSearchResult, Qt::Key_F1);
+    QCOMPARE(t.p.Calls(QStringLiteral("ShowHelp")), QStringList{"ShowHelp:app.qhc:22:Form_List"});
+    QTest::keyClick(t.screen.CommandSort, Qt::Key_F4);
+    QCOMPARE(t.p.boxes.size(), 1);                           // nothing ticked
+    QTest::keyClick(t.screen.CommandGoMenu, Qt::Key_Escape); // no key handler there
+    QVERIFY(!t.screen.IsUnloaded());
+    QVERIFY(!t.screen.Command_ReportOut->isEnabled());
+    t.screen.CommandGoMenu->click();
+    QCOMPARE(t.s.BackToMenu, 1);
+    QVERIFY(t.screen.IsUnloaded());
+    QVERIFY(t.s.SearchRouteTitle.isEmpty());
+
+    List name;
+    name.screen.CommandHelp->click();
+    QCOMPARE(name.p.Calls(QStringLiteral("ShowHelp")),
+             QStringList{"ShowHelp:app.qhc:32:Form_List"});
+    QTest::keyClick(name.screen.CommandDetail, Qt::Key_Escape);
+    QVERIFY(name.screen.IsUnloaded());
+    QCOMPARE(name.s.BackToMenu, 0);
+}
+
+QTEST_MAIN(TestList)
+#include "test_list.moc"

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "data/field_catalogue.h"
+#include "data/input_rules.h"
+#include "support/fake_platform.h"
+#include "support/fixture_db.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+namespace solario::test {
+
+// The shared state as the start-up leaves it, over a fixture database that the test
+// fills, with a fake desktop.
+struct LoadedState {
+    explicit LoadedState(const std::function<void(FixtureDb&)>& fill) {
+        {
+            FixtureDb db(dir.filePath(QStringLiteral("app.db")));
+            fill(db);
+        }
+        s.ProgramFolder = dir.path();
+        s.HelpFile = QStringLiteral("app.qhc");
+        s.PdfFolder = QStringLiteral("docs\\");
+        s.DocPartsInfo = QStringLiteral("docs\\部位.pdf");
+        s.DocNameList = QStringLiteral("docs\\一覧.pdf");
+        s.DocNinteiNo = QStringLiteral("docs\\認定.pdf");
+        s.DocRegisteredInfo = QStringLiteral("docs\\登録.pdf");
+        s.DocPeriodInfo = QStringLiteral("docs\\期間.pdf");
+        s.DataVersion = QStringLiteral("２００６年１２月版");
+        InitFieldCatalogue(s);
+        InitSpecialChars(s);
+        InitMessages(s);
+        s.MainConnection = std::make_unique<Connection>();
+        if (!s.MainConnection->OpenReadOnly(dir.filePath(QStringLiteral("app.db"))))
+            qFatal("cannot open the fixture");
+        s.DbOpen = true;
+    }
+    QString Doc(const QString& name) const { return dir.filePath(QStringLiteral("docs/") + name); }
+
+    QTemporaryDir dir;
+    AppState s;
+    FakePlatform p;
+};
+
+// A product row for FixtureDb::AddProduct.
+inline QVariantMap Product(std::initializer_list<std::pair<const char16_t*, QVariant>> values) {
+    QVariantMap m;
+    for (const auto& [k, v] : values)
+        m.insert(QString::fromUtf16(k), v);
+    return m;
+}
+
+} // namespace solario::test
