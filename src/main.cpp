@@ -1,6 +1,7 @@
 #include "data/app_state.h"
 #include "platform/qt_platform.h"
 #include "search_name/form_search_n.h"
+#include "search_usage/form_search_d.h"
 #include "shell/form_menu.h"
 
 #include <QApplication>
@@ -23,6 +24,11 @@ int main(int argc, char* argv[]) {
     solario::QtPlatform platform(state.ProgramFolder);
 
     solario::Form_Menu menu(state, platform);
+    menu.MakeSearchD = [](solario::AppState& s, solario::Platform& p) {
+        auto screen = std::make_unique<solario::Form_Search_D>(s, p);
+        screen->Form_Load();
+        return std::unique_ptr<solario::Screen>(std::move(screen));
+    };
     menu.MakeSearchN = [](solario::AppState& s, solario::Platform& p) {
         auto screen = std::make_unique<solario::Form_Search_N>(s, p);
         screen->Form_Load();

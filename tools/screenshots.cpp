@@ -8,8 +8,13 @@
 #include "result_list/form_list.h"
 #include "search_name/form_error_3.h"
 #include "search_name/form_search_n.h"
+#include "search_usage/form_error_usage.h"
+#include "search_usage/form_search_d.h"
+#include "search_usage/form_search_d2.h"
+#include "search_usage/uctl_rs_nextpage.h"
 #include "shell/form_explan.h"
 #include "shell/form_menu.h"
+#include <QCheckBox>
 
 #include <QApplication>
 #include <QDir>
@@ -145,5 +150,55 @@ int main(int argc, char* argv[]) {
     notice.show();
     notice.Form_Activate();
     Shoot(out, QStringLiteral("notice_name"));
+    notice.hide();
+
+    // The search by usage, then the names found for a room's ceiling as finish material.
+    solario::Form_Search_D usage(s, platform);
+    usage.Form_Load();
+    usage.TextStartYear->setText(QStringLiteral("1975"));
+    usage.TextEndYear->setText(QStringLiteral("1985"));
+    usage.Check_Sekobui[3]->setChecked(true);
+    usage.Check_Shiyoho[0]->setChecked(true);
+    usage.show();
+    usage.Form_Activate();
+    Shoot(out, QStringLiteral("search_usage"));
+    usage.hide();
+    s.UsageWhere = solario::BuildUsageWhere(QStringLiteral("1975"), QStringLiteral("1985"));
+    std::unique_ptr<solario::Recordset> lookup;
+    if (!solario::LookupGeneralNames(s, *s.MainConnection, lookup, s.UsageWhere,
+                                     QStringLiteral("居室天井"), QStringLiteral("仕上げ材")))
+        return 1;
+    s.CondStartYear = QStringLiteral("1975");
+    s.CondEndYear = QStringLiteral("1985");
+    s.CondSekobui = QStringLiteral("居室天井");
+    s.CondShiyoho = QStringLiteral("仕上げ材");
+    solario::Form_Search_D2 select(s, platform);
+    select.Form_Load();
+    select.show();
+    select.Form_Activate();
+    select.UCtl_RS_NextPage1->Check1[1]->click();
+    Shoot(out, QStringLiteral("select_page1"));
+    while (select.UCtl_RS_NextPage1->Cmd_Next->isEnabled())
+        select.UCtl_RS_NextPage1->Cmd_Next->click();
+    Shoot(out, QStringLiteral("select_last_page"));
+    select.hide();
+
+    s.SelectedNames = QStringList{s.GeneralNames.value(0), s.GeneralNames.value(1), QString()};
+    s.CondMaker = QStringLiteral("工業");
+    s.CondShohin.clear();
+    for (int kind = 0; kind < 3; ++kind) {
+        std::unique_ptr<solario::UsageNotice> n;
+        if (kind == 0)
+            n = std::make_unique<solario::Form_Error_1>(s, platform);
+        else if (kind == 1)
+            n = std::make_unique<solario::Form_Error_1_1>(s, platform);
+        else
+            n = std::make_unique<solario::Form_Error_2>(s, platform);
+        n->Form_Load();
+        n->show();
+        n->Form_Activate();
+        Shoot(out, n->objectName());
+        n->hide();
+    }
     return 0;
 }

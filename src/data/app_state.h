@@ -98,6 +98,11 @@ struct AppState {
     QList<int> GeneralNameCounts;
     QStringList NonContainingNames;
     QString NonContainingNameList;
+    // The name selection: the ticks read from its check list, the ticked names (then one
+    // empty entry) and the name condition.
+    QList<int> GeneralNameChecks;
+    QStringList SelectedNames;
+    QString NameSelectWhere;
 };
 
 } // namespace solario

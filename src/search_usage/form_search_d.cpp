@@ -1,0 +1,475 @@
+#include "search_usage/form_search_d.h"
+
+#include "data/input_rules.h"
+#include "data/query_builders.h"
+#include "search_usage/form_error_usage.h"
+#include "search_usage/form_search_d2.h"
+#include "shell/form_menu.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace solario {
+
+QString BuildUsageWhere(const QString& startYear, const QString& endYear) {
+    QString w = QStringLiteral("(建物の種類（戸建住宅）= True)");
+    QString s = NormalizeYearText(startYear);
+    QString e = NormalizeYearText(endYear);
+    if (!s.isEmpty())
+        s = QString::number(s.toInt() - 1);
+    if (!s.isEmpty() || !e.isEmpty()) {
+        w += QStringLiteral(" AND ");
+        w += QStringLiteral("(製造終了 >= ") + (s.isEmpty() ? QStringLiteral("0") : s) +
+             QStringLiteral(" AND ") + QStringLiteral("製造開始 <= ") +
+             (e.isEmpty() ? QStringLiteral("9999") : e) + u')';
+    }
+    return w;
+}
+
+namespace {
+
+QLabel* Label(QWidget* parent, const QString& name, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+bool IsWholeNumber(const QString& text) {
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    bool ok = false;
+    text.toShort(&ok);
+    return ok;
+}
+
+} // namespace
+
+Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
+    : Screen(state, platform, QStringLiteral("【ソラリオ】【使用状態からの検索】")) {
+    setObjectName(QStringLiteral("Form_Search_D"));
+    auto* page = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    Image1 = Label(this, QStringLiteral("Image1"), QString());
+    Image1->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
+    Image1->setScaledContents(true);
+    Image1->setFixedHeight(Twips(*this, 600));
+    CommandHelp = MakePictureButton(*this, QStringLiteral("CommandHelp"),
+                                    QStringLiteral(":/images/help.png"), QStringLiteral("ヘルプ"));
+    CommandHelp->setFixedSize(Twips(*this, 495), Twips(*this, 495));
+    CommandHelp->setIconSize(CommandHelp->size() - QSize(Twips(*this, 90), Twips(*this, 90)));
+    CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
+    CommandExit->setMinimumSize(Twips(*this, 1335), Twips(*this, 495));
+    top->addStretch();
+    top->addWidget(CommandHelp);
+    top->addWidget(CommandExit);
+    page->addLayout(top);
+    page->addWidget(Image1);
+
+    // ① The building: detached house, years.
+    Frame6 = new QGroupBox(QStringLiteral("①戸建住宅"), this);
+    Frame6->setObjectName(QStringLiteral("Frame6"));
+    auto* f6 = new QHBoxLayout(Frame6);
+    Frame9 = new QGroupBox(QStringLiteral("竣工年・改修年（西暦）："), Frame6);
+    Frame9->setObjectName(QStringLiteral("Frame9"));
+    auto* f9 = new QHBoxLayout(Frame9);
+    TextStartYear = new QLineEdit(Frame9);
+    TextStartYear->setObjectName(QStringLiteral("TextStartYear"));
+    TextStartYear->setMaxLength(4);
+    TextEndYear = new QLineEdit(Frame9);
+    TextEndYear->setObjectName(QStringLiteral("TextEndYear"));
+    TextEndYear->setMaxLength(4);
+    for (QLineEdit* e : {TextStartYear, TextEndYear})
+        e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    ComboStartYear = new QComboBox(Frame9);
+    ComboStartYear->setObjectName(QStringLiteral("ComboStartYear"));
+    ComboEndYear = new QComboBox(Frame9);
+    ComboEndYear->setObjectName(QStringLiteral("ComboEndYear"));
+    for (QComboBox* c : {ComboStartYear, ComboEndYear}) {
+        c->setEditable(true);
+        c->setVisible(false);
+    }
+    f9->addWidget(TextStartYear);
+    f9->addWidget(Label(Frame9, QStringLiteral("Label12"), QStringLiteral("年")));
+    f9->addWidget(Label(Frame9, QStringLiteral("Label2"), QStringLiteral("～")));
+    f9->addWidget(TextEndYear);
+    f9->addWidget(Label(Frame9, QStringLiteral("Label13"), QStringLiteral("年")));
+    f9->addStretch();
+    f6->addWidget(Frame9);
+    auto* hints = new QVBoxLayout;
+    auto* hint = new QHBoxLayout;
+    hint->addWidget(Label(Frame6, QStringLiteral("Label5"), QStringLiteral("◆")));
+    hint->addWidget(
+        Label(Frame6, QStringLiteral("Label3"),
+              QStringLiteral("建物の竣工年又は改修年と思われる期間を入力して下さい。")));
+    hint->addStretch();
+    hints->addLayout(hint);
+    const std::pair<const char*, const char16_t*> examples[] = {
+        {"Label6", u"1985年の場合：「1985～1985」"},
+        {"Label7", u"1984年の前後3年くらいの場合：「1983～1985」"},
+        {"Label8", u"1985年より以前の場合：「入力しない～1985」"},
+        {"Label11", u"1985年より以降の場合：「1985～入力しない」"}};
+    for (const auto& [name, text] : examples)
+        hints->addWidget(Label(Frame6, QString::fromLatin1(name),
+                               QStringLiteral("\u3000") + QString::fromUtf16(text)));
+    f6->addLayout(hints, 1);
+    page->addWidget(Frame6);
+
+    // ② The construction part, and ③ the usage.
+    auto* middle = new QHBoxLayout;
+    Frame3 = new QGroupBox(QStringLiteral("②施工部位"), this);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    auto* f3 = new QVBoxLayout(Frame3);
+    const char16_t* parts[] = {
+        u"屋根",     u"外壁",     u"軒天井",   u"居室天井", u"居室壁",
+        u"台所天井", u"台所壁",   u"浴室天井", u"浴室壁",   u"トイレ天井",
+        u"トイレ壁", u"廊下天井", u"廊下壁",   u"床",       u"煙突\u3000臭気抜き",
+        u"給排水管", u"巾木",     u"断熱材"};
+    for (int i = 0; i < 18; ++i) {
+        auto* box = new QCheckBox(QString::fromUtf16(parts[i]));
+        box->setObjectName(QStringLiteral("Check_Sekobui(%1)").arg(i));
+        box->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed); // never cut a caption
+        Check_Sekobui.append(box);
+    }
+    auto* partRows = new QHBoxLayout;
+    Frame10 = new QGroupBox(QStringLiteral("外装材："), Frame3);
+    Frame10->setObjectName(QStringLiteral("Frame10"));
+    auto* f10 = new QVBoxLayout(Frame10);
+    for (int i = 0; i <= 2; ++i)
+        f10->addWidget(Check_Sekobui[i]);
+    f10->addStretch();
+    Frame8 = new QGroupBox(QStringLiteral("内装材："), Frame3);
+    Frame8->setObjectName(QStringLiteral("Frame8"));
+    auto* f8 = new QGridLayout(Frame8);
+    // Six captionless sub-frames: (3, 4), (5, 6), (7, 8), (9, 10), (11, 12), (13).
+    const std::pair<const char*, std::pair<int, int>> sub[] = {
+        {"Frame7", {3, 4}},   {"Frame11", {5, 6}},   {"Frame13", {7, 8}},
+        {"Frame14", {9, 10}}, {"Frame16", {11, 12}}, {"Frame2", {13, -1}}};
+    int column = 0;
+    for (const auto& [name, boxes] : sub) {
+        auto* f = new QFrame(Frame8);
+        f->setObjectName(QString::fromLatin1(name));
+        auto* v = new QVBoxLayout(f);
+        v->setContentsMargins(0, 0, 0, 0);
+        v->addWidget(Check_Sekobui[boxes.first]);
+        if (boxes.second >= 0)
+            v->addWidget(Check_Sekobui[boxes.second]);
+        v->addStretch();
+        f8->addWidget(f, 0, column++);
+    }
+    Frame5 = new QGroupBox(QStringLiteral("その他："), Frame3);
+    Frame5->setObjectName(QStringLiteral("Frame5"));
+    auto* f5 = new QGridLayout(Frame5);
+    for (int i = 14; i <= 17; ++i)
+        f5->addWidget(Check_Sekobui[i], (i - 14) % 2, (i - 14) / 2);
+    partRows->addWidget(Frame10);
+    partRows->addWidget(Frame8, 1);
+    f3->addLayout(partRows);
+    auto* otherRow = new QHBoxLayout;
+    otherRow->addWidget(Frame5);
+    otherRow->addWidget(
+        Label(Frame3, QStringLiteral("Label4"),
+              QStringLiteral("※検索対象建材の施工部位を必ずひとつ選択して下さい。")),
+        1);
+    f3->addLayout(otherRow);
+    middle->addWidget(Frame3, 1);
+
+    Frame1 = new QGroupBox(QStringLiteral("③使われ方"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* f1 = new QVBoxLayout(Frame1);
+    for (int i = 0; i < 2; ++i) {
+        auto* box =
+            new QCheckBox(i == 0 ? QStringLiteral("仕上げ材") : QStringLiteral("下地材"), Frame1);
+        box->setObjectName(QStringLiteral("Check_Shiyoho(%1)").arg(i));
+        Check_Shiyoho.append(box);
+        f1->addWidget(box);
+    }
+    auto* note = new QHBoxLayout;
+    note->addWidget(Label(Frame1, QStringLiteral("Label10"), QStringLiteral("※")), 0, Qt::AlignTop);
+    note->addWidget(
+        Label(Frame1, QStringLiteral("Label9"),
+              QStringLiteral(
+                  "外装材、内装材を\n選択された方は\n使われ方のいずれかに\nチェックして下さい。")));
+    f1->addLayout(note);
+    f1->addStretch();
+    middle->addWidget(Frame1);
+    page->addLayout(middle);
+
+    Label1 = Label(
+        this, QStringLiteral("Label1"),
+        QStringLiteral("居室について：本データベースでは、「居室」とは、寝室・居間などをいい、"
+                       "台所、浴室、トイレ及び廊下を除きます。"));
+    Label1->setWordWrap(true);
+    page->addWidget(Label1);
+    CommandSearchDetail = MakeButton(QStringLiteral("CommandSearchDetail"),
+                                     QStringLiteral("建材名リスト（一般名）表示"));
+    CommandSearchDetail->setMinimumSize(Twips(*this, 4200), Twips(*this, 600));
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(CommandSearchDetail);
+    bottom->addStretch();
+    page->addLayout(bottom);
+    setMinimumWidth(Twips(*this, 11400));
+
+    // Tab order: the years, the parts, the usages, then the buttons.
+    QList<QWidget*> order = {TextStartYear, TextEndYear};
+    for (QCheckBox* b : Check_Sekobui)
+        order.append(b);
+    for (QCheckBox* b : Check_Shiyoho)
+        order.append(b);
+    order << CommandSearchDetail << CommandHelp << CommandExit;
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    for (QList<QCheckBox*>* array : {&Check_Sekobui, &Check_Shiyoho})
+        for (int i = 0; i < array->size(); ++i) {
+            QCheckBox* box = (*array)[i];
+            box->installEventFilter(this);
+            connect(box, &QCheckBox::clicked, this, [this, array, i] { BoxReleased(*array, i); });
+        }
+    TextStartYear->installEventFilter(this);
+    TextEndYear->installEventFilter(this);
+    connect(CommandSearchDetail, &QPushButton::clicked, this,
+            &Form_Search_D::CommandSearchDetail_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &Form_Search_D::CommandHelp_Click);
+    connect(CommandExit, &QPushButton::clicked, this, &Form_Search_D::CommandExit_Click);
+    connect(ComboStartYear, &QComboBox::activated, this,
+            [this] { TextStartYear->setText(ComboStartYear->currentText()); });
+    connect(ComboEndYear, &QComboBox::activated, this,
+            [this] { TextEndYear->setText(ComboEndYear->currentText()); });
+    QList<QWidget*> keyed = {TextStartYear,       TextEndYear, ComboStartYear, ComboEndYear,
+                             CommandSearchDetail, CommandHelp, CommandExit};
+    for (QCheckBox* b : Check_Sekobui)
+        keyed.append(b);
+    for (QCheckBox* b : Check_Shiyoho)
+        keyed.append(b);
+    for (QWidget* w : keyed)
+        InstallKeyHandler({w});
+    TextStartYear->setFocus();
+}
+
+bool Form_Search_D::Form_Load() {
+    if (!s_.MainConnection)
+        return false;
+    std::unique_ptr<Recordset> rs;
+    Status years = FillYearCombo(s_, *s_.MainConnection, rs, QStringLiteral("製造開始"),
+                                 *ComboStartYear, QString(), QStringLiteral("ASC"));
+    if (years)
+        years = FillYearCombo(s_, *s_.MainConnection, rs, QStringLiteral("製造終了"), *ComboEndYear,
+                              QString(), QStringLiteral("DESC"));
+    ComboStartYear->setEditText(QString());
+    ComboEndYear->setEditText(QString());
+    if (!years) {
+        p_.MessageBox(QStringLiteral("製造年の一覧を読み込めませんでした。\r\r") + years.error(),
+                      QStringLiteral("エラー"), box::kExclamation);
+        return false;
+    }
+    return true;
+}
+
+void Form_Search_D::Form_Activate() {
+    if (s_.BackToMenu < 1)
+        ShowInTaskbar(*this);
+    else
+        Unload();
+}
+
+void Form_Search_D::DispatchFunctionKey(int keyCode) {
+    switch (keyCode) {
+    case kKeyF1:
+        CommandHelp_Click();
+        break;
+    case kKeyF2:
+        CommandSearchDetail_Click();
+        break;
+    case kKeyEscape:
+        CommandExit_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form_Search_D::BoxReleased(QList<QCheckBox*>& boxes, int index) {
+    // Each array is a single choice that can also be empty.
+    if (!boxes[index]->isChecked())
+        return;
+    for (QCheckBox* b : boxes)
+        b->setChecked(false);
+    boxes[index]->setChecked(true);
+}
+
+void Form_Search_D::BoxKeyPressed(QList<QCheckBox*>& boxes, int index) {
+    if (boxes[index]->isChecked())
+        return;
+    for (QCheckBox* b : boxes)
+        b->setChecked(false);
+}
+
+bool Form_Search_D::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->text().isEmpty()) {
+        for (QList<QCheckBox*>* array : {&Check_Sekobui, &Check_Shiyoho}) {
+            const qsizetype i = array->indexOf(qobject_cast<QCheckBox*>(watched));
+            if (i >= 0)
+                BoxKeyPressed(*array, int(i)); // before the key toggles the box
+        }
+    }
+    if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == TextStartYear)
+                TextStartYear_LostFocus();
+            else if (watched == TextEndYear)
+                TextEndYear_LostFocus();
+        }
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+void Form_Search_D::TextStartYear_LostFocus() {
+    ComboStartYear->setEditText(TextStartYear->text());
+    if (!CheckDigitsExact(p_, TextStartYear->text(), 4, s_.Messages[2]))
+        TextStartYear->setFocus();
+}
+
+void Form_Search_D::TextEndYear_LostFocus() {
+    ComboEndYear->setEditText(TextEndYear->text());
+    if (!CheckDigitsExact(p_, TextEndYear->text(), 4, s_.Messages[2]))
+        TextEndYear->setFocus();
+}
+
+bool Form_Search_D::Refuse(QWidget* focus, int message) {
+    focus->setFocus();
+    ShowMessageNo(s_, p_, message);
+    return false;
+}
+
+void Form_Search_D::CommandSearchDetail_Click() {
+    const QString start = ToHalfWidthDigits(TrimBlanks(ComboYearText(*ComboStartYear)));
+    const QString end = ToHalfWidthDigits(TrimBlanks(ComboYearText(*ComboEndYear)));
+    if (start.isEmpty() && end.isEmpty()) {
+        Refuse(TextStartYear, 1);
+        return;
+    }
+    // A year that is not a whole number can still get here through F2: refuse it.
+    if (!start.isEmpty() && !IsWholeNumber(start)) {
+        Refuse(TextStartYear, 2);
+        return;
+    }
+    if (!end.isEmpty() && !IsWholeNumber(end)) {
+        Refuse(TextEndYear, 2);
+        return;
+    }
+    if (!start.isEmpty() && !end.isEmpty() && end.toInt() < start.toInt()) {
+        Refuse(TextStartYear, 3);
+        return;
+    }
+    int parts = 0, part = -1;
+    for (int i = 0; i < 18; ++i)
+        if (Check_Sekobui[i]->isChecked()) {
+            ++parts;
+            part = i;
+        }
+    if (parts == 0) {
+        Refuse(Check_Sekobui[0], 4);
+        return;
+    }
+    if (parts > 1) {
+        for (int i = 0; i < 18; ++i)
+            if (Check_Sekobui[i]->isChecked()) {
+                Refuse(Check_Sekobui[i], 5);
+                return;
+            }
+    }
+    int other = 0;
+    for (int i = 14; i <= 17; ++i)
+        other += Check_Sekobui[i]->isChecked() ? 1 : 0;
+    int usages = 0, usage = -1;
+    for (int i = 0; i < 2; ++i)
+        if (Check_Shiyoho[i]->isChecked()) {
+            ++usages;
+            usage = i;
+        }
+    if (usages != 1 && other == 0) {
+        Refuse(Check_Shiyoho[0], 6);
+        return;
+    }
+    if (usages != 0 && other == 1) {
+        for (int i = 0; i < 2; ++i)
+            if (Check_Shiyoho[i]->isChecked())
+                Check_Shiyoho[i]->setFocus();
+        ShowMessageNo(s_, p_, 7);
+        return;
+    }
+
+    const QString where =
+        BuildUsageWhere(ComboYearText(*ComboStartYear), ComboYearText(*ComboEndYear));
+    QString partColumn = Check_Sekobui[part]->text();
+    if (partColumn == u"煙突\u3000臭気抜き")
+        partColumn = QStringLiteral("煙突臭気抜き");
+    const QString usageColumn = usage >= 0 ? Check_Shiyoho[usage]->text() : QString();
+    std::unique_ptr<Recordset> rs;
+    p_.SetBusy(true);
+    const Result<int> found =
+        LookupGeneralNames(s_, *s_.MainConnection, rs, where, partColumn, usageColumn);
+    p_.SetBusy(false);
+    if (!found) {
+        p_.MessageBox(QStringLiteral("検索できませんでした。\r\r") + found.error(),
+                      QStringLiteral("エラー"), box::kExclamation);
+        return;
+    }
+    s_.UsageWhere = where;
+    s_.CondStartYear = start;
+    s_.CondEndYear = end;
+    s_.CondSekobui = Check_Sekobui[part]->text();
+    s_.CondShiyoho = usageColumn;
+    s_.InsulationFlag = part == 17 ? 1 : 0;
+    s_.CondKenzaiName.clear();
+    s_.CondMaker.clear();
+    s_.CondShohin.clear();
+    s_.CondKataban.clear();
+    s_.CondNintei.clear();
+
+    std::unique_ptr<Screen> next;
+    if (found.value() != 0 && s_.InsulationFlag != 1) {
+        auto select = std::make_unique<Form_Search_D2>(s_, p_);
+        select->Form_Load();
+        next = std::move(select);
+    } else if (s_.InsulationFlag == 1) {
+        auto notice = std::make_unique<Form_Error_1_1>(s_, p_);
+        notice->Form_Load();
+        next = std::move(notice);
+    } else {
+        auto notice = std::make_unique<Form_Error_1>(s_, p_);
+        notice->Form_Load();
+        next = std::move(notice);
+    }
+    OpenChild(*this, std::move(next));
+}
+
+void Form_Search_D::CommandHelp_Click() {
+    s_.HelpWindow = p_.ShowHelp(this, s_.HelpFile, 14);
+}
+
+void Form_Search_D::CommandExit_Click() {
+    CloseHelp();
+    Unload();
+}
+
+bool Form_Search_D::Form_QueryUnload(int unloadMode) {
+    if (unloadMode == kUnloadByUser)
+        CloseHelp();
+    return true;
+}
+
+} // namespace solario
