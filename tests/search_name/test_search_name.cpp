@@ -8,10 +8,10 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QTableView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 
 using namespace solario;
 using namespace solario::test;
