@@ -173,6 +173,15 @@ QString ToHalfWidthDigits(QString text) {
     return text;
 }
 
+bool IsWholeYear(const QString& text) {
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    bool ok = false;
+    text.toShort(&ok);
+    return ok;
+}
+
 bool CheckDigitsExact(Platform& platform, const QString& text, int length, const QString& message) {
     if (IsPlainNumber(text)) {
         const qsizetype n = ToHalfWidthDigits(text).size();

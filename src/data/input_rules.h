@@ -38,6 +38,8 @@ QString NormalizeYearText(const QString& text);
 // True for an empty text or plain digits (either width) within the 32-bit range.
 bool IsPlainNumber(const QString& text);
 QString ToHalfWidthDigits(QString text);
+// True for half-width digits that make a 16-bit whole number (a year a search can use).
+bool IsWholeYear(const QString& text);
 // Plain digits of exactly `length` characters, or empty; otherwise shows the message.
 bool CheckDigitsExact(Platform& platform, const QString& text, int length, const QString& message);
 // Plain digits of at most `maximum` characters; otherwise shows the message.

@@ -25,9 +25,7 @@ constexpr int kScrollBarWidth = 300; // twips
 constexpr int kViewportHeight = 7700;
 
 QLabel* Fixed(QWidget* parent, const QString& name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = MakeLabel(parent, name, text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
@@ -604,9 +602,7 @@ void Form_Detail::Command_shiyou_bui_Click() {
 }
 
 bool Form_Detail::Form_QueryUnload(int unloadMode) {
-    if (unloadMode == kUnloadByUser)
-        CloseHelp();
-    return true;
+    return CloseHelpIfUserCloses(unloadMode);
 }
 
 } // namespace solario

@@ -63,17 +63,7 @@ QString BuildSortOrder(const AppState& s, int gridColumn, const QString& directi
     return name(gridColumn + 1) + w;
 }
 
-namespace {
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
-    auto* label =
-        new QLabel(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-} // namespace
+namespace {} // namespace
 
 Form_List::Form_List(AppState& state, Platform& platform)
     : Screen(state, platform, QStringLiteral("【ソラリオ】")) {
@@ -195,10 +185,7 @@ void Form_List::Form_Load() {
 }
 
 void Form_List::Form_Activate() {
-    if (s_.BackToMenu >= 1)
-        Unload();
-    else
-        ShowInTaskbar(*this);
+    UnloadOrShowInTaskbar();
 }
 
 void Form_List::DispatchFunctionKey(int keyCode) {
@@ -372,9 +359,7 @@ void Form_List::CommandHelp_Click() {
 }
 
 bool Form_List::Form_QueryUnload(int unloadMode) {
-    if (unloadMode == kUnloadByUser)
-        CloseHelp();
-    return true;
+    return CloseHelpIfUserCloses(unloadMode);
 }
 
 void Form_List::Form_Unload() {

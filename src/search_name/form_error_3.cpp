@@ -11,11 +11,9 @@ namespace solario {
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
-                  int width, int height) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
+QLabel* PlacedLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                    int width, int height) {
+    QLabel* label = MakeLabel(parent, name, text);
     PlaceTwips(*label, left, top, width, height);
     return label;
 }
@@ -25,7 +23,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
 Form_Error_3::Form_Error_3(AppState& state, Platform& platform)
     : Screen(state, platform, QStringLiteral("【ソラリオ】【建材名称等からの検索】")) {
     setObjectName(QStringLiteral("Form_Error_3"));
-    Image1 = MakeLabel(this, QStringLiteral("Image1"), QString(), 0, 0, 11760, 720);
+    Image1 = PlacedLabel(this, QStringLiteral("Image1"), QString(), 0, 0, 11760, 720);
     Image1->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
     Image1->setScaledContents(true);
     Command_ReportOut =
@@ -36,7 +34,7 @@ Form_Error_3::Form_Error_3(AppState& state, Platform& platform)
     // Printing comes with the reports; until then the button is there but does nothing.
     Command_ReportOut->setEnabled(false);
 
-    Label_info = MakeLabel(this, QStringLiteral("Label_info"), QString(), 240, 840, 7800, 900);
+    Label_info = PlacedLabel(this, QStringLiteral("Label_info"), QString(), 240, 840, 7800, 900);
     QFont big = Label_info->font();
     big.setPointSizeF(big.pointSizeF() * 1.35);
     big.setBold(true);
@@ -46,70 +44,71 @@ Form_Error_3::Form_Error_3(AppState& state, Platform& platform)
     Frame1->setObjectName(QStringLiteral("Frame1"));
     PlaceTwips(*Frame1, 240, 1860, 11295, 3540);
     Label1 =
-        MakeLabel(Frame1, QStringLiteral("Label1"),
-                  QStringLiteral("あなたの入力した内容は下記のとおりです"), 240, 300, 6000, 300);
+        PlacedLabel(Frame1, QStringLiteral("Label1"),
+                    QStringLiteral("あなたの入力した内容は下記のとおりです"), 240, 300, 6000, 300);
     const int caption = 480, value = 2880, width = 7800;
-    Label2 = MakeLabel(Frame1, QStringLiteral("Label2"), QStringLiteral("竣工年・改修年 ："),
-                       caption, 660, 2400, 300);
-    Label_shunkou_nen_from = MakeLabel(Frame1, QStringLiteral("Label_shunkou_nen_from"), QString(),
-                                       value, 660, 720, 300);
-    Label18 = MakeLabel(Frame1, QStringLiteral("Label18"), QStringLiteral("年"), value + 720, 660,
-                        300, 300);
-    Label17 = MakeLabel(Frame1, QStringLiteral("Label17"), QStringLiteral("～"), value + 1080, 660,
-                        300, 300);
-    Label_shunkou_nen_to = MakeLabel(Frame1, QStringLiteral("Label_shunkou_nen_to"), QString(),
-                                     value + 1440, 660, 720, 300);
-    Label15 = MakeLabel(Frame1, QStringLiteral("Label15"), QStringLiteral("年"), value + 2160, 660,
-                        300, 300);
-    Label4 = MakeLabel(Frame1, QStringLiteral("Label4"), QStringLiteral("建材名（一般名） ："),
-                       caption, 960, 2400, 300);
+    Label2 = PlacedLabel(Frame1, QStringLiteral("Label2"), QStringLiteral("竣工年・改修年 ："),
+                         caption, 660, 2400, 300);
+    Label_shunkou_nen_from = PlacedLabel(Frame1, QStringLiteral("Label_shunkou_nen_from"),
+                                         QString(), value, 660, 720, 300);
+    Label18 = PlacedLabel(Frame1, QStringLiteral("Label18"), QStringLiteral("年"), value + 720, 660,
+                          300, 300);
+    Label17 = PlacedLabel(Frame1, QStringLiteral("Label17"), QStringLiteral("～"), value + 1080,
+                          660, 300, 300);
+    Label_shunkou_nen_to = PlacedLabel(Frame1, QStringLiteral("Label_shunkou_nen_to"), QString(),
+                                       value + 1440, 660, 720, 300);
+    Label15 = PlacedLabel(Frame1, QStringLiteral("Label15"), QStringLiteral("年"), value + 2160,
+                          660, 300, 300);
+    Label4 = PlacedLabel(Frame1, QStringLiteral("Label4"), QStringLiteral("建材名（一般名） ："),
+                         caption, 960, 2400, 300);
     Label_kenzai =
-        MakeLabel(Frame1, QStringLiteral("Label_kenzai"), QString(), value, 960, width, 300);
-    Label12 = MakeLabel(Frame1, QStringLiteral("Label12"), QStringLiteral("商品名     ："), caption,
-                        1260, 2400, 300);
-    Label_shohin_name =
-        MakeLabel(Frame1, QStringLiteral("Label_shohin_name"), QString(), value, 1260, width, 300);
-    Label5 = MakeLabel(Frame1, QStringLiteral("Label5"), QStringLiteral("型番・品番 ："), caption,
-                       1560, 2400, 300);
+        PlacedLabel(Frame1, QStringLiteral("Label_kenzai"), QString(), value, 960, width, 300);
+    Label12 = PlacedLabel(Frame1, QStringLiteral("Label12"), QStringLiteral("商品名     ："),
+                          caption, 1260, 2400, 300);
+    Label_shohin_name = PlacedLabel(Frame1, QStringLiteral("Label_shohin_name"), QString(), value,
+                                    1260, width, 300);
+    Label5 = PlacedLabel(Frame1, QStringLiteral("Label5"), QStringLiteral("型番・品番 ："), caption,
+                         1560, 2400, 300);
     Label_kataban =
-        MakeLabel(Frame1, QStringLiteral("Label_kataban"), QString(), value, 1560, width, 300);
-    Label11 = MakeLabel(Frame1, QStringLiteral("Label11"), QStringLiteral("メーカー名 ："), caption,
-                        1860, 2400, 300);
+        PlacedLabel(Frame1, QStringLiteral("Label_kataban"), QString(), value, 1560, width, 300);
+    Label11 = PlacedLabel(Frame1, QStringLiteral("Label11"), QStringLiteral("メーカー名 ："),
+                          caption, 1860, 2400, 300);
     Label_maker_name =
-        MakeLabel(Frame1, QStringLiteral("Label_maker_name"), QString(), value, 1860, width, 300);
-    Label3 = MakeLabel(Frame1, QStringLiteral("Label3"), QStringLiteral("不燃材料等認定番号 ："),
-                       caption, 2160, 2400, 300);
+        PlacedLabel(Frame1, QStringLiteral("Label_maker_name"), QString(), value, 1860, width, 300);
+    Label3 = PlacedLabel(Frame1, QStringLiteral("Label3"), QStringLiteral("不燃材料等認定番号 ："),
+                         caption, 2160, 2400, 300);
     Label_nintei_no =
-        MakeLabel(Frame1, QStringLiteral("Label_nintei_no"), QString(), value, 2160, width, 300);
+        PlacedLabel(Frame1, QStringLiteral("Label_nintei_no"), QString(), value, 2160, width, 300);
     auto* line = new QFrame(Frame1);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::HLine);
     PlaceTwips(*line, 240, 2520, 10815, 60);
-    Label13 = MakeLabel(Frame1, QStringLiteral("Label13"),
-                        QStringLiteral("入力条件にお間違いがないか再確認して下さい。"), 240, 2640,
-                        6000, 300);
-    Label14 = MakeLabel(Frame1, QStringLiteral("Label14"),
-                        QStringLiteral("１．商品名、型番・品番は正しく入力されていますか？"), 480,
-                        2940, 5400, 300);
-    Label6 = MakeLabel(Frame1, QStringLiteral("Label6"),
-                       QStringLiteral("２．メーカー名は正しく入力されていますか？"), 5940, 2940,
-                       5200, 300);
-    Label16 = MakeLabel(Frame1, QStringLiteral("Label16"),
-                        QStringLiteral("３．不燃材料等認定番号に誤りはありませんか？"), 480, 3220,
-                        5400, 300);
+    Label13 = PlacedLabel(Frame1, QStringLiteral("Label13"),
+                          QStringLiteral("入力条件にお間違いがないか再確認して下さい。"), 240, 2640,
+                          6000, 300);
+    Label14 = PlacedLabel(Frame1, QStringLiteral("Label14"),
+                          QStringLiteral("１．商品名、型番・品番は正しく入力されていますか？"), 480,
+                          2940, 5400, 300);
+    Label6 = PlacedLabel(Frame1, QStringLiteral("Label6"),
+                         QStringLiteral("２．メーカー名は正しく入力されていますか？"), 5940, 2940,
+                         5200, 300);
+    Label16 = PlacedLabel(Frame1, QStringLiteral("Label16"),
+                          QStringLiteral("３．不燃材料等認定番号に誤りはありませんか？"), 480, 3220,
+                          5400, 300);
 
-    Label7 = MakeLabel(
+    Label7 = PlacedLabel(
         this, QStringLiteral("Label7"),
         QStringLiteral("以下のような場合には、石綿（アスベスト）含有建材である可能性を否定"
                        "できませんのでご注意ください。"),
         240, 5520, 11295, 300);
-    Label8 = MakeLabel(this, QStringLiteral("Label8"),
-                       QStringLiteral("１．データベースに登録されていない建材を用いている場合"),
-                       480, 5850, 6600, 300);
-    Label9 = MakeLabel(this, QStringLiteral("Label9"),
-                       QStringLiteral("２．想定されていない施工部位・使われ方に用いられている場合"),
-                       480, 6150, 6600, 300);
-    Label10 = MakeLabel(
+    Label8 = PlacedLabel(this, QStringLiteral("Label8"),
+                         QStringLiteral("１．データベースに登録されていない建材を用いている場合"),
+                         480, 5850, 6600, 300);
+    Label9 =
+        PlacedLabel(this, QStringLiteral("Label9"),
+                    QStringLiteral("２．想定されていない施工部位・使われ方に用いられている場合"),
+                    480, 6150, 6600, 300);
+    Label10 = PlacedLabel(
         this, QStringLiteral("Label10"),
         QStringLiteral("３．製造終了後、想定される流通期間を超えて建材が用いられている場合"), 480,
         6450, 6600, 300);

@@ -5,6 +5,7 @@
 #include "result_list/form_list.h"
 #include "search_name/form_error_3.h"
 #include "shell/form_menu.h"
+#include "shell/year_fields.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -92,13 +93,6 @@ const QStringList& NinteiKindList() {
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
-    auto* label =
-        new QLabel(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), parent);
-    label->setObjectName(name);
-    return label;
-}
-
 QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& title) {
     auto* frame = new QGroupBox(title, parent);
     frame->setObjectName(name);
@@ -110,17 +104,6 @@ QLineEdit* MakeText(QWidget* parent, const QString& name, int maxLength) {
     edit->setObjectName(name);
     edit->setMaxLength(maxLength);
     return edit;
-}
-
-bool IsWholeNumber(const QString& text) {
-    bool ok = false;
-    text.toInt(&ok);
-    if (!ok)
-        return false;
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
-            return false;
-    return true;
 }
 
 } // namespace
@@ -251,29 +234,11 @@ bool Form_Search_N::Form_Load() {
     Combo_Nintei->addItem(QString());
     Combo_Nintei->addItems(NinteiKindList());
     Combo_Nintei->setCurrentIndex(0);
-    if (!s_.MainConnection)
-        return false;
-    std::unique_ptr<Recordset> rs;
-    Status years = FillYearCombo(s_, *s_.MainConnection, rs, QStringLiteral("製造開始"),
-                                 *ComboStartYear, QString(), QStringLiteral("ASC"));
-    if (years)
-        years = FillYearCombo(s_, *s_.MainConnection, rs, QStringLiteral("製造終了"), *ComboEndYear,
-                              QString(), QStringLiteral("DESC"));
-    ComboStartYear->setEditText(QString());
-    ComboEndYear->setEditText(QString());
-    if (!years) {
-        p_.MessageBox(QStringLiteral("製造年の一覧を読み込めませんでした。\r\r") + years.error(),
-                      QStringLiteral("エラー"), box::kExclamation);
-        return false;
-    }
-    return true;
+    return LoadYearCombos(s_, p_, *ComboStartYear, *ComboEndYear);
 }
 
 void Form_Search_N::Form_Activate() {
-    if (s_.BackToMenu >= 1)
-        Unload();
-    else
-        ShowInTaskbar(*this);
+    UnloadOrShowInTaskbar();
 }
 
 void Form_Search_N::DispatchFunctionKey(int keyCode) {
@@ -293,15 +258,11 @@ void Form_Search_N::DispatchFunctionKey(int keyCode) {
 }
 
 bool Form_Search_N::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
-        // Leaving the field for another control of the screen, not switching windows.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == TextStartYear)
-                TextStartYear_LostFocus();
-            else if (watched == TextEndYear)
-                TextEndYear_LostFocus();
-        }
+    if (IsLostFocus(event)) {
+        if (watched == TextStartYear)
+            TextStartYear_LostFocus();
+        else if (watched == TextEndYear)
+            TextEndYear_LostFocus();
     }
     return Screen::eventFilter(watched, event);
 }
@@ -339,11 +300,11 @@ Form_Search_N::Condition Form_Search_N::BuildNameCondition() {
     QString end = ToHalfWidthDigits(TrimBlanks(ComboYearText(*ComboEndYear)));
     // A year that is not a whole number can still get here (F2 from another field after
     // the year check): refuse it rather than build a broken condition.
-    if (!start.isEmpty() && !IsWholeNumber(start)) {
+    if (!start.isEmpty() && !IsWholeYear(start)) {
         Refuse(TextStartYear, 2);
         return c;
     }
-    if (!end.isEmpty() && !IsWholeNumber(end)) {
+    if (!end.isEmpty() && !IsWholeYear(end)) {
         Refuse(TextEndYear, 2);
         return c;
     }
@@ -488,9 +449,7 @@ void Form_Search_N::CommandExit_Click() {
 }
 
 bool Form_Search_N::Form_QueryUnload(int unloadMode) {
-    if (unloadMode == kUnloadByUser)
-        CloseHelp();
-    return true;
+    return CloseHelpIfUserCloses(unloadMode);
 }
 
 } // namespace solario

@@ -17,13 +17,6 @@ namespace {
 const QString kNotice = QStringLiteral(
     "入力条件に該当する石綿（アスベスト）含有建材は本データベース中にはありません。");
 
-QLabel* Label(QWidget* parent, const QString& name, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-
 } // namespace
 
 UsageNotice::UsageNotice(AppState& state, Platform& platform, Kind kind, const QString& objectName)
@@ -33,7 +26,7 @@ UsageNotice::UsageNotice(AppState& state, Platform& platform, Kind kind, const Q
     const bool noProduct = kind == Kind::NoProduct;
     auto* page = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    Label_info = Label(this, QStringLiteral("Label_info"), noProduct ? QString() : kNotice);
+    Label_info = MakeLabel(this, QStringLiteral("Label_info"), noProduct ? QString() : kNotice);
     Label_info->setWordWrap(true);
     QFont big = Label_info->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
@@ -60,91 +53,94 @@ UsageNotice::UsageNotice(AppState& state, Platform& platform, Kind kind, const Q
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* f1 = new QGridLayout(Frame1);
     f1->setColumnStretch(1, 1);
-    f1->addWidget(Label(Frame1, names[0], QStringLiteral("あなたの入力した内容は下記のとおりです")),
-                  0, 0, 1, 2);
+    f1->addWidget(
+        MakeLabel(Frame1, names[0], QStringLiteral("あなたの入力した内容は下記のとおりです")), 0, 0,
+        1, 2);
     auto* years = new QHBoxLayout;
-    Label_shunkou_nen_from = Label(Frame1, QStringLiteral("Label_shunkou_nen_from"), QString());
-    Label_shunkou_nen_to = Label(Frame1, QStringLiteral("Label_shunkou_nen_to"), QString());
+    Label_shunkou_nen_from = MakeLabel(Frame1, QStringLiteral("Label_shunkou_nen_from"), QString());
+    Label_shunkou_nen_to = MakeLabel(Frame1, QStringLiteral("Label_shunkou_nen_to"), QString());
     years->addWidget(Label_shunkou_nen_from);
-    years->addWidget(Label(Frame1, names[2], QStringLiteral("年")));
-    years->addWidget(Label(Frame1, names[4], QStringLiteral("～")));
+    years->addWidget(MakeLabel(Frame1, names[2], QStringLiteral("年")));
+    years->addWidget(MakeLabel(Frame1, names[4], QStringLiteral("～")));
     years->addWidget(Label_shunkou_nen_to);
-    years->addWidget(Label(Frame1, names[3], QStringLiteral("年")));
+    years->addWidget(MakeLabel(Frame1, names[3], QStringLiteral("年")));
     years->addStretch();
-    f1->addWidget(Label(Frame1, names[1], QStringLiteral("竣工年・改修年 ：")), 1, 0);
+    f1->addWidget(MakeLabel(Frame1, names[1], QStringLiteral("竣工年・改修年 ：")), 1, 0);
     f1->addLayout(years, 1, 1);
-    Label_sekou_bui = Label(Frame1, QStringLiteral("Label_sekou_bui"), QString());
-    Label_use = Label(Frame1, QStringLiteral("Label_use"), QString());
-    f1->addWidget(Label(Frame1, QStringLiteral("Label3"), QStringLiteral("施工部位 ：")), 2, 0);
+    Label_sekou_bui = MakeLabel(Frame1, QStringLiteral("Label_sekou_bui"), QString());
+    Label_use = MakeLabel(Frame1, QStringLiteral("Label_use"), QString());
+    f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label3"), QStringLiteral("施工部位 ：")), 2, 0);
     f1->addWidget(Label_sekou_bui, 2, 1);
-    f1->addWidget(Label(Frame1, QStringLiteral("Label5"), QStringLiteral("使われ方 ：")), 3, 0);
+    f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label5"), QStringLiteral("使われ方 ：")), 3, 0);
     f1->addWidget(Label_use, 3, 1);
     if (noProduct) {
         List1 = new QListWidget(Frame1);
         List1->setObjectName(QStringLiteral("List1"));
         List1->setFixedHeight(Twips(*this, 900));
-        Label_maker_name = Label(Frame1, QStringLiteral("Label_maker_name"), QString());
-        Label_shohin_name = Label(Frame1, QStringLiteral("Label_shohin_name"), QString());
-        f1->addWidget(Label(Frame1, QStringLiteral("Label6"),
-                            QStringLiteral("石綿（アスベスト）含有建材一般名 ：")),
+        Label_maker_name = MakeLabel(Frame1, QStringLiteral("Label_maker_name"), QString());
+        Label_shohin_name = MakeLabel(Frame1, QStringLiteral("Label_shohin_name"), QString());
+        f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label6"),
+                                QStringLiteral("石綿（アスベスト）含有建材一般名 ：")),
                       4, 0, Qt::AlignTop);
         f1->addWidget(List1, 4, 1);
-        f1->addWidget(Label(Frame1, QStringLiteral("Label11"), QStringLiteral("メーカー名 ：")), 5,
-                      0);
+        f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label11"), QStringLiteral("メーカー名 ：")),
+                      5, 0);
         f1->addWidget(Label_maker_name, 5, 1);
-        f1->addWidget(Label(Frame1, QStringLiteral("Label12"), QStringLiteral("商品名 ：")), 6, 0);
+        f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label12"), QStringLiteral("商品名 ：")), 6,
+                      0);
         f1->addWidget(Label_shohin_name, 6, 1);
         auto* line = new QFrame(Frame1);
         line->setFrameShape(QFrame::HLine);
         f1->addWidget(line, 7, 0, 1, 2);
-        f1->addWidget(Label(Frame1, QStringLiteral("Label13"),
-                            QStringLiteral("入力条件にお間違いがないか再確認して下さい。")),
+        f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label13"),
+                                QStringLiteral("入力条件にお間違いがないか再確認して下さい。")),
                       8, 0, 1, 2);
-        f1->addWidget(Label(Frame1, QStringLiteral("Label14"),
-                            QStringLiteral("１．メーカー名は正しく入力されていますか？")),
+        f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label14"),
+                                QStringLiteral("１．メーカー名は正しく入力されていますか？")),
                       9, 0, 1, 2);
-        f1->addWidget(Label(Frame1, QStringLiteral("Label15"),
-                            QStringLiteral("２．商品名は正しく入力されていますか？")),
+        f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label15"),
+                                QStringLiteral("２．商品名は正しく入力されていますか？")),
                       10, 0, 1, 2);
     }
     page->addWidget(Frame1);
 
     if (insulation) {
-        page->addWidget(Label(this, QStringLiteral("Label1"), QStringLiteral("（参考情報）")));
-        page->addWidget(Label(
+        page->addWidget(MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("（参考情報）")));
+        page->addWidget(MakeLabel(
             this, QStringLiteral("Label7"),
             QStringLiteral("以下の建材には製造段階で石綿（アスベスト）は使用されていません。")));
-        page->addWidget(
-            Label(this, QStringLiteral("Label2"),
-                  QStringLiteral(
-                      "人造鉱物組織の保温材、断熱材のロックウール、グラスウール\n"
-                      "吹込み用繊維系断熱材のグラスウール、ロックウール、セルローズファイバー\n"
-                      "発泡プラスチック保温材のポリステレンフォーム、ウレタンフォーム、フェノールフ"
-                      "ォーム")));
+        page->addWidget(MakeLabel(
+            this, QStringLiteral("Label2"),
+            QStringLiteral(
+                "人造鉱物組織の保温材、断熱材のロックウール、グラスウール\n"
+                "吹込み用繊維系断熱材のグラスウール、ロックウール、セルローズファイバー\n"
+                "発泡プラスチック保温材のポリステレンフォーム、ウレタンフォーム、フェノールフ"
+                "ォーム")));
     } else {
         auto* cautions = new QHBoxLayout;
         auto* texts = new QVBoxLayout;
-        QLabel* warn = Label(this, QStringLiteral("Label7"),
-                             QStringLiteral("以下のような場合には、石綿（アスベスト）含有建材である"
-                                            "可能性を否定できませんのでご注意ください。"));
+        QLabel* warn =
+            MakeLabel(this, QStringLiteral("Label7"),
+                      QStringLiteral("以下のような場合には、石綿（アスベスト）含有建材である"
+                                     "可能性を否定できませんのでご注意ください。"));
         warn->setWordWrap(true);
         QFont bold = warn->font();
         bold.setBold(true);
         warn->setFont(bold);
         texts->addWidget(warn);
         texts->addWidget(
-            Label(this, QStringLiteral("Label8"),
-                  QStringLiteral("１．データベースに登録されていない建材を用いている場合")));
-        texts->addWidget(
-            Label(this, QStringLiteral("Label9"),
-                  QStringLiteral("２．想定されていない施工部位・使われ方に用いられている場合")));
-        texts->addWidget(Label(
+            MakeLabel(this, QStringLiteral("Label8"),
+                      QStringLiteral("１．データベースに登録されていない建材を用いている場合")));
+        texts->addWidget(MakeLabel(
+            this, QStringLiteral("Label9"),
+            QStringLiteral("２．想定されていない施工部位・使われ方に用いられている場合")));
+        texts->addWidget(MakeLabel(
             this, QStringLiteral("Label10"),
             QStringLiteral("３．製造終了後、想定される流通期間を超えて建材が用いられている場合")));
         if (!noProduct)
-            texts->addWidget(
-                Label(this, QStringLiteral("Label6"),
-                      QStringLiteral("いまいちど、入力内容にお間違いがないかご確認ください。")));
+            texts->addWidget(MakeLabel(
+                this, QStringLiteral("Label6"),
+                QStringLiteral("いまいちど、入力内容にお間違いがないかご確認ください。")));
         cautions->addLayout(texts, 1);
         auto* documents = new QVBoxLayout;
         Command_kenzai_info = MakeButton(

@@ -5,6 +5,7 @@
 #include "search_usage/form_error_usage.h"
 #include "search_usage/form_search_d2.h"
 #include "shell/form_menu.h"
+#include "shell/year_fields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,32 +36,14 @@ QString BuildUsageWhere(const QString& startYear, const QString& endYear) {
     return w;
 }
 
-namespace {
-
-QLabel* Label(QWidget* parent, const QString& name, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-
-bool IsWholeNumber(const QString& text) {
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
-            return false;
-    bool ok = false;
-    text.toShort(&ok);
-    return ok;
-}
-
-} // namespace
+namespace {} // namespace
 
 Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
     : Screen(state, platform, QStringLiteral("【ソラリオ】【使用状態からの検索】")) {
     setObjectName(QStringLiteral("Form_Search_D"));
     auto* page = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    Image1 = Label(this, QStringLiteral("Image1"), QString());
+    Image1 = MakeLabel(this, QStringLiteral("Image1"), QString());
     Image1->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
     Image1->setScaledContents(true);
     Image1->setFixedHeight(Twips(*this, 600));
@@ -100,18 +83,18 @@ Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
         c->setVisible(false);
     }
     f9->addWidget(TextStartYear);
-    f9->addWidget(Label(Frame9, QStringLiteral("Label12"), QStringLiteral("年")));
-    f9->addWidget(Label(Frame9, QStringLiteral("Label2"), QStringLiteral("～")));
+    f9->addWidget(MakeLabel(Frame9, QStringLiteral("Label12"), QStringLiteral("年")));
+    f9->addWidget(MakeLabel(Frame9, QStringLiteral("Label2"), QStringLiteral("～")));
     f9->addWidget(TextEndYear);
-    f9->addWidget(Label(Frame9, QStringLiteral("Label13"), QStringLiteral("年")));
+    f9->addWidget(MakeLabel(Frame9, QStringLiteral("Label13"), QStringLiteral("年")));
     f9->addStretch();
     f6->addWidget(Frame9);
     auto* hints = new QVBoxLayout;
     auto* hint = new QHBoxLayout;
-    hint->addWidget(Label(Frame6, QStringLiteral("Label5"), QStringLiteral("◆")));
+    hint->addWidget(MakeLabel(Frame6, QStringLiteral("Label5"), QStringLiteral("◆")));
     hint->addWidget(
-        Label(Frame6, QStringLiteral("Label3"),
-              QStringLiteral("建物の竣工年又は改修年と思われる期間を入力して下さい。")));
+        MakeLabel(Frame6, QStringLiteral("Label3"),
+                  QStringLiteral("建物の竣工年又は改修年と思われる期間を入力して下さい。")));
     hint->addStretch();
     hints->addLayout(hint);
     const std::pair<const char*, const char16_t*> examples[] = {
@@ -120,8 +103,8 @@ Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
         {"Label8", u"1985年より以前の場合：「入力しない～1985」"},
         {"Label11", u"1985年より以降の場合：「1985～入力しない」"}};
     for (const auto& [name, text] : examples)
-        hints->addWidget(Label(Frame6, QString::fromLatin1(name),
-                               QStringLiteral("\u3000") + QString::fromUtf16(text)));
+        hints->addWidget(MakeLabel(Frame6, QString::fromLatin1(name),
+                                   QStringLiteral("\u3000") + QString::fromUtf16(text)));
     f6->addLayout(hints, 1);
     page->addWidget(Frame6);
 
@@ -178,8 +161,8 @@ Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
     auto* otherRow = new QHBoxLayout;
     otherRow->addWidget(Frame5);
     otherRow->addWidget(
-        Label(Frame3, QStringLiteral("Label4"),
-              QStringLiteral("※検索対象建材の施工部位を必ずひとつ選択して下さい。")),
+        MakeLabel(Frame3, QStringLiteral("Label4"),
+                  QStringLiteral("※検索対象建材の施工部位を必ずひとつ選択して下さい。")),
         1);
     f3->addLayout(otherRow);
     middle->addWidget(Frame3, 1);
@@ -195,17 +178,18 @@ Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
         f1->addWidget(box);
     }
     auto* note = new QHBoxLayout;
-    note->addWidget(Label(Frame1, QStringLiteral("Label10"), QStringLiteral("※")), 0, Qt::AlignTop);
-    note->addWidget(
-        Label(Frame1, QStringLiteral("Label9"),
-              QStringLiteral(
-                  "外装材、内装材を\n選択された方は\n使われ方のいずれかに\nチェックして下さい。")));
+    note->addWidget(MakeLabel(Frame1, QStringLiteral("Label10"), QStringLiteral("※")), 0,
+                    Qt::AlignTop);
+    note->addWidget(MakeLabel(
+        Frame1, QStringLiteral("Label9"),
+        QStringLiteral(
+            "外装材、内装材を\n選択された方は\n使われ方のいずれかに\nチェックして下さい。")));
     f1->addLayout(note);
     f1->addStretch();
     middle->addWidget(Frame1);
     page->addLayout(middle);
 
-    Label1 = Label(
+    Label1 = MakeLabel(
         this, QStringLiteral("Label1"),
         QStringLiteral("居室について：本データベースでは、「居室」とは、寝室・居間などをいい、"
                        "台所、浴室、トイレ及び廊下を除きます。"));
@@ -259,29 +243,11 @@ Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
 }
 
 bool Form_Search_D::Form_Load() {
-    if (!s_.MainConnection)
-        return false;
-    std::unique_ptr<Recordset> rs;
-    Status years = FillYearCombo(s_, *s_.MainConnection, rs, QStringLiteral("製造開始"),
-                                 *ComboStartYear, QString(), QStringLiteral("ASC"));
-    if (years)
-        years = FillYearCombo(s_, *s_.MainConnection, rs, QStringLiteral("製造終了"), *ComboEndYear,
-                              QString(), QStringLiteral("DESC"));
-    ComboStartYear->setEditText(QString());
-    ComboEndYear->setEditText(QString());
-    if (!years) {
-        p_.MessageBox(QStringLiteral("製造年の一覧を読み込めませんでした。\r\r") + years.error(),
-                      QStringLiteral("エラー"), box::kExclamation);
-        return false;
-    }
-    return true;
+    return LoadYearCombos(s_, p_, *ComboStartYear, *ComboEndYear);
 }
 
 void Form_Search_D::Form_Activate() {
-    if (s_.BackToMenu < 1)
-        ShowInTaskbar(*this);
-    else
-        Unload();
+    UnloadOrShowInTaskbar();
 }
 
 void Form_Search_D::DispatchFunctionKey(int keyCode) {
@@ -324,14 +290,11 @@ bool Form_Search_D::eventFilter(QObject* watched, QEvent* event) {
                 BoxKeyPressed(*array, int(i)); // before the key toggles the box
         }
     }
-    if (event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == TextStartYear)
-                TextStartYear_LostFocus();
-            else if (watched == TextEndYear)
-                TextEndYear_LostFocus();
-        }
+    if (IsLostFocus(event)) {
+        if (watched == TextStartYear)
+            TextStartYear_LostFocus();
+        else if (watched == TextEndYear)
+            TextEndYear_LostFocus();
     }
     return Screen::eventFilter(watched, event);
 }
@@ -362,11 +325,11 @@ void Form_Search_D::CommandSearchDetail_Click() {
         return;
     }
     // A year that is not a whole number can still get here through F2: refuse it.
-    if (!start.isEmpty() && !IsWholeNumber(start)) {
+    if (!start.isEmpty() && !IsWholeYear(start)) {
         Refuse(TextStartYear, 2);
         return;
     }
-    if (!end.isEmpty() && !IsWholeNumber(end)) {
+    if (!end.isEmpty() && !IsWholeYear(end)) {
         Refuse(TextEndYear, 2);
         return;
     }
@@ -467,9 +430,7 @@ void Form_Search_D::CommandExit_Click() {
 }
 
 bool Form_Search_D::Form_QueryUnload(int unloadMode) {
-    if (unloadMode == kUnloadByUser)
-        CloseHelp();
-    return true;
+    return CloseHelpIfUserCloses(unloadMode);
 }
 
 } // namespace solario

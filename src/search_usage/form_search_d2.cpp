@@ -20,16 +20,7 @@
 
 namespace solario {
 
-namespace {
-
-QLabel* Label(QWidget* parent, const QString& name, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-
-} // namespace
+namespace {} // namespace
 
 Form_Search_D2::Form_Search_D2(AppState& state, Platform& platform)
     : Screen(state, platform, QStringLiteral("【ソラリオ】【使用状態からの検索】")) {
@@ -54,7 +45,7 @@ Form_Search_D2::Form_Search_D2(AppState& state, Platform& platform)
     top->addWidget(CommandGoMenu);
     top->addWidget(CommandExit);
     page->addLayout(top);
-    QLabel* image1 = Label(this, QStringLiteral("Image1"), QString());
+    QLabel* image1 = MakeLabel(this, QStringLiteral("Image1"), QString());
     image1->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
     image1->setScaledContents(true);
     image1->setFixedHeight(Twips(*this, 600));
@@ -73,11 +64,12 @@ Form_Search_D2::Form_Search_D2(AppState& state, Platform& platform)
     TextShohin = new QLineEdit(Frame1);
     TextShohin->setObjectName(QStringLiteral("TextShohin"));
     TextShohin->setMaxLength(23);
-    f1->addWidget(Label(Frame1, QStringLiteral("Label1"), QStringLiteral("②メーカー名：")), 0, 0);
+    f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("②メーカー名：")), 0,
+                  0);
     f1->addWidget(TextMaker, 0, 1);
-    f1->addWidget(Label(Frame1, QStringLiteral("Label3"), QStringLiteral("③商品名：")), 0, 2);
+    f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label3"), QStringLiteral("③商品名：")), 0, 2);
     f1->addWidget(TextShohin, 0, 3);
-    QLabel* hint = Label(
+    QLabel* hint = MakeLabel(
         Frame1, QStringLiteral("Label5"),
         QStringLiteral(
             "※メーカー名や商品名を入力すると絞込み検索も可能です。語句の一部でも検索できます。"));
@@ -87,10 +79,10 @@ Form_Search_D2::Form_Search_D2(AppState& state, Platform& platform)
 
     auto* reference = new QHBoxLayout;
     auto* refText = new QVBoxLayout;
-    refText->addWidget(Label(this, QStringLiteral("Label4"), QStringLiteral("（参考情報）")));
-    QLabel* label2 =
-        Label(this, QStringLiteral("Label2"),
-              QStringLiteral("以下の建材には製造段階で石綿（アスベスト）は使用されていません。"));
+    refText->addWidget(MakeLabel(this, QStringLiteral("Label4"), QStringLiteral("（参考情報）")));
+    QLabel* label2 = MakeLabel(
+        this, QStringLiteral("Label2"),
+        QStringLiteral("以下の建材には製造段階で石綿（アスベスト）は使用されていません。"));
     label2->setWordWrap(true);
     refText->addWidget(label2);
     refText->addStretch();
@@ -152,10 +144,7 @@ void Form_Search_D2::Form_Load() {
 }
 
 void Form_Search_D2::Form_Activate() {
-    if (s_.BackToMenu < 1)
-        ShowInTaskbar(*this);
-    else
-        Unload();
+    UnloadOrShowInTaskbar();
 }
 
 QString Form_Search_D2::BuildNameSelectWhere() {
@@ -298,9 +287,7 @@ void Form_Search_D2::CommandExit_Click() {
 }
 
 bool Form_Search_D2::Form_QueryUnload(int unloadMode) {
-    if (unloadMode == kUnloadByUser)
-        CloseHelp();
-    return true;
+    return CloseHelpIfUserCloses(unloadMode);
 }
 
 } // namespace solario

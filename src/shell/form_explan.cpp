@@ -156,9 +156,7 @@ void Form_Explan::Command_ryutu_kikan_Click() {
 }
 
 bool Form_Explan::Form_QueryUnload(int unloadMode) {
-    if (unloadMode == kUnloadByUser)
-        CloseHelp();
-    return true;
+    return CloseHelpIfUserCloses(unloadMode);
 }
 
 } // namespace solario

@@ -144,6 +144,27 @@ void Screen::CloseHelp() {
     s_.HelpWindow = p_.CloseAllHelp(this, s_.HelpFile);
 }
 
+void Screen::UnloadOrShowInTaskbar() {
+    if (s_.BackToMenu >= 1)
+        Unload();
+    else
+        ShowInTaskbar(*this);
+}
+
+bool Screen::CloseHelpIfUserCloses(int unloadMode) {
+    if (unloadMode == kUnloadByUser)
+        CloseHelp();
+    return true;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& text) {
+    auto* label =
+        new QLabel(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
 void ShowInTaskbar(QWidget& window) {
     if (window.windowFlags() != kApplicationWindow || window.parentWidget()) {
         window.setParent(nullptr);

@@ -36,6 +36,8 @@ int KeyCodeOf(int qtKey);
 
 // Pixels for a length in twips (1440 to the inch) at the widget's logical DPI.
 int Twips(const QWidget& widget, int twips);
+// A label of plain text; a caption's CR LF line breaks become Qt's.
+QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& text);
 // Makes a word-wrapped label exactly as wide as the text of its first line, so that it
 // breaks where the screen's text means it to, whatever the font and resolution.
 void FitToFirstLine(QLabel& label, const QString& firstLine);
@@ -74,6 +76,11 @@ protected:
     QPushButton* MakeButton(const QString& objectName, const QString& caption);
     // Closes every help window, keeping the viewer's result.
     void CloseHelp();
+    // The activation of the screens of a chain: unload while a return to the menu is
+    // under way, else show with a task-bar entry.
+    void UnloadOrShowInTaskbar();
+    // The query-unload of screens with help: a close by the user closes the help.
+    bool CloseHelpIfUserCloses(int unloadMode);
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

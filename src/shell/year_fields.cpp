@@ -1,0 +1,37 @@
+#include "shell/year_fields.h"
+
+#include "data/query_builders.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+
+namespace solario {
+
+bool LoadYearCombos(const AppState& s, Platform& platform, QComboBox& start, QComboBox& end) {
+    Status years = s.MainConnection
+                       ? Status()
+                       : Status(Failure{QStringLiteral("データベースに接続されていません。")});
+    std::unique_ptr<Recordset> rs;
+    if (years)
+        years = FillYearCombo(s, *s.MainConnection, rs, QStringLiteral("製造開始"), start,
+                              QString(), QStringLiteral("ASC"));
+    if (years)
+        years = FillYearCombo(s, *s.MainConnection, rs, QStringLiteral("製造終了"), end, QString(),
+                              QStringLiteral("DESC"));
+    start.setEditText(QString());
+    end.setEditText(QString());
+    if (!years)
+        platform.MessageBox(QStringLiteral("製造年の一覧を読み込めませんでした。\r\r") +
+                                years.error(),
+                            QStringLiteral("エラー"), box::kExclamation);
+    return years.ok();
+}
+
+bool IsLostFocus(const QEvent* event) {
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace solario
