@@ -2,6 +2,8 @@
 
 #include "data/field_catalogue.h"
 #include "data/input_rules.h"
+#include "reports/report_layout.h"
+#include "reports/report_printing.h"
 #include "shell/form_menu.h"
 #include "shell/settings.h"
 
@@ -86,8 +88,6 @@ Form_Detail::Form_Detail(AppState& state, Platform& platform)
         MakeButton(QStringLiteral("Command_ReportOut"), QStringLiteral("検索結果の印刷"));
     CommandGoMenu = MakeButton(QStringLiteral("CommandGoMenu"), QStringLiteral("メニューに戻る"));
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
-    // The detail printout arrives with the report layouts.
-    Command_ReportOut->setEnabled(false);
     CommandHelp->setFixedSize(Twips(*this, 495), Twips(*this, 495));
     CommandHelp->setIconSize(CommandHelp->size() - QSize(Twips(*this, 90), Twips(*this, 90)));
     buttons->addWidget(CommandHelp);
@@ -583,7 +583,7 @@ void Form_Detail::CommandHelp_Click() {
 }
 
 void Form_Detail::Command_ReportOut_Click() {
-    // The detail printout arrives with the report layouts.
+    PrintReport(s_, p_, this, DataReport_DetailKenzai(), [this] { return WriteDetailReport(s_); });
 }
 
 void Form_Detail::CommandGoMenu_Click() {

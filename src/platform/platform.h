@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/result.h"
+
 #include <QString>
 
 class QWidget;
@@ -7,6 +9,8 @@ class QWidget;
 namespace solario {
 
 class Screen;
+class ReportRecordset;
+struct ReportLayout;
 
 // Message-box flags and answers, with the values the screens were written against.
 namespace box {
@@ -43,6 +47,12 @@ public:
 
     // Opens a document file with the desktop's viewer; a missing file or viewer is silent.
     virtual void OpenDocument(const QString& path) = 0;
+
+    // Shows the report over its data in a modal preview, from which the user prints or
+    // saves a PDF, and returns once it is closed. A report that cannot be laid out is
+    // not shown; the failure is returned.
+    virtual Status ShowReport(const ReportLayout& layout, ReportRecordset& data,
+                              QWidget* owner) = 0;
 
     // Ends the program with the exit status.
     virtual void EndProgram(int exitCode) = 0;

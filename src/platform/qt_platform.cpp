@@ -1,17 +1,25 @@
 #include "platform/qt_platform.h"
 
+#include "reports/report_data.h"
+#include "reports/report_engine.h"
 #include "shell/screen.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QHelpEngineCore>
 #include <QHelpLink>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -190,6 +198,45 @@ void QtPlatform::OpenDocument(const QString& path) {
     if (!QFileInfo(path).isFile())
         return;
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+Status QtPlatform::ShowReport(const ReportLayout& layout, ReportRecordset& data, QWidget* owner) {
+    // Read the data first: a report that cannot be laid out is not shown.
+    if (const Result<const Recordset*> rows = data.Parent(); !rows)
+        return Failure{rows.error()};
+    if (const Result<const Recordset*> rows = data.Children(); !rows)
+        return Failure{rows.error()};
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(layout.name);
+    SetUpReportPage(layout, printer);
+    QPrintPreviewDialog dialog(&printer, owner);
+    dialog.setWindowTitle(QStringLiteral("【ソラリオ】印刷プレビュー"));
+    Status status;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        const Result<int> pages = PrintReport(layout, data, *target);
+        if (!pages)
+            status = Failure{pages.error()};
+    });
+    if (auto* bar = dialog.findChild<QToolBar*>()) {
+        bar->addSeparator();
+        QAction* pdf = bar->addAction(QStringLiteral("PDF保存"));
+        QObject::connect(pdf, &QAction::triggered, &dialog, [&] {
+            const QString path = QFileDialog::getSaveFileName(
+                &dialog, QStringLiteral("PDF保存"),
+                QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                    .filePath(QStringLiteral("検索結果.pdf")),
+                QStringLiteral("PDF (*.pdf)"));
+            if (path.isEmpty())
+                return;
+            const Result<int> saved = SaveReportPdf(layout, data, path);
+            if (!saved)
+                MessageBox(QStringLiteral("PDFを保存できませんでした。\r\r") + saved.error(),
+                           QStringLiteral("エラー"), box::kExclamation);
+        });
+    }
+    dialog.resize(owner ? owner->size().expandedTo(QSize(900, 700)) : QSize(900, 700));
+    dialog.exec();
+    return status;
 }
 
 void QtPlatform::EndProgram(int exitCode) {

@@ -26,6 +26,7 @@ public:
     int ShowHelp(QWidget* owner, const QString& helpFile, int topic) override;
     int CloseAllHelp(QWidget* owner, const QString& helpFile) override;
     void OpenDocument(const QString& path) override;
+    Status ShowReport(const ReportLayout& layout, ReportRecordset& data, QWidget* owner) override;
     void EndProgram(int exitCode) override;
 
 private:

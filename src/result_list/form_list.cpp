@@ -3,6 +3,8 @@
 #include "data/field_catalogue.h"
 #include "data/query_builders.h"
 #include "detail/form_detail.h"
+#include "reports/report_layout.h"
+#include "reports/report_printing.h"
 #include "result_list/list_model.h"
 #include "shell/form_menu.h"
 
@@ -80,8 +82,6 @@ Form_List::Form_List(AppState& state, Platform& platform)
         MakeButton(QStringLiteral("Command_ReportOut"), QStringLiteral("検索結果の印刷"));
     CommandDetail =
         MakeButton(QStringLiteral("CommandDetail"), QStringLiteral("更に詳細な情報の表示"));
-    // The list's printout arrives with the report layouts.
-    Command_ReportOut->setEnabled(false);
     Label3 =
         MakeLabel(this, QStringLiteral("Label3"),
                   QStringLiteral("入力条件に該当する石綿（アスベスト）含有建材リスト（商品名）"));
@@ -339,7 +339,9 @@ void Form_List::CommandSort_Click() {
 }
 
 void Form_List::Command_ReportOut_Click() {
-    // The list's printout arrives with the report layouts.
+    // The grid's current order is the printed order.
+    PrintReport(s_, p_, this, DataReport_ListKenzai2(),
+                [this] { return WriteListReport(s_, *Model); });
 }
 
 void Form_List::CommandGoMenu_Click() {

@@ -1,5 +1,7 @@
 #include "search_name/form_error_3.h"
 
+#include "reports/report_layout.h"
+#include "reports/report_printing.h"
 #include "shell/settings.h"
 
 #include <QFrame>
@@ -31,8 +33,6 @@ Form_Error_3::Form_Error_3(AppState& state, Platform& platform)
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
     PlaceTwips(*Command_ReportOut, 8160, 840, 1935, 495);
     PlaceTwips(*CommandExit, 10200, 840, 1335, 495);
-    // Printing comes with the reports; until then the button is there but does nothing.
-    Command_ReportOut->setEnabled(false);
 
     Label_info = PlacedLabel(this, QStringLiteral("Label_info"), QString(), 240, 840, 7800, 900);
     QFont big = Label_info->font();
@@ -191,7 +191,7 @@ void Form_Error_3::DispatchFunctionKey(int keyCode) {
 }
 
 void Form_Error_3::Command_ReportOut_Click() {
-    // The notice's printout arrives with the report layouts.
+    PrintReport(s_, p_, this, DataReport_Error_3(), [this] { return WriteNameSearchNotice(s_); });
 }
 
 void Form_Error_3::CommandExit_Click() {

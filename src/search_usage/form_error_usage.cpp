@@ -1,5 +1,7 @@
 #include "search_usage/form_error_usage.h"
 
+#include "reports/report_layout.h"
+#include "reports/report_printing.h"
 #include "shell/settings.h"
 
 #include <QFrame>
@@ -34,8 +36,6 @@ UsageNotice::UsageNotice(AppState& state, Platform& platform, Kind kind, const Q
     Label_info->setFont(big);
     Command_ReportOut =
         MakeButton(QStringLiteral("Command_ReportOut"), QStringLiteral("検索結果の印刷"));
-    // Printing the notice arrives with the report layouts.
-    Command_ReportOut->setEnabled(false);
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
     for (QPushButton* b : {Command_ReportOut, CommandExit})
         b->setMinimumSize(Twips(*this, 1700), Twips(*this, 495));
@@ -220,7 +220,13 @@ void UsageNotice::DispatchFunctionKey(int keyCode) {
 }
 
 void UsageNotice::Command_ReportOut_Click() {
-    // Printing the notice arrives with the report layouts.
+    const UsageNoticeKind kind = kind_ == Kind::Insulation  ? UsageNoticeKind::Insulation
+                                 : kind_ == Kind::NoProduct ? UsageNoticeKind::NoProduct
+                                                            : UsageNoticeKind::NothingFound;
+    const ReportLayout& layout = kind_ == Kind::Insulation  ? DataReport_Error_1_1()
+                                 : kind_ == Kind::NoProduct ? DataReport_Error_2()
+                                                            : DataReport_Error_1();
+    PrintReport(s_, p_, this, layout, [this, kind] { return WriteUsageNotice(s_, kind); });
 }
 
 void UsageNotice::CommandExit_Click() {

@@ -2,6 +2,8 @@
 
 #include "data/input_rules.h"
 #include "data/query_builders.h"
+#include "reports/report_layout.h"
+#include "reports/report_printing.h"
 #include "result_list/form_list.h"
 #include "search_usage/form_error_usage.h"
 #include "search_usage/uctl_rs_nextpage.h"
@@ -33,8 +35,6 @@ Form_Search_D2::Form_Search_D2(AppState& state, Platform& platform)
     CommandHelp->setIconSize(CommandHelp->size() - QSize(Twips(*this, 90), Twips(*this, 90)));
     Command_ReportOut =
         MakeButton(QStringLiteral("Command_ReportOut"), QStringLiteral("検索結果の印刷"));
-    // The printout of the names arrives with the report layouts.
-    Command_ReportOut->setEnabled(false);
     CommandGoMenu = MakeButton(QStringLiteral("CommandGoMenu"), QStringLiteral("メニューに戻る"));
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
     for (QPushButton* b : {Command_ReportOut, CommandGoMenu, CommandExit})
@@ -272,7 +272,8 @@ void Form_Search_D2::CommandHelp_Click() {
 }
 
 void Form_Search_D2::Command_ReportOut_Click() {
-    // The printout of the names arrives with the report layouts.
+    PrintReport(s_, p_, this, DataReport_SelectKenzai(),
+                [this] { return WriteNameSelectReport(s_); });
 }
 
 void Form_Search_D2::CommandGoMenu_Click() {

@@ -268,7 +268,8 @@ void TestList::keysAndButtons() {
     QCOMPARE(t.p.boxes.size(), 1);                           // nothing ticked
     QTest::keyClick(t.screen.CommandGoMenu, Qt::Key_Escape); // no key handler there
     QVERIFY(!t.screen.IsUnloaded());
-    QVERIFY(!t.screen.Command_ReportOut->isEnabled());
+    QTest::keyClick(t.screen.MSHFlexGridSearchResult, Qt::Key_F3);
+    QCOMPARE(t.p.calls.last(), QStringLiteral("ShowReport:DataReport_ListKenzai2"));
     t.screen.CommandGoMenu->click();
     QCOMPARE(t.s.BackToMenu, 1);
     QVERIFY(t.screen.IsUnloaded());

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "reports/report_engine.h"
+#include "reports/report_layout.h"
 #include "shell/screen.h"
 
 #include <QApplication>
@@ -69,6 +71,18 @@ public:
         calls.append(QStringLiteral("OpenDocument:") + path);
     }
 
+    // Records the report; with reportFolder set, writes it there as <layout>.pdf, as a
+    // user saving it from the preview would.
+    Status ShowReport(const ReportLayout& layout, ReportRecordset& data, QWidget*) override {
+        calls.append(QStringLiteral("ShowReport:") + layout.name);
+        if (reportFolder.isEmpty())
+            return {};
+        const Result<int> pages =
+            SaveReportPdf(layout, data, reportFolder + u'/' + layout.name + QStringLiteral(".pdf"));
+        reportPages = pages ? pages.value() : -1;
+        return pages ? Status() : Status(Failure{pages.error()});
+    }
+
     void EndProgram(int exitCode) override {
         calls.append(QStringLiteral("EndProgram:%1").arg(exitCode));
         ended = true;
@@ -89,6 +103,8 @@ public:
     QList<Driver> drivers;
     QStringList calls;
     int openHelp = 0;
+    QString reportFolder;
+    int reportPages = 0;
     bool ended = false;
     int endCode = -1;
 };

@@ -2,6 +2,7 @@
 
 #include "data/field_catalogue.h"
 #include "data/input_rules.h"
+#include "reports/report_data.h"
 #include "support/fake_platform.h"
 #include "support/fixture_db.h"
 
@@ -35,6 +36,9 @@ struct LoadedState {
         if (!s.MainConnection->OpenReadOnly(dir.filePath(QStringLiteral("app.db"))))
             qFatal("cannot open the fixture");
         s.DbOpen = true;
+        s.DataEnvironment1 = std::make_unique<ReportDataEnvironment>();
+        if (!s.DataEnvironment1->OpenConnection() || !s.DataEnvironment1->OpenRecordsets())
+            qFatal("cannot open the report data");
     }
     QString Doc(const QString& name) const { return dir.filePath(QStringLiteral("docs/") + name); }
 

@@ -1,0 +1,161 @@
+#include "reports/report_engine.h"
+
+#include "reports/report_data.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPixmap>
+
+namespace solario {
+namespace {
+
+constexpr double kBodyPoints = 9.0;
+constexpr int kMarginMm = 8;
+
+struct Placed {
+    const ReportBand* band;
+    const Recordset* rows;
+    qint32 row;
+    int y; // twips from the top of the printable area
+};
+
+QString Text(const Recordset* rows, qint32 row, const QString& column) {
+    if (!rows)
+        return QString();
+    QString text = rows->ValueText(row, rows->FieldIndex(column));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+void DrawBand(QPainter& p, const ReportBand& band, const Recordset* rows, qint32 row, int y,
+              int page, int pages) {
+    static const QPixmap banner(QStringLiteral(":/images/banner.png"));
+    for (const ReportElement& e : band.elements) {
+        const QRectF r(e.left, y + e.top, e.width, e.height);
+        switch (e.kind) {
+        case ReportElement::Kind::Rect:
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r);
+            continue;
+        case ReportElement::Kind::RoundRect:
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(r, 240, 240);
+            continue;
+        case ReportElement::Kind::Line:
+            p.drawLine(QPointF(e.left, y + e.top), QPointF(e.left + e.width, y + e.top));
+            continue;
+        case ReportElement::Kind::Picture:
+            p.drawPixmap(r, banner, banner.rect());
+            continue;
+        default:
+            break;
+        }
+        QString text = e.text;
+        if (e.kind == ReportElement::Kind::Value)
+            text = Text(rows, row, e.text);
+        else if (e.kind == ReportElement::Kind::PageNumber)
+            text = QString::number(page);
+        else if (e.kind == ReportElement::Kind::PageCount)
+            text = QString::number(pages);
+        QFont font(QStringLiteral("IPAexGothic"));
+        font.setPixelSize(int(kBodyPoints * e.size * 20)); // one device unit is one twip
+        font.setBold(e.bold);
+        p.setFont(font);
+        p.setPen(e.orange ? QColor(255, 128, 0) : QColor(Qt::black));
+        // Values wrap inside their cell; what does not fit the cell is cut at its edge.
+        p.save();
+        p.setClipRect(r.adjusted(-15, -15, 15, 15));
+        p.drawText(r, int(e.align) | Qt::TextWordWrap, text);
+        p.restore();
+        QPen line(Qt::black);
+        line.setWidthF(12);
+        p.setPen(line);
+    }
+}
+
+} // namespace
+
+void SetUpReportPage(const ReportLayout& layout, QPagedPaintDevice& device) {
+    device.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), layout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+}
+
+Result<int> PrintReport(const ReportLayout& layout, ReportRecordset& data,
+                        QPagedPaintDevice& device) {
+    const Result<const Recordset*> parent = data.Parent();
+    if (!parent)
+        return Failure{parent.error()};
+    const Result<const Recordset*> children = data.Children();
+    if (!children)
+        return Failure{children.error()};
+
+    // The bands in print order, each with the row it prints.
+    QList<Placed> items;
+    const Recordset* rows = parent.value();
+    for (qint32 r = 0; r < rows->RecordCount(); ++r) {
+        if (layout.command == 3) {
+            items.append({&layout.detail, rows, r, 0});
+            continue;
+        }
+        items.append({&layout.groupHeader, rows, r, 0});
+        const Result<QList<qint32>> mine = data.ChildRowsOf(r);
+        if (!mine)
+            return Failure{mine.error()};
+        for (qint32 c : mine.value())
+            items.append({&layout.detail, children.value(), c, 0});
+        items.append({&layout.groupFooter, rows, r, 0});
+    }
+
+    // Pages: a band that does not fit what is left of a page starts the next one.
+    const QRectF area = device.pageLayout().paintRectPoints();
+    const int pageHeight = int(area.height() * 20); // points to twips
+    const int top = layout.pageHeader.height;
+    const int bottom = pageHeight - layout.pageFooter.height;
+    QList<QList<Placed>> pages{{}};
+    int y = top;
+    for (Placed item : items) {
+        if (item.band->IsEmpty())
+            continue;
+        const int h = item.band->height;
+        if (y + h > bottom && !pages.last().isEmpty()) {
+            pages.append(QList<Placed>());
+            y = top;
+        }
+        item.y = y;
+        pages.last().append(item);
+        y += h;
+    }
+
+    QPainter p;
+    if (!p.begin(&device))
+        return Failure{QStringLiteral("印刷を始められませんでした。")};
+    p.scale(device.logicalDpiX() / 1440.0, device.logicalDpiY() / 1440.0);
+    QPen pen(Qt::black);
+    pen.setWidthF(12);
+    p.setPen(pen);
+    const int count = int(pages.size());
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            device.newPage();
+        DrawBand(p, layout.pageHeader, rows, 0, 0, i + 1, count);
+        for (const Placed& item : pages[i])
+            DrawBand(p, *item.band, item.rows, item.row, item.y, i + 1, count);
+        DrawBand(p, layout.pageFooter, rows, 0, bottom, i + 1, count);
+    }
+    p.end();
+    return count;
+}
+
+Result<int> SaveReportPdf(const ReportLayout& layout, ReportRecordset& data, const QString& path) {
+    QPdfWriter writer(path);
+    writer.setResolution(1440);
+    writer.setCreator(QStringLiteral("ソラリオ"));
+    writer.setTitle(layout.name);
+    SetUpReportPage(layout, writer);
+    return PrintReport(layout, data, writer);
+}
+
+} // namespace solario

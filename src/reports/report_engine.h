@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/result.h"
+#include "reports/report_layout.h"
+
+class QPagedPaintDevice;
+class QPrinter;
+
+namespace solario {
+
+class ReportRecordset;
+
+// Prints the layout over the recordset onto the device, page by page: the page header
+// and footer on every page, the group header and footer once per parent row, one
+// detail band per child row (per row for a plain command), a new page when a band does
+// not fit, and "%p" / "%P" numbered after the whole report is laid out. Returns the
+// number of pages.
+Result<int> PrintReport(const ReportLayout& layout, ReportRecordset& data,
+                        QPagedPaintDevice& device);
+
+// Writes the report as a PDF file.
+Result<int> SaveReportPdf(const ReportLayout& layout, ReportRecordset& data, const QString& path);
+
+// Sets up a printer (or PDF writer) page for the layout: A4 in the layout's orientation,
+// small margins.
+void SetUpReportPage(const ReportLayout& layout, QPagedPaintDevice& device);
+
+} // namespace solario

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <Qt>
+
+namespace solario {
+
+// One thing a report band prints, placed in twips from the band's top-left corner.
+struct ReportElement {
+    enum class Kind { Label, Value, Picture, Rect, RoundRect, Line, PageNumber, PageCount };
+    Kind kind = Kind::Label;
+    int top = 0;
+    int left = 0;
+    int width = 0;
+    int height = 0;
+    QString text; // a label's text, a value's column name
+    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
+    bool orange = false;
+    double size = 1.0; // relative to the report's body type
+    bool bold = false;
+};
+
+struct ReportBand {
+    int height = 0;
+    QList<ReportElement> elements;
+    bool IsEmpty() const { return elements.isEmpty(); }
+};
+
+// A report layout: which command it reads, its page, and its bands.
+struct ReportLayout {
+    QString name;
+    int command = 1; // 1, 2 or 3: rsCommand1, rsCommand2, rsCommand3
+    bool landscape = false;
+    int width = 0; // twips
+    ReportBand pageHeader;
+    ReportBand groupHeader;
+    ReportBand detail;
+    ReportBand groupFooter;
+    ReportBand pageFooter;
+};
+
+const ReportLayout& DataReport_ListKenzai2();
+const ReportLayout& DataReport_SelectKenzai();
+const ReportLayout& DataReport_Error_1();
+const ReportLayout& DataReport_Error_1_1();
+const ReportLayout& DataReport_Error_2();
+const ReportLayout& DataReport_Error_3();
+const ReportLayout& DataReport_DetailKenzai();
+
+} // namespace solario
