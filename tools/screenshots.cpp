@@ -5,7 +5,12 @@
 #include "data/query_builders.h"
 #include "detail/form_detail.h"
 #include "platform/qt_platform.h"
+#include "reports/report_data.h"
+#include "reports/report_engine.h"
+#include "reports/report_layout.h"
+#include "reports/report_printing.h"
 #include "result_list/form_list.h"
+#include "result_list/list_model.h"
 #include "search_name/form_error_3.h"
 #include "search_name/form_search_n.h"
 #include "search_usage/form_error_usage.h"
@@ -118,6 +123,15 @@ int main(int argc, char* argv[]) {
     list.ClickTickCell(3);
     Shoot(out, QStringLiteral("list"));
     list.hide();
+    auto save = [&](const solario::ReportLayout& layout, const solario::Status& written) {
+        solario::ReportRecordset* rs = layout.command == 1   ? s.DataEnvironment1->rsCommand1.get()
+                                       : layout.command == 2 ? s.DataEnvironment1->rsCommand2.get()
+                                                             : s.DataEnvironment1->rsCommand3.get();
+        if (written)
+            solario::SaveReportPdf(layout, *rs, out.filePath(layout.name + QStringLiteral(".pdf")));
+        std::printf("%s\n", qUtf8Printable(out.filePath(layout.name + QStringLiteral(".pdf"))));
+    };
+    save(solario::DataReport_ListKenzai2(), solario::WriteListReport(s, *list.Model));
 
     // The record of the ticked product, at the top and one page down.
     s.DetailRecordset = std::make_unique<solario::Recordset>();
@@ -139,6 +153,7 @@ int main(int argc, char* argv[]) {
     detail.CheckKeyCode(solario::kKeyPageDown);
     Shoot(out, QStringLiteral("detail_end"));
     detail.hide();
+    save(solario::DataReport_DetailKenzai(), solario::WriteDetailReport(s));
 
     // The notice of a search that found nothing.
     s.CondStartYear = QStringLiteral("1983");
@@ -151,6 +166,7 @@ int main(int argc, char* argv[]) {
     notice.Form_Activate();
     Shoot(out, QStringLiteral("notice_name"));
     notice.hide();
+    save(solario::DataReport_Error_3(), solario::WriteNameSearchNotice(s));
 
     // The search by usage, then the names found for a room's ceiling as finish material.
     solario::Form_Search_D usage(s, platform);
@@ -182,6 +198,7 @@ int main(int argc, char* argv[]) {
         select.UCtl_RS_NextPage1->Cmd_Next->click();
     Shoot(out, QStringLiteral("select_last_page"));
     select.hide();
+    save(solario::DataReport_SelectKenzai(), solario::WriteNameSelectReport(s));
 
     s.SelectedNames = QStringList{s.GeneralNames.value(0), s.GeneralNames.value(1), QString()};
     s.CondMaker = QStringLiteral("工業");
@@ -199,6 +216,13 @@ int main(int argc, char* argv[]) {
         n->Form_Activate();
         Shoot(out, n->objectName());
         n->hide();
+        const solario::UsageNoticeKind k = kind == 0   ? solario::UsageNoticeKind::NothingFound
+                                           : kind == 1 ? solario::UsageNoticeKind::Insulation
+                                                       : solario::UsageNoticeKind::NoProduct;
+        save(kind == 0   ? solario::DataReport_Error_1()
+             : kind == 1 ? solario::DataReport_Error_1_1()
+                         : solario::DataReport_Error_2(),
+             solario::WriteUsageNotice(s, k));
     }
     return 0;
 }

@@ -11,7 +11,7 @@ namespace solario {
 namespace {
 
 constexpr double kBodyPoints = 9.0;
-constexpr int kMarginMm = 8;
+constexpr double kSideMarginMm = 8;
 
 struct Placed {
     const ReportBand* band;
@@ -60,14 +60,30 @@ void DrawBand(QPainter& p, const ReportBand& band, const Recordset* rows, qint32
         else if (e.kind == ReportElement::Kind::PageCount)
             text = QString::number(pages);
         QFont font(QStringLiteral("IPAexGothic"));
-        font.setPixelSize(int(kBodyPoints * e.size * 20)); // one device unit is one twip
+        int pixels = int(kBodyPoints * e.size * 20); // one device unit is one twip
+        font.setPixelSize(pixels);
         font.setBold(e.bold);
         p.setFont(font);
+        // A text too long for its cell takes a smaller type (down to about two thirds)
+        // rather than run over the rules: a one-line cell keeps it on one line if it
+        // can, a tall cell wraps it.
+        const int flags = int(e.align) | Qt::TextWordWrap;
+        const bool oneLine = r.height() <= 400 && !text.contains(u'\n');
+        const int smallest = int(kBodyPoints * e.size * 20 * 0.65);
+        auto overflows = [&] {
+            if (oneLine)
+                return p.fontMetrics().horizontalAdvance(text) > r.width();
+            return p.boundingRect(r, flags, text).height() > r.height() + 10;
+        };
+        while (pixels > smallest && overflows()) {
+            pixels = pixels * 9 / 10;
+            font.setPixelSize(pixels);
+            p.setFont(font);
+        }
         p.setPen(e.orange ? QColor(255, 128, 0) : QColor(Qt::black));
-        // Values wrap inside their cell; what does not fit the cell is cut at its edge.
         p.save();
         p.setClipRect(r.adjusted(-15, -15, 15, 15));
-        p.drawText(r, int(e.align) | Qt::TextWordWrap, text);
+        p.drawText(r, flags, text);
         p.restore();
         QPen line(Qt::black);
         line.setWidthF(12);
@@ -80,7 +96,8 @@ void DrawBand(QPainter& p, const ReportBand& band, const Recordset* rows, qint32
 void SetUpReportPage(const ReportLayout& layout, QPagedPaintDevice& device) {
     device.setPageLayout(QPageLayout(
         QPageSize(QPageSize::A4), layout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-        QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+        QMarginsF(kSideMarginMm, layout.verticalMarginMm, kSideMarginMm, layout.verticalMarginMm),
+        QPageLayout::Millimeter));
 }
 
 Result<int> PrintReport(const ReportLayout& layout, ReportRecordset& data,

@@ -122,7 +122,7 @@ ReportBand NoticeFrame(int width, int firstRow) {
 
 // The orange message in its rounded frame.
 void Message(ReportBand& b, int top, Qt::Alignment align) {
-    b.elements << Shape(K::RoundRect, top - 565, 1935, 11340, 2280);
+    b.elements << Shape(K::RoundRect, top - 450, 1935, 11340, 2280);
     ReportElement m = Value(top, 1935 + 1170, QStringLiteral("メッセージ"), 9000, 1150, align);
     m.orange = true;
     m.size = 1.5;
@@ -182,6 +182,7 @@ const ReportLayout& DataReport_SelectKenzai() {
         ReportLayout l;
         l.name = QStringLiteral("DataReport_SelectKenzai");
         l.command = 1;
+        l.verticalMarginMm = 11.93;
         l.width = 9975;
         l.pageHeader.height = 1722;
         l.pageHeader.elements
@@ -287,7 +288,7 @@ const ReportLayout& DataReport_Error_2() {
                                         {u"石綿（アスベスト）含有建材", u"建材名", 1815},
                                         {u"メーカー名", u"現在のメーカー名"},
                                         {u"商品名", u"商品名"}});
-        g.elements << Label(end + 60, 0, QStringLiteral("【検索結果】"), 3000);
+        g.elements << Label(end + 15, 0, QStringLiteral("【検索結果】"), 3000);
         Message(g, 7920, kLeft);
         return l;
     }();
@@ -322,6 +323,7 @@ const ReportLayout& DataReport_DetailKenzai() {
         ReportLayout l;
         l.name = QStringLiteral("DataReport_DetailKenzai");
         l.command = 3;
+        l.verticalMarginMm = 8;
         l.width = 10365;
         ReportBand& d = l.detail;
         d.height = 15645;

@@ -1,0 +1,382 @@
+#include "data/query_builders.h"
+#include "detail/form_detail.h"
+#include "reports/report_data.h"
+#include "reports/report_engine.h"
+#include "reports/report_printing.h"
+#include "result_list/form_list.h"
+#include "result_list/list_model.h"
+#include "search_name/form_error_3.h"
+#include "search_usage/form_error_usage.h"
+#include "search_usage/form_search_d2.h"
+#include "support/loaded_state.h"
+
+#include <QProcess>
+#include <QPushButton>
+
+using namespace solario;
+using namespace solario::test;
+
+namespace {
+
+// n products named 建材000, 建材001, ...; product 1 has an apostrophe and no model.
+std::function<void(FixtureDb&)> Products(int n) {
+    return [n](FixtureDb& db) {
+        db.Exec(QStringLiteral("BEGIN"));
+        for (int i = 0; i < n; ++i)
+            db.AddProduct(
+                Product({{u"ID", QStringLiteral("%1").arg(i + 1, 5, 10, QChar(u'0'))},
+                         {u"建材名（一般名）", QStringLiteral("石綿含有ビニル床タイル")},
+                         {u"商品名", i == 1 ? QStringLiteral("O'Brien")
+                                            : QStringLiteral("建材%1").arg(i, 3, 10, QChar(u'0'))},
+                         {u"型番・品番", i == 1 ? QString() : QStringLiteral("M-%1").arg(i)},
+                         {u"生産時のメーカー名", QStringLiteral("架空床材工業")},
+                         {u"製造開始", 1970},
+                         {u"製造終了", 1980}}));
+        db.Exec(QStringLiteral("COMMIT"));
+    };
+}
+
+// A result list over every product of the fixture, on the given route.
+struct Printed : LoadedState {
+    explicit Printed(int n, const QString& route = QStringLiteral("建材名称等からの検索"))
+        : LoadedState(Products(n)) {
+        s.MainRecordset = std::make_unique<Recordset>();
+        OpenMaterialList(s, *s.MainConnection, *s.MainRecordset, QString());
+        for (qint32 i = 0; i < s.MainRecordset->RecordCount(); ++i)
+            s.ListIds.append(s.MainRecordset->ValueText(i, 80));
+        s.SearchRouteTitle = route;
+        list = std::make_unique<Form_List>(s, p);
+        list->Form_Load();
+        p.reportFolder = out.path();
+    }
+    const Recordset& Lines() { return *s.DataEnvironment1->rsCommand2->Children().value(); }
+    QString Condition(ReportRecordset& rs, const QString& column) {
+        const Recordset* parent = rs.Parent().value();
+        return parent->ValueText(0, parent->FieldIndex(column));
+    }
+    QString PdfText(const QString& layout) {
+        QProcess run;
+        run.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), out.filePath(layout + QStringLiteral(".pdf")),
+                   QStringLiteral("-")});
+        run.waitForFinished(30000);
+        // Some kanji come back as radicals; fold them as the eye would.
+        return QString::fromUtf8(run.readAllStandardOutput())
+            .normalized(QString::NormalizationForm_KC)
+            .replace(u'〜', u'～');
+    }
+    QTemporaryDir out;
+    std::unique_ptr<Form_List> list;
+};
+
+QStringList Column(const Recordset& rs, const QString& name) {
+    QStringList values;
+    for (qint32 r = 0; r < rs.RecordCount(); ++r)
+        values.append(rs.ValueText(r, rs.FieldIndex(name)));
+    return values;
+}
+
+QStringList SortNos(int n) {
+    QStringList v;
+    for (int i = 1; i <= n; ++i)
+        v.append(QStringLiteral("%1").arg(i, 7, 10, QChar(u'0')));
+    return v;
+}
+
+} // namespace
+
+class TestPrinting : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listHeadings_data();
+    void listHeadings();
+    void listConditionsByRoute();
+    void listPrintsOnEveryPageItNeeds();
+    void nameSelection();
+    void notices();
+    void detailRow_data();
+    void detailRow();
+    void detailPrintsOnePage();
+    void failureIsShownNotFatal();
+};
+
+void TestPrinting::listHeadings_data() {
+    QTest::addColumn<int>("products");
+    QTest::addColumn<QList<int>>("headings"); // positions (from 0) of the heading rows
+    QTest::newRow("3 products") << 3 << QList<int>{0};
+    QTest::newRow("9 products") << 9 << QList<int>{0, 9};
+    QTest::newRow("31 products") << 31 << QList<int>{0, 9, 32};
+    QTest::newRow("53 products") << 53 << QList<int>{0, 9, 32, 55};
+}
+
+void TestPrinting::listHeadings() {
+    QFETCH(int, products);
+    QFETCH(QList<int>, headings);
+    Printed t(products);
+    t.p.reportFolder.clear();
+    t.p.calls.clear();
+    t.list->Command_ReportOut->click();
+    QCOMPARE(t.p.calls, QStringList({"Busy", "NotBusy", "ShowReport:DataReport_ListKenzai2"}));
+    const Recordset& lines = t.Lines();
+    QCOMPARE(lines.RecordCount(), products + int(headings.size()));
+    QCOMPARE(Column(lines, QStringLiteral("ソートNo")), SortNos(products + int(headings.size())));
+    const QStringList names = Column(lines, QStringLiteral("建材名"));
+    for (int i = 0; i < names.size(); ++i)
+        QCOMPARE(names[i] == u"\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000建材名（一般名）",
+                 headings.contains(i));
+    // A product's texts as the grid shows them; an empty cell prints as an ideographic blank.
+    QCOMPARE(Column(lines, QStringLiteral("商品名"))[2], QStringLiteral("O'Brien"));
+    QCOMPARE(Column(lines, QStringLiteral("型番・品番"))[2], QStringLiteral("\u3000"));
+    QCOMPARE(Column(lines, QStringLiteral("石綿含有製造期間"))[1], QStringLiteral("1970～1980"));
+    QCOMPARE(Column(lines, QStringLiteral("ID")).count(QStringLiteral("01")), lines.RecordCount());
+    // Printing again replaces the first print.
+    t.list->Command_ReportOut->click();
+    QCOMPARE(t.Lines().RecordCount(), products + int(headings.size()));
+}
+
+void TestPrinting::listConditionsByRoute() {
+    Printed name(3);
+    name.p.reportFolder.clear();
+    name.s.CondStartYear = QStringLiteral("1985");
+    name.s.CondNintei = QStringLiteral("不燃-指定なし");
+    name.list->Command_ReportOut->click();
+    ReportRecordset& rs = *name.s.DataEnvironment1->rsCommand2;
+    QCOMPARE(name.Condition(rs, QStringLiteral("竣工年")), QStringLiteral("1985 ～ 指定なし"));
+    QCOMPARE(name.Condition(rs, QStringLiteral("施工部位")), QStringLiteral("\u3000\u3000\uFF0D"));
+    QCOMPARE(name.Condition(rs, QStringLiteral("使われ方")), QStringLiteral("\u3000\u3000\uFF0D"));
+    QCOMPARE(name.Condition(rs, QStringLiteral("現在のメーカー名")), QStringLiteral("指定なし"));
+    QCOMPARE(name.Condition(rs, QStringLiteral("不燃材料認定番号")),
+             QStringLiteral("不燃-指定なし"));
+    QCOMPARE(name.Condition(rs, QStringLiteral("DBバージョン")),
+             QStringLiteral("２００６年１２月版"));
+
+    Printed usage(3, QStringLiteral("使用状態からの検索"));
+    usage.p.reportFolder.clear();
+    usage.s.CondSekobui = QStringLiteral("床");
+    usage.s.CondShiyoho = QStringLiteral("仕上げ材");
+    usage.list->Command_ReportOut->click();
+    ReportRecordset& u = *usage.s.DataEnvironment1->rsCommand2;
+    QCOMPARE(usage.Condition(u, QStringLiteral("施工部位")), QStringLiteral("床"));
+    QCOMPARE(usage.Condition(u, QStringLiteral("使われ方")), QStringLiteral("仕上げ材"));
+    for (const char* c : {"建材名", "型番・品番", "不燃材料認定番号"})
+        QCOMPARE(usage.Condition(u, QString::fromUtf8(c)), QStringLiteral("\u3000\u3000\uFF0D"));
+}
+
+void TestPrinting::listPrintsOnEveryPageItNeeds() {
+    Printed t(40);
+    t.list->Command_ReportOut->click();
+    QVERIFY2(t.p.reportPages >= 2, qPrintable(QString::number(t.p.reportPages)));
+    const QString text = t.PdfText(QStringLiteral("DataReport_ListKenzai2"));
+    const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), t.p.reportPages);
+    for (int i = 0; i < pages.size(); ++i) {
+        QVERIFY2(pages[i].contains(QStringLiteral("%1 / %2").arg(i + 1).arg(pages.size())),
+                 qPrintable(pages[i].right(200)));
+        QVERIFY(pages[i].contains(QStringLiteral("ソラリオ"))); // the page header on every page
+        QVERIFY(
+            pages[i].contains(QStringLiteral("建材名(一般名)"))); // a heading line on every page
+    }
+    QCOMPARE(text.count(QStringLiteral("【入力内容】")), 1); // the conditions once
+    QVERIFY(text.indexOf(QStringLiteral("建材000")) < text.indexOf(QStringLiteral("建材039")));
+    QVERIFY(text.contains(QStringLiteral("O'Brien")));
+}
+
+void TestPrinting::nameSelection() {
+    LoadedState t([](FixtureDb&) {});
+    t.s.GeneralNameCount = 60;
+    for (int i = 0; i < 60; ++i) {
+        t.s.GeneralNames.append(QStringLiteral("名称%1").arg(i));
+        t.s.GeneralNameIds.append(QString::number(i));
+        t.s.GeneralNameCounts.append(i + 1);
+    }
+    t.s.CondSekobui = QStringLiteral("給排水管");
+    t.s.NonContainingNameList = QStringLiteral("ロックウール／グラスウール");
+    t.s.NonContainingNames = {QStringLiteral("ロックウール"), QStringLiteral("グラスウール"),
+                              QString()};
+    Form_Search_D2 select(t.s, t.p);
+    select.Form_Load();
+    QTemporaryDir out;
+    t.p.reportFolder = out.path();
+    select.Command_ReportOut->click();
+    QCOMPARE(t.p.calls.last(), QStringLiteral("ShowReport:DataReport_SelectKenzai"));
+    ReportRecordset& rs = *t.s.DataEnvironment1->rsCommand1;
+    const Recordset& names = *rs.Children().value();
+    QCOMPARE(names.RecordCount(), 63);
+    QCOMPARE(Column(names, QStringLiteral("ソートNo")), SortNos(63));
+    const QStringList counts = Column(names, QStringLiteral("該当件数"));
+    QCOMPARE(counts[0], QStringLiteral("該当件数"));
+    QCOMPARE(counts[26], QStringLiteral("該当件数")); // before name 26
+    QCOMPARE(counts[61], QStringLiteral("該当件数")); // before name 60
+    QCOMPARE(counts.count(QStringLiteral("該当件数")), 3);
+    const Recordset& cond = *rs.Parent().value();
+    QCOMPARE(cond.ValueText(0, cond.FieldIndex(QStringLiteral("使われ方"))), QStringLiteral(" "));
+    QCOMPARE(cond.ValueText(0, cond.FieldIndex(QStringLiteral("建物の種類"))),
+             QStringLiteral("戸建住宅"));
+    QVERIFY(t.p.reportPages >= 2);
+}
+
+void TestPrinting::notices() {
+    LoadedState t([](FixtureDb&) {});
+    QTemporaryDir out;
+    t.p.reportFolder = out.path();
+    // Rows left in the names table by an earlier print do not lengthen a notice.
+    ReportDataEnvironment& env = *t.s.DataEnvironment1;
+    for (int i = 1; i <= 80; ++i)
+        QVERIFY(InsertRow(env, *env.rsCommand1, kGeneralNameReportTable, GeneralNameReportColumns(),
+                          {QStringLiteral("残り%1").arg(i), QStringLiteral("1"), QString::number(i),
+                           QStringLiteral("01")}));
+    t.s.CondStartYear = QStringLiteral("1985");
+    t.s.CondSekobui = QStringLiteral("煙突\u3000臭気抜き");
+    t.s.SelectedNames = {QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙"),
+                         QString()};
+    Form_Error_2 none(t.s, t.p);
+    none.Form_Load();
+    QTest::keyClick(none.CommandExit, Qt::Key_F1);
+    QCOMPARE(t.p.calls.last(), QStringLiteral("ShowReport:DataReport_Error_2"));
+    QCOMPARE(t.p.reportPages, 1);
+    const Recordset& cond = *env.rsCommand1->Parent().value();
+    auto c = [&](const char* column) {
+        return cond.ValueText(0, cond.FieldIndex(QString::fromUtf8(column)));
+    };
+    QCOMPARE(c("竣工年"), QStringLiteral("1985 ～ 指定なし"));
+    QCOMPARE(c("使われ方"), QStringLiteral(" "));
+    QCOMPARE(c("建材名"), QStringLiteral("甲；乙；丙；"));
+    QCOMPARE(c("現在のメーカー名"), QStringLiteral(" "));
+    QCOMPARE(
+        c("メッセージ"),
+        QStringLiteral(
+            "入力条件に該当する石綿（アスベスト）含有建材は\r本データベース中にはありません。"));
+
+    Form_Error_1_1 insulation(t.s, t.p);
+    insulation.Form_Load();
+    insulation.Command_ReportOut->click();
+    QCOMPARE(t.p.reportPages, 1);
+    Form_Error_1 nothing(t.s, t.p);
+    nothing.Command_ReportOut->click();
+    QCOMPARE(t.p.reportPages, 1);
+    t.s.CondMaker = QStringLiteral("工業");
+    Form_Error_3 name(t.s, t.p);
+    name.Command_ReportOut->click();
+    QCOMPARE(t.p.calls.last(), QStringLiteral("ShowReport:DataReport_Error_3"));
+    QCOMPARE(c("建材名"), QStringLiteral(" "));
+    QCOMPARE(c("現在のメーカー名"), QStringLiteral("工業"));
+    QCOMPARE(c("型番・品番"), QStringLiteral(" "));
+}
+
+void TestPrinting::detailRow_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("period");
+    QTest::addColumn<QString>("cert");
+    QTest::newRow("both years") << "1970"
+                                << "1990"
+                                << "NM"
+                                << "1234"
+                                << "1970 ～ 1990"
+                                << "NM-1234";
+    QTest::newRow("start 0") << "0"
+                             << "1990"
+                             << "NM"
+                             << ""
+                             << " ～ 1990"
+                             << "NM";
+    QTest::newRow("no end") << "1970"
+                            << ""
+                            << ""
+                            << "1234"
+                            << "1970"
+                            << "-1234";
+    QTest::newRow("neither") << ""
+                             << ""
+                             << ""
+                             << ""
+                             << "\u3000"
+                             << "\u3000";
+}
+
+void TestPrinting::detailRow() {
+    QFETCH(QString, start);
+    QFETCH(QString, end);
+    QFETCH(QString, kind);
+    QFETCH(QString, number);
+    QFETCH(QString, period);
+    QFETCH(QString, cert);
+    LoadedState t([](FixtureDb&) {});
+    t.s.DetailValues = QStringList(84);
+    auto set = [&](const char16_t* column, const QString& v) {
+        t.s.DetailValues[FindFieldIndex(t.s, QString::fromUtf16(column))] = v;
+    };
+    set(u"製造開始", start);
+    set(u"製造終了", end);
+    set(u"不燃材料認定番号（種類）", kind);
+    set(u"不燃材料認定番号（番号）", number);
+    set(u"建物の種類（戸建住宅）", QStringLiteral("○"));
+    set(u"建物の種類（工場）", QStringLiteral("○"));
+    set(u"素材（繊維系）", QStringLiteral("x"));
+    set(u"販売地域", QStringLiteral("全国"));
+    set(u"商品名", QStringLiteral("it's"));
+    QVERIFY(WriteDetailReport(t.s));
+    QVERIFY(WriteDetailReport(t.s)); // twice: still one row
+    const Recordset& row = *t.s.DataEnvironment1->rsCommand3->Parent().value();
+    QCOMPARE(row.RecordCount(), 1);
+    auto c = [&](const char* column) {
+        return row.ValueText(0, row.FieldIndex(QString::fromUtf8(column)));
+    };
+    QCOMPARE(c("石綿含有製造期間"), period);
+    QCOMPARE(c("不燃材料認定番号"), cert);
+    QCOMPARE(c("建物の種類"), QStringLiteral("戸建住宅\u3000工場\u3000"));
+    QCOMPARE(c("内装材"), QStringLiteral("\u3000"));
+    QCOMPARE(c("素材"), QStringLiteral("繊維系\u3000"));
+    QCOMPARE(c("販売地域"), QStringLiteral("全国"));
+    QCOMPARE(c("商品名"), QStringLiteral("it's"));
+    QCOMPARE(c("DBバージョン"), QStringLiteral("２００６年１２月版"));
+    QCOMPARE(c("ＪＩＳ許可番号"), QStringLiteral("\u3000"));
+}
+
+void TestPrinting::detailPrintsOnePage() {
+    LoadedState t([](FixtureDb&) {});
+    t.s.DetailValues = QStringList(84);
+    const QString longText =
+        QStringLiteral("裏面に製品名とロットの印字がある。切断面は灰白色で緻密。").repeated(4);
+    t.s.DetailValues[FindFieldIndex(t.s, QStringLiteral("固有の見分け方"))] = longText;
+    for (const char* c :
+         {"内装材（居室天井）", "内装材（居室壁）", "内装材（台所天井）", "内装材（台所壁）",
+          "内装材（浴室天井）", "内装材（浴室壁）", "内装材（トイレ天井）", "内装材（トイレ壁）",
+          "内装材（間仕切り）", "内装材（階段裏）", "内装材（廊下天井）", "内装材（廊下壁）",
+          "内装材（駐車場天井）", "内装材（床）"})
+        t.s.DetailValues[FindFieldIndex(t.s, QString::fromUtf8(c))] = QStringLiteral("○");
+    Form_Detail detail(t.s, t.p);
+    detail.Form_Load();
+    QTemporaryDir out;
+    t.p.reportFolder = out.path();
+    detail.Command_ReportOut->click();
+    QCOMPARE(t.p.calls.last(), QStringLiteral("ShowReport:DataReport_DetailKenzai"));
+    QCOMPARE(t.p.reportPages, 1);
+    QProcess run;
+    run.start(QStringLiteral("pdftotext"),
+              {out.filePath(QStringLiteral("DataReport_DetailKenzai.pdf")), QStringLiteral("-")});
+    run.waitForFinished(30000);
+    const QString text =
+        QString::fromUtf8(run.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    QVERIFY(text.contains(
+        QStringLiteral("駐車場天井"))); // the long interior line wraps inside its cell
+    QVERIFY(text.contains(QStringLiteral("緻密。")));
+    QVERIFY(text.contains(QStringLiteral("石綿(アスベスト)含有建材個別情報")));
+}
+
+void TestPrinting::failureIsShownNotFatal() {
+    Printed t(3);
+    t.s.DataEnvironment1->Close(); // the report data went away
+    t.p.calls.clear();
+    t.list->Command_ReportOut->click();
+    QCOMPARE(t.p.boxes.size(), 1);
+    QVERIFY(t.p.boxes[0].text.startsWith(QStringLiteral("印刷できませんでした。")));
+    QVERIFY(t.p.Calls(QStringLiteral("ShowReport")).isEmpty());
+    QCOMPARE(t.p.Calls(QStringLiteral("NotBusy")).size(), 1); // the pointer is back
+}
+
+QTEST_MAIN(TestPrinting)
+#include "test_printing.moc"
