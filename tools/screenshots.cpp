@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -132,6 +133,16 @@ int main(int argc, char* argv[]) {
         std::printf("%s\n", qUtf8Printable(out.filePath(layout.name + QStringLiteral(".pdf"))));
     };
     save(solario::DataReport_ListKenzai2(), solario::WriteListReport(s, *list.Model));
+    // The preview as the print button shows it, pictured and then closed.
+    QTimer::singleShot(2500, [&] {
+        Shoot(out, QStringLiteral("preview"));
+        if (QWidget* preview = QApplication::activeModalWidget())
+            preview->close();
+    });
+    const solario::Status shown = platform.ShowReport(solario::DataReport_ListKenzai2(),
+                                                      *s.DataEnvironment1->rsCommand2, &list);
+    if (!shown)
+        std::printf("preview: %s\n", qUtf8Printable(shown.error()));
 
     // The record of the ticked product, at the top and one page down.
     s.DetailRecordset = std::make_unique<solario::Recordset>();
