@@ -248,43 +248,9 @@ Status WriteDetailReport(AppState& s) {
         if (v.trimmed().isEmpty() || TrimBlanks(v).isEmpty())
             v = kWide;
     values.append(s.DataVersion);
-    // The report table's order, which is not the catalogue's from position 29 on.
-    const QStringList columns = {QStringLiteral("建材名"),
-                                 QStringLiteral("商品名"),
-                                 QStringLiteral("型番・品番"),
-                                 QStringLiteral("メーカー名"),
-                                 QStringLiteral("生産時のメーカー名"),
-                                 QStringLiteral("石綿含有製造期間"),
-                                 QStringLiteral("不燃材料認定番号"),
-                                 QStringLiteral("石綿含有率"),
-                                 QStringLiteral("石綿の種類"),
-                                 QStringLiteral("建物の種類"),
-                                 QStringLiteral("外装材"),
-                                 QStringLiteral("内装材"),
-                                 QStringLiteral("耐火被覆材"),
-                                 QStringLiteral("設備"),
-                                 QStringLiteral("その他"),
-                                 QStringLiteral("使われ方"),
-                                 QStringLiteral("素材"),
-                                 QStringLiteral("形状・外観（綿状）"),
-                                 QStringLiteral("形状・外観（ボード状厚さmm）"),
-                                 QStringLiteral("形状・外観（ボード状標準寸法mm）"),
-                                 QStringLiteral("形状・外観（巻物厚さmm）"),
-                                 QStringLiteral("形状・外観（巻物標準寸法mm）"),
-                                 QStringLiteral("固有の見分け方"),
-                                 QStringLiteral("会社名マーク"),
-                                 QStringLiteral("商品名内容"),
-                                 QStringLiteral("その他ロット番号等"),
-                                 QStringLiteral("不燃材料認定番号有無"),
-                                 QStringLiteral("ＪＩＳ許可番号"),
-                                 QStringLiteral("aマーク"),
-                                 QStringLiteral("販売地域"),
-                                 QStringLiteral("相談窓口（メーカー名称）"),
-                                 QStringLiteral("相談窓口（メーカー電話）"),
-                                 QStringLiteral("相談窓口（関係団体名称）"),
-                                 QStringLiteral("相談窓口（関係団体電話）"),
-                                 QStringLiteral("DBバージョン"),
-                                 QString()};
+    // The list ends with an empty name.
+    QStringList columns = DetailReportColumns();
+    columns.append(QString());
     values.append(QString());
     ReportDataEnvironment& env = *Env(s);
     if (Status st = DeleteAllRows(env, kDetailReportTable, *env.rsCommand2); !st)
