@@ -217,42 +217,40 @@ const ReportLayout& DataReport_SelectKenzai() {
     return layout;
 }
 
+namespace {
+
+// The notices of the usage search that repeat years, part and usage.
+ReportLayout ThreeRowNotice(const QString& name, int width, int height, int firstRow,
+                            int messageTop) {
+    ReportLayout l;
+    l.name = name;
+    l.landscape = true;
+    l.width = width;
+    ReportBand& g = l.groupHeader;
+    g = NoticeFrame(l.width, firstRow);
+    g.height = height;
+    const int end = ConditionTable(g, firstRow, 1935, 4530,
+                                   {{u"建物の竣工年\uFF65改修年", u"竣工年"},
+                                    {u"施工部位", u"施工部位"},
+                                    {u"使われ方", u"使われ方"}});
+    g.elements << Label(end + 300, 0, QStringLiteral("【検索結果】"), 3000);
+    Message(g, messageTop, kCentre);
+    return l;
+}
+
+} // namespace
+
 const ReportLayout& DataReport_Error_1() {
-    static const ReportLayout layout = [] {
-        ReportLayout l;
-        l.name = QStringLiteral("DataReport_Error_1");
-        l.landscape = true;
-        l.width = 15375;
-        ReportBand& g = l.groupHeader;
-        g = NoticeFrame(l.width, 3960);
-        g.height = 9540;
-        const int end = ConditionTable(g, 3960, 1935, 4530,
-                                       {{u"建物の竣工年\uFF65改修年", u"竣工年"},
-                                        {u"施工部位", u"施工部位"},
-                                        {u"使われ方", u"使われ方"}});
-        g.elements << Label(end + 660, 0, QStringLiteral("【検索結果】"), 3000);
-        Message(g, 7830, kCentre);
-        return l;
-    }();
+    static const ReportLayout layout =
+        ThreeRowNotice(QStringLiteral("DataReport_Error_1"), 15375, 9540, 3960, 7830);
     return layout;
 }
 
 const ReportLayout& DataReport_Error_1_1() {
     static const ReportLayout layout = [] {
-        ReportLayout l;
-        l.name = QStringLiteral("DataReport_Error_1_1");
-        l.landscape = true;
-        l.width = 15390;
-        ReportBand& g = l.groupHeader;
-        g = NoticeFrame(l.width, 3600);
-        g.height = 10110;
-        const int end = ConditionTable(g, 3600, 1935, 4530,
-                                       {{u"建物の竣工年\uFF65改修年", u"竣工年"},
-                                        {u"施工部位", u"施工部位"},
-                                        {u"使われ方", u"使われ方"}});
-        g.elements << Label(end + 300, 0, QStringLiteral("【検索結果】"), 3000);
-        Message(g, 6015, kCentre);
-        g.elements
+        ReportLayout l =
+            ThreeRowNotice(QStringLiteral("DataReport_Error_1_1"), 15390, 10110, 3600, 6015);
+        l.groupHeader.elements
             << Shape(K::Rect, 8235, 1935, 11355, 1800)
             << Label(8280, 2100, QStringLiteral("（参考情報）"), 3000)
             << Label(8520, 3900,
