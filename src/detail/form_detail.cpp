@@ -506,10 +506,6 @@ void Form_Detail::LayOutViewport() {
     picI_Scroll->move(0, 0);
 }
 
-void Form_Detail::resizeEvent(QResizeEvent* event) {
-    Screen::resizeEvent(event);
-}
-
 void Form_Detail::VScroll1_Change(int value) {
     top_ = -value;
     picI_Scroll->move(0, -Twips(*this, value));

@@ -85,7 +85,6 @@ public slots:
 protected:
     bool Form_QueryUnload(int unloadMode) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QString Value(const QString& column) const;
