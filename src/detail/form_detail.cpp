@@ -89,7 +89,7 @@ Form_Detail::Form_Detail(AppState& state, Platform& platform)
     CommandGoMenu = MakeButton(QStringLiteral("CommandGoMenu"), QStringLiteral("メニューに戻る"));
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
     CommandHelp->setFixedSize(Twips(*this, 495), Twips(*this, 495));
-    CommandHelp->setIconSize(CommandHelp->size() - QSize(Twips(*this, 90), Twips(*this, 90)));
+    FitIcon(CommandHelp);
     buttons->addWidget(CommandHelp);
     for (QPushButton* b : {Command_ReportOut, CommandGoMenu, CommandExit}) {
         b->setParent(frame5);

@@ -141,7 +141,7 @@ Form_List::Form_List(AppState& state, Platform& platform)
     PlaceTwips(*Label4, 360, 960, 11160, 270);
     PlaceTwips(*Label5, 360, 1200, 11160, 270);
     PlaceTwips(*MSHFlexGridSearchResult, 240, 3360, 11640, 5040);
-    CommandHelp->setIconSize(CommandHelp->size() - QSize(Twips(*this, 90), Twips(*this, 90)));
+    FitIcon(CommandHelp);
     setMinimumSize(Twips(*this, 12120), Twips(*this, 8640));
     resize(minimumSize());
 

@@ -116,9 +116,7 @@ Form_Error_3::Form_Error_3(AppState& state, Platform& platform)
     warn.setBold(true);
     Label7->setFont(warn);
 
-    Command_kenzai_info = MakeButton(QStringLiteral("Command_kenzai_info"),
-                                     QStringLiteral("本データベースに登録されている\r\n"
-                                                    "\u3000\u3000\u3000\u3000建材情報について"));
+    Command_kenzai_info = MakeButton(QStringLiteral("Command_kenzai_info"), kRegisteredInfoCaption);
     Command_shiyou_bui = MakeButton(QStringLiteral("Command_shiyou_bui"),
                                     QStringLiteral("施工部位・使われ方について"));
     Command_ryutu_kikan = MakeButton(QStringLiteral("Command_ryutu_kikan"),

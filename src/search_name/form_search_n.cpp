@@ -203,7 +203,7 @@ Form_Search_N::Form_Search_N(AppState& state, Platform& platform)
     PlaceTwips(*Label6, 7680, 400, 300, 300);
     PlaceTwips(*CommandSearch, 3435, 7560, 4200, 600);
     PlaceTwips(*CommandHelp, 8880, 120, 495, 495);
-    CommandHelp->setIconSize(CommandHelp->size() - QSize(Twips(*this, 90), Twips(*this, 90)));
+    FitIcon(CommandHelp);
     Label3->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     setFixedSize(Twips(*this, 11055), Twips(*this, 8400));
 
@@ -276,21 +276,11 @@ void Form_Search_N::ComboEndYear_Click() {
 }
 
 void Form_Search_N::TextStartYear_LostFocus() {
-    ComboStartYear->setEditText(TextStartYear->text());
-    if (!CheckDigitsExact(p_, ComboStartYear->currentText(), 4, s_.Messages[2]))
-        TextStartYear->setFocus();
+    LeaveYearField(s_, p_, *TextStartYear, *ComboStartYear);
 }
 
 void Form_Search_N::TextEndYear_LostFocus() {
-    ComboEndYear->setEditText(TextEndYear->text());
-    if (!CheckDigitsExact(p_, ComboEndYear->currentText(), 4, s_.Messages[2]))
-        TextEndYear->setFocus();
-}
-
-bool Form_Search_N::Refuse(QWidget* focus, int message) {
-    focus->setFocus();
-    ShowMessageNo(s_, p_, message);
-    return false;
+    LeaveYearField(s_, p_, *TextEndYear, *ComboEndYear);
 }
 
 Form_Search_N::Condition Form_Search_N::BuildNameCondition() {

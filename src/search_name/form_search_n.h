@@ -84,7 +84,6 @@ protected:
 
 private:
     void ShowNoHitNotice();
-    bool Refuse(QWidget* focus, int message);
 };
 
 } // namespace solario

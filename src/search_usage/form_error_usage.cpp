@@ -143,10 +143,8 @@ UsageNotice::UsageNotice(AppState& state, Platform& platform, Kind kind, const Q
                 QStringLiteral("いまいちど、入力内容にお間違いがないかご確認ください。")));
         cautions->addLayout(texts, 1);
         auto* documents = new QVBoxLayout;
-        Command_kenzai_info = MakeButton(
-            QStringLiteral("Command_kenzai_info"),
-            QStringLiteral(
-                "本データベースに登録されている\r\n\u3000\u3000\u3000\u3000建材情報について"));
+        Command_kenzai_info =
+            MakeButton(QStringLiteral("Command_kenzai_info"), kRegisteredInfoCaption);
         Command_shiyou_bui = MakeButton(QStringLiteral("Command_shiyou_bui"),
                                         QStringLiteral("施工部位・使われ方について"));
         Command_ryutu_kikan = MakeButton(QStringLiteral("Command_ryutu_kikan"),

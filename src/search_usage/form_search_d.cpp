@@ -50,7 +50,7 @@ Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
     CommandHelp = MakePictureButton(*this, QStringLiteral("CommandHelp"),
                                     QStringLiteral(":/images/help.png"), QStringLiteral("ヘルプ"));
     CommandHelp->setFixedSize(Twips(*this, 495), Twips(*this, 495));
-    CommandHelp->setIconSize(CommandHelp->size() - QSize(Twips(*this, 90), Twips(*this, 90)));
+    FitIcon(CommandHelp);
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
     CommandExit->setMinimumSize(Twips(*this, 1335), Twips(*this, 495));
     top->addStretch();
@@ -300,21 +300,11 @@ bool Form_Search_D::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form_Search_D::TextStartYear_LostFocus() {
-    ComboStartYear->setEditText(TextStartYear->text());
-    if (!CheckDigitsExact(p_, TextStartYear->text(), 4, s_.Messages[2]))
-        TextStartYear->setFocus();
+    LeaveYearField(s_, p_, *TextStartYear, *ComboStartYear);
 }
 
 void Form_Search_D::TextEndYear_LostFocus() {
-    ComboEndYear->setEditText(TextEndYear->text());
-    if (!CheckDigitsExact(p_, TextEndYear->text(), 4, s_.Messages[2]))
-        TextEndYear->setFocus();
-}
-
-bool Form_Search_D::Refuse(QWidget* focus, int message) {
-    focus->setFocus();
-    ShowMessageNo(s_, p_, message);
-    return false;
+    LeaveYearField(s_, p_, *TextEndYear, *ComboEndYear);
 }
 
 void Form_Search_D::CommandSearchDetail_Click() {

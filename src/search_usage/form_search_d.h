@@ -60,7 +60,6 @@ protected:
 private:
     void BoxReleased(QList<QCheckBox*>& boxes, int index);
     void BoxKeyPressed(QList<QCheckBox*>& boxes, int index);
-    bool Refuse(QWidget* focus, int message);
 };
 
 } // namespace solario

@@ -32,7 +32,7 @@ Form_Search_D2::Form_Search_D2(AppState& state, Platform& platform)
     CommandHelp = MakePictureButton(*this, QStringLiteral("CommandHelp"),
                                     QStringLiteral(":/images/help.png"), QStringLiteral("ヘルプ"));
     CommandHelp->setFixedSize(Twips(*this, 495), Twips(*this, 495));
-    CommandHelp->setIconSize(CommandHelp->size() - QSize(Twips(*this, 90), Twips(*this, 90)));
+    FitIcon(CommandHelp);
     Command_ReportOut =
         MakeButton(QStringLiteral("Command_ReportOut"), QStringLiteral("検索結果の印刷"));
     CommandGoMenu = MakeButton(QStringLiteral("CommandGoMenu"), QStringLiteral("メニューに戻る"));

@@ -23,9 +23,7 @@ Form_Explan::Form_Explan(AppState& state, Platform& platform)
     Command_system_guidance =
         MakeButton(QStringLiteral("Command_system_guidance"), QStringLiteral("ご利用上の注意"));
     Command_configure = MakeButton(QStringLiteral("Command_configure"), QStringLiteral("動作環境"));
-    Command_kenzai_info = MakeButton(QStringLiteral("Command_kenzai_info"),
-                                     QStringLiteral("本データベースに登録されている\r\n"
-                                                    "\u3000\u3000\u3000\u3000建材情報について"));
+    Command_kenzai_info = MakeButton(QStringLiteral("Command_kenzai_info"), kRegisteredInfoCaption);
     Command_shiyou_bui = MakeButton(QStringLiteral("Command_shiyou_bui"),
                                     QStringLiteral("施工部位・使われ方について"));
     Command_ryutu_kikan = MakeButton(QStringLiteral("Command_ryutu_kikan"),
@@ -71,7 +69,7 @@ Form_Explan::Form_Explan(AppState& state, Platform& platform)
         Command_kenzai_info->setGeometry(r.x(), r.y() - (twoLines - r.height()) / 2, r.width(),
                                          twoLines);
     }
-    CommandHelp->setIconSize(CommandHelp->size() - QSize(Twips(*this, 90), Twips(*this, 90)));
+    FitIcon(CommandHelp);
     setFixedSize(Twips(*this, 12135), Twips(*this, 6240));
 
     setTabOrder(CommandHelp, CommandExit);

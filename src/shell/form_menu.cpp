@@ -56,14 +56,10 @@ QPushButton* MakePictureButton(Screen& screen, const QString& objectName, const 
     return button;
 }
 
-namespace {
-
 void FitIcon(QPushButton* button) {
     const int pad = Twips(*button, 90);
     button->setIconSize(button->size() - QSize(pad, pad));
 }
-
-} // namespace
 
 Form_Menu::Form_Menu(AppState& state, Platform& platform)
     : Screen(state, platform, QStringLiteral("【ソラリオ】【メニュー】")) {

@@ -70,5 +70,7 @@ QString DefaultInstanceLockPath();
 // The picture buttons of the screens.
 QPushButton* MakePictureButton(Screen& screen, const QString& objectName, const QString& image,
                                const QString& accessibleName);
+// Sizes a picture button's image to the button, less a small border.
+void FitIcon(QPushButton* button);
 
 } // namespace solario

@@ -1,5 +1,7 @@
 #include "shell/screen.h"
 
+#include "data/input_rules.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -142,6 +144,11 @@ QPushButton* Screen::MakeButton(const QString& objectName, const QString& captio
 
 void Screen::CloseHelp() {
     s_.HelpWindow = p_.CloseAllHelp(this, s_.HelpFile);
+}
+
+void Screen::Refuse(QWidget* focus, int message) {
+    focus->setFocus();
+    ShowMessageNo(s_, p_, message);
 }
 
 void Screen::UnloadOrShowInTaskbar() {

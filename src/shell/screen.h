@@ -31,6 +31,10 @@ inline constexpr int kKeyF4 = 115;
 inline constexpr int kKeyF5 = 116;
 inline constexpr int kKeyF6 = 117;
 
+// The caption of the button that opens the document on the registered material data.
+inline const QString kRegisteredInfoCaption =
+    QStringLiteral("本データベースに登録されている\r\n\u3000\u3000\u3000\u3000建材情報について");
+
 // The code of a Qt key, or 0 for a key no screen handles.
 int KeyCodeOf(int qtKey);
 
@@ -74,6 +78,8 @@ protected:
     void InstallKeyHandler(std::initializer_list<QWidget*> controls);
     // A button that Enter never presses on its own.
     QPushButton* MakeButton(const QString& objectName, const QString& caption);
+    // Refuses input: the focus to the control first, then the numbered message.
+    void Refuse(QWidget* focus, int message);
     // Closes every help window, keeping the viewer's result.
     void CloseHelp();
     // The activation of the screens of a chain: unload while a return to the menu is

@@ -1,9 +1,11 @@
 #include "shell/year_fields.h"
 
+#include "data/input_rules.h"
 #include "data/query_builders.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QLineEdit>
 
 namespace solario {
 
@@ -25,6 +27,12 @@ bool LoadYearCombos(const AppState& s, Platform& platform, QComboBox& start, QCo
                                 years.error(),
                             QStringLiteral("エラー"), box::kExclamation);
     return years.ok();
+}
+
+void LeaveYearField(const AppState& s, Platform& platform, QLineEdit& field, QComboBox& combo) {
+    combo.setEditText(field.text());
+    if (!CheckDigitsExact(platform, combo.currentText(), 4, s.Messages[2]))
+        field.setFocus();
 }
 
 bool IsLostFocus(const QEvent* event) {
