@@ -3,15 +3,15 @@
 // Prints one line per figure.
 #include "data/field_catalogue.h"
 #include "data/query_builders.h"
-#include "reports/report_data.h"
+#include "data/report_data.h"
 #include "tools/sample_data.h"
 
-#include "platform/qt_platform.h"
 #include "reports/report_engine.h"
 #include "reports/report_layout.h"
-#include "reports/report_printing.h"
 #include "result_list/form_list.h"
 #include "result_list/list_model.h"
+#include "result_list/list_report.h"
+#include "shell/qt_platform.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -203,20 +203,18 @@ int main(int argc, char* argv[]) {
         // report laid out and drawn (what the preview does before it shows a page).
         {
             QtPlatform dummy(dir.path());
-            ListModel first;
             Recordset part;
             Check(part.Open(s.ListBaseSql + QStringLiteral(" ORDER BY ID LIMIT 10000"),
                             *s.MainConnection),
                   "part");
-            first.Bind(&part, s.FieldCount - 1);
             s.DataEnvironment1 = std::make_unique<ReportDataEnvironment>();
             Check(s.DataEnvironment1->OpenConnection(), "report connection");
             Check(s.DataEnvironment1->OpenRecordsets(), "report recordsets");
-            s.SearchRouteTitle = QStringLiteral("建材名称等からの検索");
-            s.DataVersion = QStringLiteral("２００６年１２月版");
+            s.SearchRouteTitle = SearchRoute::ByName;
+            s.DataVersion = kDataEdition;
             QElapsedTimer print;
             print.start();
-            Check(WriteListReport(s, first), "write");
+            Check(WriteListReport(s, part), "write");
             const double written = double(print.nsecsElapsed()) / 1e6;
             const Result<int> pages =
                 SaveReportPdf(DataReport_ListKenzai2(), *s.DataEnvironment1->rsCommand2,

@@ -1,8 +1,9 @@
 #include "data/app_state.h"
-#include "platform/qt_platform.h"
+#include "platform/instance_lock.h"
 #include "search_name/form_search_n.h"
 #include "search_usage/form_search_d.h"
 #include "shell/form_menu.h"
+#include "shell/qt_platform.h"
 
 #include <QApplication>
 #include <QFont>

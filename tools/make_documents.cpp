@@ -2,7 +2,7 @@
 // resources/documents: the seven documents that app.ini names, under the names it gives
 // them, and one document per asbestos-containing general name, named by its ID.
 //   make_documents SOURCE_DIR APP_INI OUTPUT_DIR
-#include "shell/settings.h"
+#include "platform/ini_file.h"
 #include "tools/sample_data.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -3,22 +3,27 @@
 // QT_FONT_DPI=144 for a high-resolution screen).
 //   screenshots INSTALLATION_DIR OUTPUT_DIR
 #include "data/query_builders.h"
+#include "data/report_data.h"
+#include "data/report_writing.h"
+#include "data/search_conditions.h"
+#include "detail/detail_report.h"
 #include "detail/form_detail.h"
-#include "platform/qt_platform.h"
-#include "reports/report_data.h"
 #include "reports/report_engine.h"
 #include "reports/report_layout.h"
-#include "reports/report_printing.h"
 #include "result_list/form_list.h"
 #include "result_list/list_model.h"
+#include "result_list/list_report.h"
 #include "search_name/form_error_3.h"
 #include "search_name/form_search_n.h"
+#include "search_name/no_hit_report.h"
 #include "search_usage/form_error_usage.h"
 #include "search_usage/form_search_d.h"
 #include "search_usage/form_search_d2.h"
 #include "search_usage/uctl_rs_nextpage.h"
+#include "search_usage/usage_reports.h"
 #include "shell/form_explan.h"
 #include "shell/form_menu.h"
+#include "shell/qt_platform.h"
 #include <QCheckBox>
 
 #include <QApplication>
@@ -114,7 +119,7 @@ int main(int argc, char* argv[]) {
     const int id = s.MainRecordset->FieldIndex(QStringLiteral("ID"));
     for (qint32 i = 0; i < s.MainRecordset->RecordCount(); ++i)
         s.ListIds.append(s.MainRecordset->ValueText(i, id));
-    s.SearchRouteTitle = QStringLiteral("建材名称等からの検索");
+    s.SearchRouteTitle = solario::SearchRoute::ByName;
     solario::Form_List list(s, platform);
     list.Form_Load();
     list.show();
@@ -125,14 +130,13 @@ int main(int argc, char* argv[]) {
     Shoot(out, QStringLiteral("list"));
     list.hide();
     auto save = [&](const solario::ReportLayout& layout, const solario::Status& written) {
-        solario::ReportRecordset* rs = layout.command == 1   ? s.DataEnvironment1->rsCommand1.get()
-                                       : layout.command == 2 ? s.DataEnvironment1->rsCommand2.get()
-                                                             : s.DataEnvironment1->rsCommand3.get();
         if (written)
-            solario::SaveReportPdf(layout, *rs, out.filePath(layout.name + QStringLiteral(".pdf")));
+            solario::SaveReportPdf(layout,
+                                   solario::CommandRecordset(*s.DataEnvironment1, layout.command),
+                                   out.filePath(layout.name + QStringLiteral(".pdf")));
         std::printf("%s\n", qUtf8Printable(out.filePath(layout.name + QStringLiteral(".pdf"))));
     };
-    save(solario::DataReport_ListKenzai2(), solario::WriteListReport(s, *list.Model));
+    save(solario::DataReport_ListKenzai2(), solario::WriteListReport(s, *s.MainRecordset));
     // The preview as the print button shows it, pictured and then closed.
     QTimer::singleShot(2500, [&] {
         Shoot(out, QStringLiteral("preview"));

@@ -1,6 +1,6 @@
 #include "data/app_state.h"
 
-#include "reports/report_data.h"
+#include "data/report_data.h"
 
 namespace solario {
 

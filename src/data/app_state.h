@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/search_conditions.h"
 #include "platform/connection.h"
 
 #include <QList>
@@ -15,6 +16,9 @@ struct ReportDataEnvironment;
 inline constexpr int kCatalogueCapacity = 161;
 inline constexpr int kCharTableSize = 33;
 inline constexpr int kMessageCount = 33;
+
+// The data edition shown on the menu and printed on every report.
+inline const QString kDataEdition = QStringLiteral("２００６年１２月版");
 
 // The state every screen shares, created once by the program (and afresh by each test)
 // and handed to every screen by reference.
@@ -43,8 +47,6 @@ struct AppState {
 
     // The report tables and their recordsets.
     std::unique_ptr<ReportDataEnvironment> DataEnvironment1;
-    QStringList ReportColumns;
-    QStringList ReportValues;
 
     QString DataVersion;
 
@@ -81,7 +83,9 @@ struct AppState {
     QString CondShohin;
     QString CondKataban;
     QString CondNintei;
-    QString SearchRouteTitle;
+    // The route of the result list that is open (None while none is); its title
+    // selects help topics and report texts.
+    SearchRoute SearchRouteTitle = SearchRoute::None;
 
     // The result list and the open record.
     QStringList ListIds;

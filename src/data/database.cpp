@@ -4,19 +4,14 @@
 
 namespace solario {
 
-bool OpenDatabase(const AppState& s, Platform& platform, std::unique_ptr<Connection>& connection,
-                  const QString& fileName, QString& connectionString) {
-    const QString path = QDir::toNativeSeparators(QDir(s.ProgramFolder).filePath(fileName));
+Status OpenDatabaseFile(const QString& programFolder, std::unique_ptr<Connection>& connection,
+                        const QString& fileName, QString& connectionString) {
+    const QString path = QDir::toNativeSeparators(QDir(programFolder).filePath(fileName));
     connectionString =
         QStringLiteral("Provider=SQLite3;Data Source=") + path + QStringLiteral(";Mode=Read;");
     if (!connection)
         connection = std::make_unique<Connection>();
-    const Status opened = connection->OpenReadOnly(path);
-    if (opened)
-        return true;
-    platform.MessageBox(QStringLiteral("<<データベース接続エラー>>\r\r") + opened.error(),
-                        QStringLiteral("エラー"), box::kExclamation);
-    return false;
+    return connection->OpenReadOnly(path);
 }
 
 void CloseDatabase(std::unique_ptr<Connection>& connection) {

@@ -102,6 +102,75 @@ static_assert(kUsedRows == 83);
 
 } // namespace
 
+namespace {
+
+struct Flag {
+    FlagGroup group;
+    const char16_t* column;
+    const char16_t* caption;
+    const char16_t* reportCaption; // null: as on the screen
+};
+
+// clang-format off
+constexpr Flag kFlags[] = {
+    {FlagGroup::BuildingKind, u"建物の種類（戸建住宅）", u"戸建住宅", nullptr},
+    {FlagGroup::BuildingKind, u"建物の種類（共同住宅）", u"共同住宅", nullptr},
+    {FlagGroup::BuildingKind, u"建物の種類（学校・幼稚園等）", u"学校・幼稚園等", nullptr},
+    {FlagGroup::BuildingKind, u"建物の種類（店舗・ビル）", u"店舗・事務所", nullptr},
+    {FlagGroup::BuildingKind, u"建物の種類（劇場・デパート等）", u"劇場・百貨店等", nullptr},
+    {FlagGroup::BuildingKind, u"建物の種類（工場）", u"工場", nullptr},
+    {FlagGroup::BuildingKind, u"建物の種類（倉庫）", u"倉庫", nullptr},
+    {FlagGroup::Exterior, u"外装材（屋根）", u"屋根", nullptr},
+    {FlagGroup::Exterior, u"外装材（外壁）", u"外壁", nullptr},
+    {FlagGroup::Exterior, u"外装材（軒天井・ピロティ）", u"軒天井・ピロティ", nullptr},
+    {FlagGroup::Exterior, u"外装材（ベランダ隔壁）", u"ベランダ隔壁", nullptr},
+    {FlagGroup::Exterior, u"外装材（外装目地）", u"外装目地", nullptr},
+    {FlagGroup::Exterior, u"外装材（その他）", u"その他", nullptr},
+    {FlagGroup::Interior, u"内装材（居室天井）", u"居室天井", nullptr},
+    {FlagGroup::Interior, u"内装材（居室壁）", u"居室壁", nullptr},
+    {FlagGroup::Interior, u"内装材（台所天井）", u"台所天井", nullptr},
+    {FlagGroup::Interior, u"内装材（台所壁）", u"台所壁", nullptr},
+    {FlagGroup::Interior, u"内装材（浴室天井）", u"浴室天井", nullptr},
+    {FlagGroup::Interior, u"内装材（浴室壁）", u"浴室壁", nullptr},
+    {FlagGroup::Interior, u"内装材（トイレ天井）", u"トイレ天井", nullptr},
+    {FlagGroup::Interior, u"内装材（トイレ壁）", u"トイレ壁", nullptr},
+    {FlagGroup::Interior, u"内装材（間仕切り）", u"間仕切り", nullptr},
+    {FlagGroup::Interior, u"内装材（階段裏）", u"階段裏", nullptr},
+    {FlagGroup::Interior, u"内装材（廊下天井）", u"廊下天井", nullptr},
+    {FlagGroup::Interior, u"内装材（廊下壁）", u"廊下壁", nullptr},
+    {FlagGroup::Interior, u"内装材（駐車場天井）", u"駐車場天井", nullptr},
+    {FlagGroup::Interior, u"内装材（床）", u"床", nullptr},
+    {FlagGroup::Interior, u"内装材（巾木）", u"巾木", nullptr},
+    {FlagGroup::Interior, u"内装材（ユニット類）", u"ユニット類", nullptr},
+    {FlagGroup::Interior, u"内装材（その他）", u"その他", nullptr},
+    {FlagGroup::Fireproofing, u"耐火被覆材（鉄骨柱はり）", u"鉄骨柱はり", nullptr},
+    {FlagGroup::Fireproofing, u"耐火被覆材（デッキプレート）", u"デッキプレート", nullptr},
+    {FlagGroup::Fireproofing, u"耐火被覆材（カーテンウォール裏打ち）", u"カーテンウォール裏打ち", nullptr},
+    {FlagGroup::Fireproofing, u"耐火被覆材（その他）", u"その他", nullptr},
+    {FlagGroup::Equipment, u"設備（煙突）", u"煙突", nullptr},
+    {FlagGroup::Equipment, u"設備（臭気抜き）", u"臭気抜き", nullptr},
+    {FlagGroup::Equipment, u"設備（給排水管）", u"給排水管", nullptr},
+    {FlagGroup::OtherPart, u"その他（その他の部位）", u"その他の部位", nullptr},
+    {FlagGroup::Usage, u"使われ方（仕上げ材）", u"仕上げ材", nullptr},
+    {FlagGroup::Usage, u"使われ方（下地材）", u"下地材", nullptr},
+    {FlagGroup::Material, u"素材（セメント・窯業系）", u"セメント・窯業セメント系", u"セメント・窯業系"},
+    {FlagGroup::Material, u"素材（繊維系）", u"繊維系", nullptr},
+    {FlagGroup::Material, u"素材（プラスティック等樹脂系）", u"プラスチック等樹脂系", u"プラスティック等樹脂系"},
+    {FlagGroup::Material, u"素材（アスファルト系）", u"アスファルト系", nullptr},
+};
+// clang-format on
+
+} // namespace
+
+QList<FlagColumn> FlagColumns(FlagGroup group) {
+    QList<FlagColumn> columns;
+    for (const Flag& f : kFlags)
+        if (f.group == group)
+            columns.append({QString::fromUtf16(f.column), QString::fromUtf16(f.caption),
+                            QString::fromUtf16(f.reportCaption ? f.reportCaption : f.caption)});
+    return columns;
+}
+
 const QStringList& GeneralNamePartColumns() {
     static const QStringList columns = {
         QStringLiteral("屋根"),          QStringLiteral("外壁"),

@@ -20,6 +20,25 @@ inline const QString kNonContainingTable = QStringLiteral("一般名－部位_�
 const QStringList& GeneralNamePartColumns();
 const QStringList& GeneralNameUsageColumns();
 
+// The yes/no columns that the full record shows as tick boxes and prints as captions,
+// in the order of the screen and the report, with the caption of each.
+enum class FlagGroup {
+    BuildingKind, // 建物の種類
+    Exterior,     // 外装材
+    Interior,     // 内装材
+    Fireproofing, // 耐火被覆材
+    Equipment,    // 設備
+    OtherPart,    // その他
+    Usage,        // 使われ方
+    Material,     // 素材
+};
+struct FlagColumn {
+    QString column;
+    QString caption;       // beside the tick box on the screen
+    QString reportCaption; // on the printed record
+};
+QList<FlagColumn> FlagColumns(FlagGroup group);
+
 // Fills the catalogue: the 83 columns of the material table in the order every query,
 // the grid, the detail screen and the printouts use.
 void InitFieldCatalogue(AppState& s);

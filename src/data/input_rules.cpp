@@ -1,8 +1,5 @@
 #include "data/input_rules.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-
 namespace solario {
 namespace {
 
@@ -72,16 +69,6 @@ void InitMessages(AppState& s) {
                                     "番号を入力した場合、種類も入力して下さい。");
 }
 
-void ShowWarning(Platform& platform, const QString& text) {
-    platform.MessageBox(text, QStringLiteral("エラー"), box::kExclamation);
-}
-
-void ShowMessageNo(const AppState& s, Platform& platform, int number) {
-    const QString text =
-        number >= 0 && number < int(s.Messages.size()) ? s.Messages[size_t(number)] : QString();
-    ShowWarning(platform, text);
-}
-
 QString TrimBlanks(const QString& text) {
     qsizetype begin = 0, end = text.size();
     while (begin < end && IsBlank(text[begin]))
@@ -123,22 +110,10 @@ QString ConditionText(const AppState& s, const QString& controlText) {
     return EscapeSpecialChars(s, trimmed);
 }
 
-QString ConditionText(const AppState& s, const QComboBox& combo) {
-    return ConditionText(s, combo.currentText());
-}
-
-QString ConditionText(const AppState& s, const QLineEdit& text) {
-    return ConditionText(s, text.text());
-}
-
 QString ComboYearText(const QString& comboText) {
     if (comboText == u"全て" || comboText == u"無指定")
         return QString();
     return comboText;
-}
-
-QString ComboYearText(const QComboBox& combo) {
-    return ComboYearText(combo.currentText());
 }
 
 QString NormalizeYearText(const QString& text) {
@@ -182,21 +157,15 @@ bool IsWholeYear(const QString& text) {
     return ok;
 }
 
-bool CheckDigitsExact(Platform& platform, const QString& text, int length, const QString& message) {
-    if (IsPlainNumber(text)) {
-        const qsizetype n = ToHalfWidthDigits(text).size();
-        if (n == length || n == 0)
-            return true;
-    }
-    ShowWarning(platform, message);
-    return false;
+bool IsDigitsExact(const QString& text, int length) {
+    if (!IsPlainNumber(text))
+        return false;
+    const qsizetype n = ToHalfWidthDigits(text).size();
+    return n == length || n == 0;
 }
 
-bool CheckDigitsMax(Platform& platform, const QString& text, int maximum, const QString& message) {
-    if (IsPlainNumber(text) && ToHalfWidthDigits(text).size() <= maximum)
-        return true;
-    ShowWarning(platform, message);
-    return false;
+bool IsDigitsAtMost(const QString& text, int maximum) {
+    return IsPlainNumber(text) && ToHalfWidthDigits(text).size() <= maximum;
 }
 
 qint32 CheckValueOf(const QString& text) {

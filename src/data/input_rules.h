@@ -1,10 +1,6 @@
 #pragma once
 
 #include "data/app_state.h"
-#include "platform/platform.h"
-
-class QComboBox;
-class QLineEdit;
 
 namespace solario {
 
@@ -12,10 +8,6 @@ namespace solario {
 void InitSpecialChars(AppState& s);
 // Fills Messages; a line break inside a message is a carriage return.
 void InitMessages(AppState& s);
-
-// Warning box: the text, title "エラー", exclamation icon, OK.
-void ShowWarning(Platform& platform, const QString& text);
-void ShowMessageNo(const AppState& s, Platform& platform, int number);
 
 // Removes blanks at both ends: the ordinary space and the ideographic space (U+3000),
 // which a Japanese input method types for the space bar.
@@ -27,11 +19,8 @@ bool IsTextAllowed(const AppState& s, QString text);
 QString EscapeSpecialChars(const AppState& s, const QString& text);
 // The condition made from a control's text: empty for "無指定", "全て" and blanks.
 QString ConditionText(const AppState& s, const QString& controlText);
-QString ConditionText(const AppState& s, const QComboBox& combo);
-QString ConditionText(const AppState& s, const QLineEdit& text);
 // The combo's text unchanged, or empty for "全て" and "無指定".
 QString ComboYearText(const QString& comboText);
-QString ComboYearText(const QComboBox& combo);
 // A year in plain digits ("２００６" and " 2006" both give "2006"); empty when the text
 // is empty or not a 16-bit whole number.
 QString NormalizeYearText(const QString& text);
@@ -40,10 +29,10 @@ bool IsPlainNumber(const QString& text);
 QString ToHalfWidthDigits(QString text);
 // True for half-width digits that make a 16-bit whole number (a year a search can use).
 bool IsWholeYear(const QString& text);
-// Plain digits of exactly `length` characters, or empty; otherwise shows the message.
-bool CheckDigitsExact(Platform& platform, const QString& text, int length, const QString& message);
-// Plain digits of at most `maximum` characters; otherwise shows the message.
-bool CheckDigitsMax(Platform& platform, const QString& text, int maximum, const QString& message);
+// Plain digits (either width) of exactly `length` characters, or an empty text.
+bool IsDigitsExact(const QString& text, int length);
+// Plain digits (either width) of at most `maximum` characters.
+bool IsDigitsAtMost(const QString& text, int maximum);
 // 1 when the text is not empty (blanks count), else 0.
 qint32 CheckValueOf(const QString& text);
 // The tick value that undoes a click: 1 for 0, else 0.

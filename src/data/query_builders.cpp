@@ -2,8 +2,6 @@
 
 #include "data/field_catalogue.h"
 
-#include <QComboBox>
-
 namespace solario {
 namespace {
 
@@ -230,7 +228,7 @@ Result<int> LookupGeneralNames(AppState& s, Connection& connection,
 
 Status FillDistinctCombo(const AppState& s, Connection& connection,
                          std::unique_ptr<Recordset>& recordset, const QString& table,
-                         const QString& column, QComboBox& combo, const QString& firstItem,
+                         const QString& column, QStringList& items, const QString& firstItem,
                          const QString& direction) {
     if (!recordset)
         recordset = std::make_unique<Recordset>();
@@ -238,12 +236,12 @@ Status FillDistinctCombo(const AppState& s, Connection& connection,
         recordset->Open(BuildDistinctSql(s, table, column, direction), connection);
     if (opened) {
         if (!firstItem.isEmpty())
-            combo.addItem(firstItem);
-        combo.addItem(QString());
+            items.append(firstItem);
+        items.append(QString());
         for (recordset->MoveFirst(); !recordset->Eof(); recordset->MoveNext()) {
             const FieldValue v = recordset->Field(0);
             if (!IsZero(v))
-                combo.addItem(v.ToText());
+                items.append(v.ToText());
         }
     }
     recordset->Close();
@@ -252,9 +250,9 @@ Status FillDistinctCombo(const AppState& s, Connection& connection,
 }
 
 Status FillYearCombo(const AppState& s, Connection& connection,
-                     std::unique_ptr<Recordset>& recordset, const QString& column, QComboBox& combo,
-                     const QString& firstItem, const QString& direction) {
-    return FillDistinctCombo(s, connection, recordset, kMaterialTable, column, combo, firstItem,
+                     std::unique_ptr<Recordset>& recordset, const QString& column,
+                     QStringList& items, const QString& firstItem, const QString& direction) {
+    return FillDistinctCombo(s, connection, recordset, kMaterialTable, column, items, firstItem,
                              direction);
 }
 

@@ -2,8 +2,6 @@
 
 #include "data/app_state.h"
 
-class QComboBox;
-
 namespace solario {
 
 // A text as an SQL literal: between single quotes, an apostrophe inside doubled, so
@@ -39,15 +37,15 @@ Result<int> LookupGeneralNames(AppState& s, Connection& connection,
                                std::unique_ptr<Recordset>& recordset, const QString& extraWhere,
                                const QString& partColumn, const QString& usageColumn);
 
-// Fills the combo with the first item (when not empty), an empty item, then the
+// Appends a combo's items: the first item (when not empty), an empty item, then the
 // distinct non-zero values of the column. The recordset is released afterwards.
 Status FillDistinctCombo(const AppState& s, Connection& connection,
                          std::unique_ptr<Recordset>& recordset, const QString& table,
-                         const QString& column, QComboBox& combo, const QString& firstItem,
+                         const QString& column, QStringList& items, const QString& firstItem,
                          const QString& direction);
 // FillDistinctCombo over the material table.
 Status FillYearCombo(const AppState& s, Connection& connection,
-                     std::unique_ptr<Recordset>& recordset, const QString& column, QComboBox& combo,
-                     const QString& firstItem, const QString& direction);
+                     std::unique_ptr<Recordset>& recordset, const QString& column,
+                     QStringList& items, const QString& firstItem, const QString& direction);
 
 } // namespace solario

@@ -2,10 +2,11 @@
 
 #include "data/field_catalogue.h"
 #include "data/input_rules.h"
+#include "detail/detail_report.h"
 #include "reports/report_layout.h"
-#include "reports/report_printing.h"
-#include "shell/form_menu.h"
-#include "shell/settings.h"
+#include "shell/help_topics.h"
+#include "shell/print_report.h"
+#include "shell/screen_kit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -26,14 +27,14 @@ constexpr int kClientHeight = 7725;  // twips
 constexpr int kScrollBarWidth = 300; // twips
 constexpr int kViewportHeight = 7700;
 
-QLabel* Fixed(QWidget* parent, const QString& name, const QString& text) {
+QLabel* CaptionLabel(QWidget* parent, const QString& name, const QString& text) {
     QLabel* label = MakeLabel(parent, name, text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QLabel* Filled(QWidget* parent, const QString& name) {
-    auto* label = Fixed(parent, name, QString());
+QLabel* ValueLabel(QWidget* parent, const QString& name) {
+    auto* label = CaptionLabel(parent, name, QString());
     label->setWordWrap(true);
     label->setMinimumWidth(0);
     label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -46,7 +47,7 @@ QGroupBox* Group(QWidget* parent, const QString& name, const QString& title) {
     return g;
 }
 
-QFrame* Plain(QWidget* parent, const QString& name) {
+QFrame* BareFrame(QWidget* parent, const QString& name) {
     auto* f = new QFrame(parent);
     f->setObjectName(name);
     return f;
@@ -75,320 +76,17 @@ Form_Detail::Form_Detail(AppState& state, Platform& platform)
     page->setContentsMargins(Twips(*this, 180), Twips(*this, 120), Twips(*this, 240),
                              Twips(*this, 240));
     page->setSpacing(Twips(*this, 120));
-
-    // 1. The header block.
-    QFrame* frame5 = Plain(picI_Scroll, QStringLiteral("Frame5"));
-    auto* head = new QVBoxLayout(frame5);
-    head->setContentsMargins(0, 0, 0, 0);
-    auto* buttons = new QHBoxLayout;
-    CommandHelp = MakePictureButton(*this, QStringLiteral("CommandHelp"),
-                                    QStringLiteral(":/images/help.png"), QStringLiteral("ヘルプ"));
-    CommandHelp->setParent(frame5);
-    Command_ReportOut =
-        MakeButton(QStringLiteral("Command_ReportOut"), QStringLiteral("検索結果の印刷"));
-    CommandGoMenu = MakeButton(QStringLiteral("CommandGoMenu"), QStringLiteral("メニューに戻る"));
-    CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
-    CommandHelp->setFixedSize(Twips(*this, 495), Twips(*this, 495));
-    FitIcon(CommandHelp);
-    buttons->addWidget(CommandHelp);
-    for (QPushButton* b : {Command_ReportOut, CommandGoMenu, CommandExit}) {
-        b->setParent(frame5);
-        b->setMinimumSize(Twips(*this, 1935), Twips(*this, 495));
-        buttons->addWidget(b);
-    }
-    buttons->addStretch();
-    head->addLayout(buttons);
-    QLabel* image1 = Fixed(frame5, QStringLiteral("Image1"), QString());
-    image1->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
-    image1->setScaledContents(true);
-    image1->setFixedHeight(Twips(*this, 600));
-    head->addWidget(image1);
-    QLabel* title = Fixed(frame5, QStringLiteral("Label21"),
-                          QStringLiteral("石綿（アスベスト）含有建材個別情報"));
-    QFont big = title->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.3);
-    title->setFont(big);
-    head->addWidget(title);
-    auto* pairs = new QGridLayout;
-    pairs->setColumnStretch(1, 1);
-    pairs->setHorizontalSpacing(Twips(*this, 120));
-    int row = 0;
-    auto pair = [&](const QString& name, const QString& caption, QLabel* value) {
-        pairs->addWidget(Fixed(frame5, name, caption), row, 0);
-        pairs->addWidget(value, row++, 1);
-    };
-    Label_Ippan = Filled(frame5, QStringLiteral("Label_Ippan"));
-    Label_Kataban = Filled(frame5, QStringLiteral("Label_Kataban"));
-    Label_Shohinmei = Filled(frame5, QStringLiteral("Label_Shohinmei"));
-    Label_SeisanMaker = Filled(frame5, QStringLiteral("Label_SeisanMaker"));
-    Label_Maker = Filled(frame5, QStringLiteral("Label_Maker"));
-    pair(QStringLiteral("Label2"), QStringLiteral("建材名(一般名)："), Label_Ippan);
-    pair(QStringLiteral("Label3"), QStringLiteral("型番・品番："), Label_Kataban);
-    pair(QStringLiteral("Label1"), QStringLiteral("商\u3000品\u3000名："), Label_Shohinmei);
-    pair(QStringLiteral("Label6"), QStringLiteral("製造時のメーカー名："), Label_SeisanMaker);
-    pair(QStringLiteral("Label4"), QStringLiteral("現在のメーカー名："), Label_Maker);
-    {
-        auto* period = new QHBoxLayout;
-        Label_IshiwataSeozo_From =
-            Fixed(frame5, QStringLiteral("Label_IshiwataSeozo_From"), QString());
-        Label_IshiwataSeozo_To = Fixed(frame5, QStringLiteral("Label_IshiwataSeozo_To"), QString());
-        period->addWidget(Label_IshiwataSeozo_From);
-        period->addWidget(Fixed(frame5, QStringLiteral("Label23"), QStringLiteral("年")));
-        period->addWidget(Fixed(frame5, QStringLiteral("Label7"), QStringLiteral("から")));
-        period->addWidget(Label_IshiwataSeozo_To);
-        period->addWidget(Fixed(frame5, QStringLiteral("Label24"), QStringLiteral("年")));
-        period->addStretch();
-        pairs->addWidget(Fixed(frame5, QStringLiteral("Label10"), QStringLiteral("製造期間：")),
-                         row, 0);
-        pairs->addLayout(period, row++, 1);
-    }
-    Label_BohkaZairyo = Filled(frame5, QStringLiteral("Label_BohkaZairyo"));
-    Label_IshiwataRitu = Filled(frame5, QStringLiteral("Label_IshiwataRitu"));
-    Label_IshiwataShurui = Filled(frame5, QStringLiteral("Label_IshiwataShurui"));
-    pair(QStringLiteral("Label11"), QStringLiteral("不燃材料等認定番号："), Label_BohkaZairyo);
-    pair(QStringLiteral("Label17"), QStringLiteral("石綿含有率(%)："), Label_IshiwataRitu);
-    pair(QStringLiteral("Label59"), QStringLiteral("石綿の種類："), Label_IshiwataShurui);
-    head->addLayout(pairs);
-    page->addWidget(frame5);
-
-    // 2. The uses the maker foresaw: each box with its caption to its right.
-    QGroupBox* frame11 = Group(picI_Scroll, QStringLiteral("Frame11"),
-                               QStringLiteral("メーカーが想定した主な使用方法："));
-    auto* uses = new QGridLayout(frame11);
-    uses->setColumnStretch(2, 1);
-    auto boxes = [&](QWidget* parent, QList<QCheckBox*>& list, const QString& arrayName,
-                     const QStringList& captions, QHBoxLayout* into) {
-        for (const QString& caption : captions) {
-            auto* box = new QCheckBox(parent);
-            box->setObjectName(arrayName + QStringLiteral("(%1)").arg(list.size()));
-            box->setAccessibleName(caption);
-            list.append(box);
-            allBoxes_.append(box);
-            into->addWidget(box);
-            // Captions keep their full width; a slightly smaller type lets the longest
-            // row of the interior parts fit the page.
-            QLabel* label = Fixed(parent, QString(), caption);
-            QFont small = label->font();
-            small.setPointSizeF(small.pointSizeF() * 0.9);
-            label->setFont(small);
-            label->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
-            into->addWidget(label);
-            into->addSpacing(Twips(*this, 45));
-        }
-        into->addStretch();
-    };
-    auto rowOf = [&](QWidget* parent, const QString& frameName) {
-        QFrame* f = Plain(parent, frameName);
-        auto* h = new QHBoxLayout(f);
-        h->setContentsMargins(0, 0, 0, 0);
-        h->setSpacing(Twips(*this, 15));
-        return std::pair{f, h};
-    };
-    int urow = 0;
-    {
-        auto [f, h] = rowOf(frame11, QStringLiteral("Frame12"));
-        boxes(f, Check_Tatemono_Shurui, QStringLiteral("Check_Tatemono_Shurui"),
-              {QStringLiteral("戸建住宅"), QStringLiteral("共同住宅"),
-               QStringLiteral("学校・幼稚園等"), QStringLiteral("店舗・事務所"),
-               QStringLiteral("劇場・百貨店等"), QStringLiteral("工場"), QStringLiteral("倉庫")},
-              h);
-        uses->addWidget(Fixed(frame11, QStringLiteral("Label62"), QStringLiteral("建物の種類：")),
-                        urow, 0);
-        uses->addWidget(f, urow++, 1, 1, 2);
-    }
-    uses->addWidget(Fixed(frame11, QStringLiteral("Label60"), QStringLiteral("施工部位：")), urow,
-                    0);
-    {
-        auto [f, h] = rowOf(frame11, QStringLiteral("Frame2"));
-        h->addWidget(Fixed(f, QStringLiteral("Label61"), QStringLiteral("外装材：")));
-        boxes(f, Check_Sekobui_Gaiso, QStringLiteral("Check_Sekobui_Gaiso"),
-              {QStringLiteral("屋根"), QStringLiteral("外壁"), QStringLiteral("軒天井・ピロティ"),
-               QStringLiteral("ベランダ隔壁"), QStringLiteral("外装目地"),
-               QStringLiteral("その他")},
-              h);
-        uses->addWidget(f, urow++, 1, 1, 2);
-    }
-    {
-        QFrame* f = Plain(frame11, QStringLiteral("Frame7"));
-        auto* v = new QGridLayout(f);
-        v->setContentsMargins(0, 0, 0, 0);
-        v->addWidget(Fixed(f, QStringLiteral("Label94"), QStringLiteral("内装材：")), 0, 0);
-        auto* first = new QHBoxLayout;
-        auto* second = new QHBoxLayout;
-        first->setSpacing(Twips(*this, 15));
-        second->setSpacing(Twips(*this, 15));
-        boxes(f, Check_Sekobui_Naiso, QStringLiteral("Check_Sekobui_Naiso"),
-              {QStringLiteral("居室天井"), QStringLiteral("居室壁"), QStringLiteral("台所天井"),
-               QStringLiteral("台所壁"), QStringLiteral("浴室天井"), QStringLiteral("浴室壁"),
-               QStringLiteral("トイレ天井"), QStringLiteral("トイレ壁")},
-              first);
-        boxes(f, Check_Sekobui_Naiso, QStringLiteral("Check_Sekobui_Naiso"),
-              {QStringLiteral("間仕切り"), QStringLiteral("階段裏"), QStringLiteral("廊下天井"),
-               QStringLiteral("廊下壁"), QStringLiteral("駐車場天井"), QStringLiteral("床"),
-               QStringLiteral("巾木"), QStringLiteral("ユニット類"), QStringLiteral("その他")},
-              second);
-        v->addLayout(first, 0, 1);
-        v->addLayout(second, 1, 1);
-        uses->addWidget(f, urow++, 1, 1, 2);
-    }
-    {
-        auto [f, h] = rowOf(frame11, QStringLiteral("Frame3"));
-        h->addWidget(Fixed(f, QStringLiteral("Label13"), QStringLiteral("耐火被覆材：")));
-        boxes(f, Check_Taika_Hifuku, QStringLiteral("Check_Taika_Hifuku"),
-              {QStringLiteral("鉄骨柱はり"), QStringLiteral("デッキプレート"),
-               QStringLiteral("カーテンウォール裏打ち"), QStringLiteral("その他")},
-              h);
-        uses->addWidget(f, urow++, 1, 1, 2);
-    }
-    {
-        auto* both = new QHBoxLayout;
-        auto [f8, h8] = rowOf(frame11, QStringLiteral("Frame8"));
-        h8->addWidget(Fixed(f8, QStringLiteral("Label98"), QStringLiteral("設\u3000備：")));
-        boxes(f8, Check_Setubi, QStringLiteral("Check_Setubi"),
-              {QStringLiteral("煙突"), QStringLiteral("臭気抜き"), QStringLiteral("給排水管")}, h8);
-        auto [f9, h9] = rowOf(frame11, QStringLiteral("Frame9"));
-        h9->addWidget(Fixed(f9, QStringLiteral("Label16"), QStringLiteral("その他：")));
-        boxes(f9, Check_Sonota, QStringLiteral("Check_Sonota"), {QStringLiteral("その他の部位")},
-              h9);
-        both->addWidget(f8);
-        both->addWidget(f9);
-        both->addStretch();
-        uses->addLayout(both, urow++, 1, 1, 2);
-    }
-    {
-        auto [f, h] = rowOf(frame11, QStringLiteral("Frame10"));
-        boxes(f, Check_Use, QStringLiteral("Check_Use"),
-              {QStringLiteral("仕上げ材"), QStringLiteral("下地材")}, h);
-        uses->addWidget(Fixed(frame11, QStringLiteral("Label99"), QStringLiteral("使われ方：")),
-                        urow, 0);
-        uses->addWidget(f, urow++, 1, 1, 2);
-    }
-    {
-        auto* h = new QHBoxLayout;
-        Command_shiyou_bui = MakeButton(QStringLiteral("Command_shiyou_bui"),
-                                        QStringLiteral("施工部位・使われ方について"));
-        Command_shiyou_bui->setParent(frame11);
-        h->addWidget(Command_shiyou_bui);
-        h->addStretch();
-        h->addWidget(Fixed(frame11, QStringLiteral("Label22"),
-                           QStringLiteral("※更に下にも情報があります。")));
-        uses->addLayout(h, urow++, 0, 1, 3);
-    }
-    page->addWidget(frame11);
-
-    // 3. Material and shape.
-    QGroupBox* frame1 =
-        Group(picI_Scroll, QStringLiteral("Frame1"), QStringLiteral("素材・形状等："));
-    auto* shape = new QGridLayout(frame1);
-    shape->setColumnStretch(1, 1);
-    {
-        QFrame* f = Plain(frame1, QStringLiteral("Frame17"));
-        auto* h = new QHBoxLayout(f);
-        h->setContentsMargins(0, 0, 0, 0);
-        const std::pair<QList<QCheckBox*>*, QString> sozai[] = {
-            {&Check_Sozai_Cement, QStringLiteral("セメント・窯業セメント系")},
-            {&Check_Sozai_Fiber, QStringLiteral("繊維系")},
-            {&Check_Sozai_Plastic, QStringLiteral("プラスチック等樹脂系")},
-            {&Check_Sozai_Asphalt, QStringLiteral("アスファルト系")}};
-        const char* names[] = {"Check_Sozai_Cement(0)", "Check_Sozai_Fiber(0)",
-                               "Check_Sozai_Plastic(0)", "Check_Sozai_Asphalt(0)"};
-        int i = 0;
-        for (const auto& [list, caption] : sozai) {
-            auto* box = new QCheckBox(caption, f);
-            box->setObjectName(QString::fromLatin1(names[i++]));
-            list->append(box);
-            allBoxes_.append(box);
-            h->addWidget(box);
-            h->addSpacing(Twips(*this, 240));
-        }
-        h->addStretch();
-        shape->addWidget(Fixed(frame1, QStringLiteral("Label120"), QStringLiteral("素材：")), 0, 0);
-        shape->addWidget(f, 0, 1);
-    }
-    {
-        QFrame* f = Plain(frame1, QStringLiteral("Frame16"));
-        auto* g = new QGridLayout(f);
-        g->setContentsMargins(0, 0, 0, 0);
-        g->setColumnStretch(2, 1);
-        g->setColumnStretch(4, 1);
-        Label_Menjou = Filled(f, QStringLiteral("Label_Menjou"));
-        Label_Boad_Atusa = Filled(f, QStringLiteral("Label_Boad_Atusa"));
-        Label_Boad_Sunpou = Filled(f, QStringLiteral("Label_Boad_Sunpou"));
-        Label_Makimono_Atusa = Filled(f, QStringLiteral("Label_Makimono_Atusa"));
-        Label_Makimono_Sunpou = Filled(f, QStringLiteral("Label_Makimono_Sunpou"));
-        Label_Koyu_Miwakekata = Filled(f, QStringLiteral("Label_Koyu_Miwakekata"));
-        Label_Koyu_Miwakekata->setMinimumHeight(fontMetrics().lineSpacing() * 3);
-        g->addWidget(Fixed(f, QStringLiteral("Label104"), QStringLiteral("綿状：")), 0, 0);
-        g->addWidget(Label_Menjou, 0, 1, 1, 4);
-        g->addWidget(Fixed(f, QStringLiteral("Label110"), QStringLiteral("ボード状：")), 1, 0);
-        g->addWidget(Fixed(f, QStringLiteral("Label108"), QStringLiteral("厚さ（mm）")), 1, 1);
-        g->addWidget(Label_Boad_Atusa, 1, 2);
-        g->addWidget(Fixed(f, QStringLiteral("Label106"), QStringLiteral("標準寸法（mm）")), 1, 3);
-        g->addWidget(Label_Boad_Sunpou, 1, 4);
-        g->addWidget(Fixed(f, QStringLiteral("Label109"), QStringLiteral("巻物：")), 2, 0);
-        g->addWidget(Fixed(f, QStringLiteral("Label5"), QStringLiteral("厚さ（mm）")), 2, 1);
-        g->addWidget(Label_Makimono_Atusa, 2, 2);
-        g->addWidget(Fixed(f, QStringLiteral("Label9"), QStringLiteral("標準寸法（mm）")), 2, 3);
-        g->addWidget(Label_Makimono_Sunpou, 2, 4);
-        g->addWidget(Fixed(f, QStringLiteral("Label19"), QStringLiteral("固有の見分け方：")), 3, 0);
-        g->addWidget(Label_Koyu_Miwakekata, 3, 1, 1, 4);
-        shape->addWidget(
-            Fixed(frame1, QStringLiteral("Label119"), QStringLiteral("形状・\n外観：")), 1, 0);
-        shape->addWidget(f, 1, 1);
-    }
-    page->addWidget(frame1);
-
-    // 4. Markings on the product.
-    QGroupBox* frame18 = Group(picI_Scroll, QStringLiteral("Frame18"), QStringLiteral("表示："));
-    auto* marks = new QGridLayout(frame18);
-    marks->setColumnStretch(1, 1);
-    for (int i = 0; i < 6; ++i)
-        Label_Hyoji.append(Filled(frame18, QStringLiteral("Label_Hyoji(%1)").arg(i)));
-    const std::pair<const char16_t*, int> markRows[] = {
-        {u"メーカーマーク：", 0},     {u"商品名：", 1},      {u"その他ロット番号等：", 3},
-        {u"不燃材料等認定番号：", 5}, {u"JIS許可番号：", 2}, {u"aマーク：", 4}};
-    int mrow = 0;
-    for (const auto& [caption, index] : markRows) {
-        marks->addWidget(Fixed(frame18, QString(), QString::fromUtf16(caption)), mrow, 0);
-        marks->addWidget(Label_Hyoji[index], mrow++, 1);
-    }
-    page->addWidget(frame18);
-
-    // 5. The sales region: filled, never shown.
-    Frame4 = Plain(picI_Scroll, QStringLiteral("Frame4"));
-    auto* sales = new QHBoxLayout(Frame4);
-    sales->addWidget(Fixed(Frame4, QStringLiteral("Label35"), QStringLiteral("販売地域：")));
-    Label_Hanbai_Chiiki = Filled(Frame4, QStringLiteral("Label_Hanbai_Chiiki"));
-    sales->addWidget(Label_Hanbai_Chiiki);
-    Frame4->setVisible(false);
-    page->addWidget(Frame4);
-
-    // 6. The note on the "ａ" mark.
-    QLabel* note =
-        Fixed(picI_Scroll, QStringLiteral("Label20"),
-              QStringLiteral(
-                  "※「ａ」マーク：平成元年（1989年）から、業界団体の申し合わせにより、\n"
-                  "\u3000石綿を重量で１％を超えて含有する製品には「ａ」の表示がされています。"));
-    page->addWidget(note);
-
-    // 7. Whom to ask.
-    QGroupBox* frame19 =
-        Group(picI_Scroll, QStringLiteral("Frame19"), QStringLiteral("相談窓口："));
-    auto* ask = new QGridLayout(frame19);
-    ask->setColumnStretch(1, 2);
-    ask->setColumnStretch(2, 1);
-    Label_Madoguchi_Maker = Filled(frame19, QStringLiteral("Label_Madoguchi_Maker"));
-    Label_Madoguchi_Maker_TEL = Filled(frame19, QStringLiteral("Label_Madoguchi_Maker_TEL"));
-    Label_Madoguchi_Dantai = Filled(frame19, QStringLiteral("Label_Madoguchi_Dantai"));
-    Label_Madoguchi_Dantai_TEL = Filled(frame19, QStringLiteral("Label_Madoguchi_Dantai_TEL"));
-    ask->addWidget(Fixed(frame19, QStringLiteral("Label87"), QStringLiteral("メーカー：")), 0, 0);
-    ask->addWidget(Label_Madoguchi_Maker, 0, 1);
-    ask->addWidget(Label_Madoguchi_Maker_TEL, 0, 2);
-    ask->addWidget(Fixed(frame19, QStringLiteral("Label86"), QStringLiteral("関係団体：")), 1, 0);
-    ask->addWidget(Label_Madoguchi_Dantai, 1, 1);
-    ask->addWidget(Label_Madoguchi_Dantai_TEL, 1, 2);
-    page->addWidget(frame19);
+    page->addWidget(BuildHeader());
+    page->addWidget(BuildUses());
+    page->addWidget(BuildShape());
+    page->addWidget(BuildMarks());
+    page->addWidget(BuildSalesRegion());
+    page->addWidget(CaptionLabel(
+        picI_Scroll, QStringLiteral("Label20"),
+        QStringLiteral(
+            "※「ａ」マーク：平成元年（1989年）から、業界団体の申し合わせにより、\n"
+            "\u3000石綿を重量で１％を超えて含有する製品には「ａ」の表示がされています。")));
+    page->addWidget(BuildContacts());
     page->addStretch();
 
     // Tick boxes only show: no click or key changes them, and they take no focus.
@@ -413,6 +111,304 @@ Form_Detail::Form_Detail(AppState& state, Platform& platform)
     picI_Scroll->installEventFilter(this);
     picWindow->installEventFilter(this);
     InstallKeyHandler({Command_ReportOut, CommandExit, CommandHelp});
+}
+
+// The buttons, the banner, the title and the product's names, period and content.
+QWidget* Form_Detail::BuildHeader() {
+    QFrame* frame5 = BareFrame(picI_Scroll, QStringLiteral("Frame5"));
+    auto* head = new QVBoxLayout(frame5);
+    head->setContentsMargins(0, 0, 0, 0);
+    auto* buttons = new QHBoxLayout;
+    CommandHelp = MakeHelpButton(frame5);
+    Command_ReportOut =
+        MakeButton(QStringLiteral("Command_ReportOut"), QStringLiteral("検索結果の印刷"));
+    CommandGoMenu = MakeButton(QStringLiteral("CommandGoMenu"), QStringLiteral("メニューに戻る"));
+    CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
+    CommandHelp->setFixedSize(Twips(*this, 495), Twips(*this, 495));
+    FitIcon(CommandHelp);
+    buttons->addWidget(CommandHelp);
+    for (QPushButton* b : {Command_ReportOut, CommandGoMenu, CommandExit}) {
+        b->setParent(frame5);
+        b->setMinimumSize(Twips(*this, 1935), Twips(*this, 495));
+        buttons->addWidget(b);
+    }
+    buttons->addStretch();
+    head->addLayout(buttons);
+    QLabel* image1 = MakeBanner(frame5);
+    image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image1->setFixedHeight(Twips(*this, 600));
+    head->addWidget(image1);
+    QLabel* title = CaptionLabel(frame5, QStringLiteral("Label21"),
+                                 QStringLiteral("石綿（アスベスト）含有建材個別情報"));
+    title->setFont(ScaledFont(title->font(), 1.3, true));
+    head->addWidget(title);
+    head->addLayout(BuildHeaderValues(frame5));
+    return frame5;
+}
+
+QGridLayout* Form_Detail::BuildHeaderValues(QWidget* frame5) {
+    auto* pairs = new QGridLayout;
+    pairs->setColumnStretch(1, 1);
+    pairs->setHorizontalSpacing(Twips(*this, 120));
+    int row = 0;
+    auto pair = [&](const QString& name, const QString& caption, QLabel* value) {
+        pairs->addWidget(CaptionLabel(frame5, name, caption), row, 0);
+        pairs->addWidget(value, row++, 1);
+    };
+    Label_Ippan = ValueLabel(frame5, QStringLiteral("Label_Ippan"));
+    Label_Kataban = ValueLabel(frame5, QStringLiteral("Label_Kataban"));
+    Label_Shohinmei = ValueLabel(frame5, QStringLiteral("Label_Shohinmei"));
+    Label_SeisanMaker = ValueLabel(frame5, QStringLiteral("Label_SeisanMaker"));
+    Label_Maker = ValueLabel(frame5, QStringLiteral("Label_Maker"));
+    pair(QStringLiteral("Label2"), QStringLiteral("建材名(一般名)："), Label_Ippan);
+    pair(QStringLiteral("Label3"), QStringLiteral("型番・品番："), Label_Kataban);
+    pair(QStringLiteral("Label1"), QStringLiteral("商\u3000品\u3000名："), Label_Shohinmei);
+    pair(QStringLiteral("Label6"), QStringLiteral("製造時のメーカー名："), Label_SeisanMaker);
+    pair(QStringLiteral("Label4"), QStringLiteral("現在のメーカー名："), Label_Maker);
+    auto* period = new QHBoxLayout;
+    Label_IshiwataSeozo_From =
+        CaptionLabel(frame5, QStringLiteral("Label_IshiwataSeozo_From"), QString());
+    Label_IshiwataSeozo_To =
+        CaptionLabel(frame5, QStringLiteral("Label_IshiwataSeozo_To"), QString());
+    period->addWidget(Label_IshiwataSeozo_From);
+    period->addWidget(CaptionLabel(frame5, QStringLiteral("Label23"), QStringLiteral("年")));
+    period->addWidget(CaptionLabel(frame5, QStringLiteral("Label7"), QStringLiteral("から")));
+    period->addWidget(Label_IshiwataSeozo_To);
+    period->addWidget(CaptionLabel(frame5, QStringLiteral("Label24"), QStringLiteral("年")));
+    period->addStretch();
+    pairs->addWidget(CaptionLabel(frame5, QStringLiteral("Label10"), QStringLiteral("製造期間：")),
+                     row, 0);
+    pairs->addLayout(period, row++, 1);
+    Label_BohkaZairyo = ValueLabel(frame5, QStringLiteral("Label_BohkaZairyo"));
+    Label_IshiwataRitu = ValueLabel(frame5, QStringLiteral("Label_IshiwataRitu"));
+    Label_IshiwataShurui = ValueLabel(frame5, QStringLiteral("Label_IshiwataShurui"));
+    pair(QStringLiteral("Label11"), QStringLiteral("不燃材料等認定番号："), Label_BohkaZairyo);
+    pair(QStringLiteral("Label17"), QStringLiteral("石綿含有率(%)："), Label_IshiwataRitu);
+    pair(QStringLiteral("Label59"), QStringLiteral("石綿の種類："), Label_IshiwataShurui);
+    return pairs;
+}
+
+void Form_Detail::AddTickBoxes(QWidget* parent, QList<QCheckBox*>& list, const QString& arrayName,
+                               const QList<FlagColumn>& flags, QHBoxLayout* into) {
+    for (const FlagColumn& flag : flags) {
+        auto* box = new QCheckBox(parent);
+        box->setObjectName(arrayName + QStringLiteral("(%1)").arg(list.size()));
+        box->setAccessibleName(flag.caption);
+        list.append(box);
+        allBoxes_.append(box);
+        into->addWidget(box);
+        // Captions keep their full width; a slightly smaller type lets the longest row of
+        // the interior parts fit the page.
+        QLabel* label = CaptionLabel(parent, QString(), flag.caption);
+        label->setFont(ScaledFont(label->font(), 0.9, label->font().bold()));
+        label->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
+        into->addWidget(label);
+        into->addSpacing(Twips(*this, 45));
+    }
+    into->addStretch();
+}
+
+QFrame* Form_Detail::TickRow(QWidget* parent, const TickRowCaption& caption,
+                             QList<QCheckBox*>& list, const QString& arrayName,
+                             const QList<FlagColumn>& flags) {
+    QFrame* f = BareFrame(parent, caption.frameName);
+    auto* h = new QHBoxLayout(f);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(Twips(*this, 15));
+    if (!caption.text.isEmpty())
+        h->addWidget(CaptionLabel(f, caption.labelName, caption.text));
+    AddTickBoxes(f, list, arrayName, flags, h);
+    return f;
+}
+
+// The uses the maker foresaw: each box with its caption to its right.
+QWidget* Form_Detail::BuildUses() {
+    QGroupBox* frame11 = Group(picI_Scroll, QStringLiteral("Frame11"),
+                               QStringLiteral("メーカーが想定した主な使用方法："));
+    auto* uses = new QGridLayout(frame11);
+    uses->setColumnStretch(2, 1);
+    int row = 0;
+    uses->addWidget(
+        CaptionLabel(frame11, QStringLiteral("Label62"), QStringLiteral("建物の種類：")), row, 0);
+    uses->addWidget(TickRow(frame11, {QStringLiteral("Frame12"), {}, {}}, Check_Tatemono_Shurui,
+                            QStringLiteral("Check_Tatemono_Shurui"),
+                            FlagColumns(FlagGroup::BuildingKind)),
+                    row++, 1, 1, 2);
+    uses->addWidget(CaptionLabel(frame11, QStringLiteral("Label60"), QStringLiteral("施工部位：")),
+                    row, 0);
+    uses->addWidget(
+        TickRow(frame11,
+                {QStringLiteral("Frame2"), QStringLiteral("Label61"), QStringLiteral("外装材：")},
+                Check_Sekobui_Gaiso, QStringLiteral("Check_Sekobui_Gaiso"),
+                FlagColumns(FlagGroup::Exterior)),
+        row++, 1, 1, 2);
+    uses->addWidget(BuildInteriorParts(frame11), row++, 1, 1, 2);
+    uses->addWidget(TickRow(frame11,
+                            {QStringLiteral("Frame3"), QStringLiteral("Label13"),
+                             QStringLiteral("耐火被覆材：")},
+                            Check_Taika_Hifuku, QStringLiteral("Check_Taika_Hifuku"),
+                            FlagColumns(FlagGroup::Fireproofing)),
+                    row++, 1, 1, 2);
+    auto* both = new QHBoxLayout;
+    both->addWidget(TickRow(
+        frame11,
+        {QStringLiteral("Frame8"), QStringLiteral("Label98"), QStringLiteral("設\u3000備：")},
+        Check_Setubi, QStringLiteral("Check_Setubi"), FlagColumns(FlagGroup::Equipment)));
+    both->addWidget(TickRow(
+        frame11, {QStringLiteral("Frame9"), QStringLiteral("Label16"), QStringLiteral("その他：")},
+        Check_Sonota, QStringLiteral("Check_Sonota"), FlagColumns(FlagGroup::OtherPart)));
+    both->addStretch();
+    uses->addLayout(both, row++, 1, 1, 2);
+    uses->addWidget(CaptionLabel(frame11, QStringLiteral("Label99"), QStringLiteral("使われ方：")),
+                    row, 0);
+    uses->addWidget(TickRow(frame11, {QStringLiteral("Frame10"), {}, {}}, Check_Use,
+                            QStringLiteral("Check_Use"), FlagColumns(FlagGroup::Usage)),
+                    row++, 1, 1, 2);
+    auto* h = new QHBoxLayout;
+    Command_shiyou_bui = MakeButton(QStringLiteral("Command_shiyou_bui"),
+                                    QStringLiteral("施工部位・使われ方について"));
+    Command_shiyou_bui->setParent(frame11);
+    h->addWidget(Command_shiyou_bui);
+    h->addStretch();
+    h->addWidget(CaptionLabel(frame11, QStringLiteral("Label22"),
+                              QStringLiteral("※更に下にも情報があります。")));
+    uses->addLayout(h, row++, 0, 1, 3);
+    return frame11;
+}
+
+// The interior parts in two rows of tick boxes.
+QWidget* Form_Detail::BuildInteriorParts(QWidget* parent) {
+    QFrame* f = BareFrame(parent, QStringLiteral("Frame7"));
+    auto* v = new QGridLayout(f);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addWidget(CaptionLabel(f, QStringLiteral("Label94"), QStringLiteral("内装材：")), 0, 0);
+    const QList<FlagColumn> interior = FlagColumns(FlagGroup::Interior);
+    constexpr int kFirstRow = 8; // the ceilings and walls of the rooms
+    for (int r = 0; r < 2; ++r) {
+        auto* line = new QHBoxLayout;
+        line->setSpacing(Twips(*this, 15));
+        AddTickBoxes(f, Check_Sekobui_Naiso, QStringLiteral("Check_Sekobui_Naiso"),
+                     r == 0 ? interior.mid(0, kFirstRow) : interior.mid(kFirstRow), line);
+        v->addLayout(line, r, 1);
+    }
+    return f;
+}
+
+// Material and shape.
+QWidget* Form_Detail::BuildShape() {
+    QGroupBox* frame1 =
+        Group(picI_Scroll, QStringLiteral("Frame1"), QStringLiteral("素材・形状等："));
+    auto* shape = new QGridLayout(frame1);
+    shape->setColumnStretch(1, 1);
+    QFrame* materials = BareFrame(frame1, QStringLiteral("Frame17"));
+    auto* h = new QHBoxLayout(materials);
+    h->setContentsMargins(0, 0, 0, 0);
+    const std::pair<QList<QCheckBox*>*, const char*> arrays[] = {
+        {&Check_Sozai_Cement, "Check_Sozai_Cement(0)"},
+        {&Check_Sozai_Fiber, "Check_Sozai_Fiber(0)"},
+        {&Check_Sozai_Plastic, "Check_Sozai_Plastic(0)"},
+        {&Check_Sozai_Asphalt, "Check_Sozai_Asphalt(0)"}};
+    const QList<FlagColumn> flags = FlagColumns(FlagGroup::Material);
+    for (int i = 0; i < 4; ++i) {
+        auto* box = new QCheckBox(flags[i].caption, materials);
+        box->setObjectName(QString::fromLatin1(arrays[i].second));
+        arrays[i].first->append(box);
+        allBoxes_.append(box);
+        h->addWidget(box);
+        h->addSpacing(Twips(*this, 240));
+    }
+    h->addStretch();
+    shape->addWidget(CaptionLabel(frame1, QStringLiteral("Label120"), QStringLiteral("素材：")), 0,
+                     0);
+    shape->addWidget(materials, 0, 1);
+    shape->addWidget(
+        CaptionLabel(frame1, QStringLiteral("Label119"), QStringLiteral("形状・\n外観：")), 1, 0);
+    shape->addWidget(BuildShapeValues(frame1), 1, 1);
+    return frame1;
+}
+
+QWidget* Form_Detail::BuildShapeValues(QWidget* parent) {
+    QFrame* f = BareFrame(parent, QStringLiteral("Frame16"));
+    auto* g = new QGridLayout(f);
+    g->setContentsMargins(0, 0, 0, 0);
+    g->setColumnStretch(2, 1);
+    g->setColumnStretch(4, 1);
+    Label_Menjou = ValueLabel(f, QStringLiteral("Label_Menjou"));
+    Label_Boad_Atusa = ValueLabel(f, QStringLiteral("Label_Boad_Atusa"));
+    Label_Boad_Sunpou = ValueLabel(f, QStringLiteral("Label_Boad_Sunpou"));
+    Label_Makimono_Atusa = ValueLabel(f, QStringLiteral("Label_Makimono_Atusa"));
+    Label_Makimono_Sunpou = ValueLabel(f, QStringLiteral("Label_Makimono_Sunpou"));
+    Label_Koyu_Miwakekata = ValueLabel(f, QStringLiteral("Label_Koyu_Miwakekata"));
+    Label_Koyu_Miwakekata->setMinimumHeight(fontMetrics().lineSpacing() * 3);
+    auto caption = [f](const char* name, const QString& text) {
+        return CaptionLabel(f, QString::fromLatin1(name), text);
+    };
+    g->addWidget(caption("Label104", QStringLiteral("綿状：")), 0, 0);
+    g->addWidget(Label_Menjou, 0, 1, 1, 4);
+    g->addWidget(caption("Label110", QStringLiteral("ボード状：")), 1, 0);
+    g->addWidget(caption("Label108", QStringLiteral("厚さ（mm）")), 1, 1);
+    g->addWidget(Label_Boad_Atusa, 1, 2);
+    g->addWidget(caption("Label106", QStringLiteral("標準寸法（mm）")), 1, 3);
+    g->addWidget(Label_Boad_Sunpou, 1, 4);
+    g->addWidget(caption("Label109", QStringLiteral("巻物：")), 2, 0);
+    g->addWidget(caption("Label5", QStringLiteral("厚さ（mm）")), 2, 1);
+    g->addWidget(Label_Makimono_Atusa, 2, 2);
+    g->addWidget(caption("Label9", QStringLiteral("標準寸法（mm）")), 2, 3);
+    g->addWidget(Label_Makimono_Sunpou, 2, 4);
+    g->addWidget(caption("Label19", QStringLiteral("固有の見分け方：")), 3, 0);
+    g->addWidget(Label_Koyu_Miwakekata, 3, 1, 1, 4);
+    return f;
+}
+
+// Markings on the product.
+QWidget* Form_Detail::BuildMarks() {
+    QGroupBox* frame18 = Group(picI_Scroll, QStringLiteral("Frame18"), QStringLiteral("表示："));
+    auto* marks = new QGridLayout(frame18);
+    marks->setColumnStretch(1, 1);
+    for (int i = 0; i < 6; ++i)
+        Label_Hyoji.append(ValueLabel(frame18, QStringLiteral("Label_Hyoji(%1)").arg(i)));
+    const std::pair<const char16_t*, int> markRows[] = {
+        {u"メーカーマーク：", 0},     {u"商品名：", 1},      {u"その他ロット番号等：", 3},
+        {u"不燃材料等認定番号：", 5}, {u"JIS許可番号：", 2}, {u"aマーク：", 4}};
+    int row = 0;
+    for (const auto& [caption, index] : markRows) {
+        marks->addWidget(CaptionLabel(frame18, QString(), QString::fromUtf16(caption)), row, 0);
+        marks->addWidget(Label_Hyoji[index], row++, 1);
+    }
+    return frame18;
+}
+
+// The sales region: filled, never shown.
+QWidget* Form_Detail::BuildSalesRegion() {
+    Frame4 = BareFrame(picI_Scroll, QStringLiteral("Frame4"));
+    auto* sales = new QHBoxLayout(Frame4);
+    sales->addWidget(CaptionLabel(Frame4, QStringLiteral("Label35"), QStringLiteral("販売地域：")));
+    Label_Hanbai_Chiiki = ValueLabel(Frame4, QStringLiteral("Label_Hanbai_Chiiki"));
+    sales->addWidget(Label_Hanbai_Chiiki);
+    Frame4->setVisible(false);
+    return Frame4;
+}
+
+// Whom to ask.
+QWidget* Form_Detail::BuildContacts() {
+    QGroupBox* frame19 =
+        Group(picI_Scroll, QStringLiteral("Frame19"), QStringLiteral("相談窓口："));
+    auto* ask = new QGridLayout(frame19);
+    ask->setColumnStretch(1, 2);
+    ask->setColumnStretch(2, 1);
+    Label_Madoguchi_Maker = ValueLabel(frame19, QStringLiteral("Label_Madoguchi_Maker"));
+    Label_Madoguchi_Maker_TEL = ValueLabel(frame19, QStringLiteral("Label_Madoguchi_Maker_TEL"));
+    Label_Madoguchi_Dantai = ValueLabel(frame19, QStringLiteral("Label_Madoguchi_Dantai"));
+    Label_Madoguchi_Dantai_TEL = ValueLabel(frame19, QStringLiteral("Label_Madoguchi_Dantai_TEL"));
+    ask->addWidget(CaptionLabel(frame19, QStringLiteral("Label87"), QStringLiteral("メーカー：")),
+                   0, 0);
+    ask->addWidget(Label_Madoguchi_Maker, 0, 1);
+    ask->addWidget(Label_Madoguchi_Maker_TEL, 0, 2);
+    ask->addWidget(CaptionLabel(frame19, QStringLiteral("Label86"), QStringLiteral("関係団体：")),
+                   1, 0);
+    ask->addWidget(Label_Madoguchi_Dantai, 1, 1);
+    ask->addWidget(Label_Madoguchi_Dantai_TEL, 1, 2);
+    return frame19;
 }
 
 QString Form_Detail::Value(const QString& column) const {
@@ -461,31 +457,22 @@ void Form_Detail::Form_Load() {
     Label_BohkaZairyo->setText(!kind.isEmpty() && !certNumber.isEmpty() ? kind + u'-' + certNumber
                                                                         : QString());
 
-    auto tick = [this](const QList<QCheckBox*>& list, const QStringList& columns) {
-        for (qsizetype i = 0; i < list.size() && i < columns.size(); ++i)
-            list[i]->setChecked(CheckValueOf(Value(columns[i])) == 1);
+    auto tick = [this](const QList<QCheckBox*>& boxes, const QList<FlagColumn>& flags) {
+        for (qsizetype i = 0; i < boxes.size() && i < flags.size(); ++i)
+            boxes[i]->setChecked(CheckValueOf(Value(flags[i].column)) == 1);
     };
-    tick(Check_Tatemono_Shurui,
-         {"建物の種類（戸建住宅）", "建物の種類（共同住宅）", "建物の種類（学校・幼稚園等）",
-          "建物の種類（店舗・ビル）", "建物の種類（劇場・デパート等）", "建物の種類（工場）",
-          "建物の種類（倉庫）"});
-    tick(Check_Sekobui_Gaiso, {"外装材（屋根）", "外装材（外壁）", "外装材（軒天井・ピロティ）",
-                               "外装材（ベランダ隔壁）", "外装材（外装目地）", "外装材（その他）"});
-    tick(Check_Sekobui_Naiso,
-         {"内装材（居室天井）", "内装材（居室壁）", "内装材（台所天井）", "内装材（台所壁）",
-          "内装材（浴室天井）", "内装材（浴室壁）", "内装材（トイレ天井）", "内装材（トイレ壁）",
-          "内装材（間仕切り）", "内装材（階段裏）", "内装材（廊下天井）", "内装材（廊下壁）",
-          "内装材（駐車場天井）", "内装材（床）", "内装材（巾木）", "内装材（ユニット類）",
-          "内装材（その他）"});
-    tick(Check_Taika_Hifuku, {"耐火被覆材（鉄骨柱はり）", "耐火被覆材（デッキプレート）",
-                              "耐火被覆材（カーテンウォール裏打ち）", "耐火被覆材（その他）"});
-    tick(Check_Setubi, {"設備（煙突）", "設備（臭気抜き）", "設備（給排水管）"});
-    tick(Check_Sonota, {"その他（その他の部位）"});
-    tick(Check_Use, {"使われ方（仕上げ材）", "使われ方（下地材）"});
-    tick(Check_Sozai_Cement, {"素材（セメント・窯業系）"});
-    tick(Check_Sozai_Fiber, {"素材（繊維系）"});
-    tick(Check_Sozai_Plastic, {"素材（プラスティック等樹脂系）"});
-    tick(Check_Sozai_Asphalt, {"素材（アスファルト系）"});
+    tick(Check_Tatemono_Shurui, FlagColumns(FlagGroup::BuildingKind));
+    tick(Check_Sekobui_Gaiso, FlagColumns(FlagGroup::Exterior));
+    tick(Check_Sekobui_Naiso, FlagColumns(FlagGroup::Interior));
+    tick(Check_Taika_Hifuku, FlagColumns(FlagGroup::Fireproofing));
+    tick(Check_Setubi, FlagColumns(FlagGroup::Equipment));
+    tick(Check_Sonota, FlagColumns(FlagGroup::OtherPart));
+    tick(Check_Use, FlagColumns(FlagGroup::Usage));
+    const QList<FlagColumn> materials = FlagColumns(FlagGroup::Material);
+    tick(Check_Sozai_Cement, materials.mid(0, 1));
+    tick(Check_Sozai_Fiber, materials.mid(1, 1));
+    tick(Check_Sozai_Plastic, materials.mid(2, 1));
+    tick(Check_Sozai_Asphalt, materials.mid(3, 1));
     LayOutViewport();
 }
 
@@ -558,24 +545,14 @@ void Form_Detail::Form_Activate() {
 }
 
 void Form_Detail::DispatchFunctionKey(int keyCode) {
-    switch (keyCode) {
-    case kKeyF1:
-        CommandHelp_Click();
-        break;
-    case kKeyF2:
-        Command_ReportOut_Click();
-        break;
-    case kKeyEscape:
-        CommandExit_Click();
-        break;
-    default:
-        break;
-    }
+    RunKeyHandler<Form_Detail>(*this, keyCode,
+                               {{kKeyF1, &Form_Detail::CommandHelp_Click},
+                                {kKeyF2, &Form_Detail::Command_ReportOut_Click},
+                                {kKeyEscape, &Form_Detail::CommandExit_Click}});
 }
 
 void Form_Detail::CommandHelp_Click() {
-    s_.HelpWindow =
-        p_.ShowHelp(this, s_.HelpFile, s_.SearchRouteTitle == u"使用状態からの検索" ? 24 : 34);
+    ShowHelpTopic(HelpTopic(HelpScreen::Detail, s_.SearchRouteTitle));
 }
 
 void Form_Detail::Command_ReportOut_Click() {
@@ -583,18 +560,15 @@ void Form_Detail::Command_ReportOut_Click() {
 }
 
 void Form_Detail::CommandGoMenu_Click() {
-    s_.BackToMenu = 1;
-    CloseHelp();
-    Unload();
+    GoBackToMenu();
 }
 
 void Form_Detail::CommandExit_Click() {
-    CloseHelp();
-    Unload();
+    GoBack();
 }
 
 void Form_Detail::Command_shiyou_bui_Click() {
-    OpenDocument(s_, p_, s_.DocPartsInfo);
+    OpenDocumentOf(s_.DocPartsInfo);
 }
 
 bool Form_Detail::Form_QueryUnload(int unloadMode) {

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "data/field_catalogue.h"
 #include "shell/screen.h"
 
 #include <QList>
 
 class QCheckBox;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QScrollBar;
 
@@ -87,6 +90,27 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The frame of a row of tick boxes, and the caption that leads it (none when empty).
+    struct TickRowCaption {
+        QString frameName;
+        QString labelName;
+        QString text;
+    };
+
+    QWidget* BuildHeader();
+    QGridLayout* BuildHeaderValues(QWidget* frame5);
+    QWidget* BuildUses();
+    QWidget* BuildInteriorParts(QWidget* parent);
+    QWidget* BuildShape();
+    QWidget* BuildShapeValues(QWidget* parent);
+    QWidget* BuildMarks();
+    QWidget* BuildSalesRegion();
+    QWidget* BuildContacts();
+    QFrame* TickRow(QWidget* parent, const TickRowCaption& caption, QList<QCheckBox*>& list,
+                    const QString& arrayName, const QList<FlagColumn>& flags);
+    // A tick box with its caption to its right for each column, into the row.
+    void AddTickBoxes(QWidget* parent, QList<QCheckBox*>& list, const QString& arrayName,
+                      const QList<FlagColumn>& flags, QHBoxLayout* into);
     QString Value(const QString& column) const;
     void LayOutViewport();
 

@@ -1,6 +1,6 @@
 #include "reports/report_engine.h"
 
-#include "reports/report_data.h"
+#include "data/report_data.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -100,8 +100,8 @@ void SetUpReportPage(const ReportLayout& layout, QPagedPaintDevice& device) {
         QPageLayout::Millimeter));
 }
 
-Result<int> PrintReport(const ReportLayout& layout, ReportRecordset& data,
-                        QPagedPaintDevice& device) {
+Result<int> RenderReport(const ReportLayout& layout, ReportRecordset& data,
+                         QPagedPaintDevice& device) {
     const Result<const Recordset*> parent = data.Parent();
     if (!parent)
         return Failure{parent.error()};
@@ -172,7 +172,7 @@ Result<int> SaveReportPdf(const ReportLayout& layout, ReportRecordset& data, con
     writer.setCreator(QStringLiteral("ソラリオ"));
     writer.setTitle(layout.name);
     SetUpReportPage(layout, writer);
-    return PrintReport(layout, data, writer);
+    return RenderReport(layout, data, writer);
 }
 
 } // namespace solario

@@ -15,8 +15,8 @@ class ReportRecordset;
 // detail band per child row (per row for a plain command), a new page when a band does
 // not fit, and "%p" / "%P" numbered after the whole report is laid out. Returns the
 // number of pages.
-Result<int> PrintReport(const ReportLayout& layout, ReportRecordset& data,
-                        QPagedPaintDevice& device);
+Result<int> RenderReport(const ReportLayout& layout, ReportRecordset& data,
+                         QPagedPaintDevice& device);
 
 // Writes the report as a PDF file.
 Result<int> SaveReportPdf(const ReportLayout& layout, ReportRecordset& data, const QString& path);

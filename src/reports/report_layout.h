@@ -34,8 +34,8 @@ struct ReportLayout {
     bool landscape = false;
     int width = 0; // twips
     // The top and bottom page margins. The lists put a heading line at the top of every
-    // page only when a page holds exactly the lines they count on (8 products under the
-    // conditions, then 22; 25 names under the conditions, then 34), so their margins are
+    // page only when a page holds exactly the lines they count on (kListRowsFirstPage and
+    // kListRowsPerPage, kNameRowsFirstPage and kNameRowsPerPage), so their margins are
     // chosen for A4 to give just that.
     double verticalMarginMm = 10;
     ReportBand pageHeader;

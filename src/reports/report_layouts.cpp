@@ -1,5 +1,7 @@
 #include "reports/report_layout.h"
 
+#include "data/app_state.h"
+
 namespace solario {
 namespace {
 
@@ -142,8 +144,7 @@ const ReportLayout& DataReport_ListKenzai2() {
         l.pageHeader.height = 1650;
         l.pageHeader.elements
             << Banner() << Label(0, 5550, QStringLiteral("ソラリオ"), 4800, 345, kCentre, 1.6, true)
-            << Shape(K::Line, 345, 5415, 5100)
-            << Label(120, 12600, QStringLiteral("２００６年１２月版"), 2175, 300, kRight)
+            << Shape(K::Line, 345, 5415, 5100) << Label(120, 12600, kDataEdition, 2175, 300, kRight)
             << Label(795, 5415, QStringLiteral("検索結果"), 5100, 400, kCentre, 1.3, true);
         ReportBand& g = l.groupHeader;
         g.height = 5280;
@@ -185,11 +186,12 @@ const ReportLayout& DataReport_SelectKenzai() {
         l.verticalMarginMm = 11.93;
         l.width = 9975;
         l.pageHeader.height = 1722;
-        l.pageHeader.elements
-            << Banner() << Label(360, 7830, QStringLiteral("２００６年１２月版"), 2145, 300, kRight)
-            << Label(690, 3720, QStringLiteral("ソラリオ"), 4050, 345, kCentre, 1.6, true)
-            << Shape(K::Line, 1035, 3720, 4050)
-            << Label(1215, 3720, QStringLiteral("検索結果"), 4050, 400, kCentre, 1.3, true);
+        l.pageHeader.elements << Banner() << Label(360, 7830, kDataEdition, 2145, 300, kRight)
+                              << Label(690, 3720, QStringLiteral("ソラリオ"), 4050, 345, kCentre,
+                                       1.6, true)
+                              << Shape(K::Line, 1035, 3720, 4050)
+                              << Label(1215, 3720, QStringLiteral("検索結果"), 4050, 400, kCentre,
+                                       1.3, true);
         ReportBand& g = l.groupHeader;
         g.height = 3738;
         g.elements << Label(0, 0, kIntro, l.width) << Notice(360, 15, l.width - 15)
@@ -219,23 +221,43 @@ const ReportLayout& DataReport_SelectKenzai() {
 
 namespace {
 
-// The notices of the usage search that repeat years, part and usage.
-ReportLayout ThreeRowNotice(const QString& name, int width, int height, int firstRow,
-                            int messageTop) {
+// A notice: the frame, the condition table starting at firstRow, the heading of the
+// result and the message.
+struct NoticeTable {
+    int firstRow;
+    int left;
+    int valueWidth;
+    std::initializer_list<Row> rows;
+    int resultGap; // between the table and the heading of the result
+};
+
+ReportLayout NoticeLayout(const QString& name, int width, int height, const NoticeTable& table,
+                          int messageTop, Qt::Alignment messageAlign) {
     ReportLayout l;
     l.name = name;
     l.landscape = true;
     l.width = width;
     ReportBand& g = l.groupHeader;
-    g = NoticeFrame(l.width, firstRow);
+    g = NoticeFrame(l.width, table.firstRow);
     g.height = height;
-    const int end = ConditionTable(g, firstRow, 1935, 4530,
-                                   {{u"建物の竣工年\uFF65改修年", u"竣工年"},
-                                    {u"施工部位", u"施工部位"},
-                                    {u"使われ方", u"使われ方"}});
-    g.elements << Label(end + 300, 0, QStringLiteral("【検索結果】"), 3000);
-    Message(g, messageTop, kCentre);
+    const int end = ConditionTable(g, table.firstRow, table.left, table.valueWidth, table.rows);
+    g.elements << Label(end + table.resultGap, 0, QStringLiteral("【検索結果】"), 3000);
+    Message(g, messageTop, messageAlign);
     return l;
+}
+
+// The notices of the usage search that repeat years, part and usage.
+ReportLayout ThreeRowNotice(const QString& name, int width, int height, int firstRow,
+                            int messageTop) {
+    return NoticeLayout(name, width, height,
+                        {firstRow,
+                         1935,
+                         4530,
+                         {{u"建物の竣工年\uFF65改修年", u"竣工年"},
+                          {u"施工部位", u"施工部位"},
+                          {u"使われ方", u"使われ方"}},
+                         300},
+                        messageTop, kCentre);
 }
 
 } // namespace
@@ -271,48 +293,36 @@ const ReportLayout& DataReport_Error_1_1() {
 }
 
 const ReportLayout& DataReport_Error_2() {
-    static const ReportLayout layout = [] {
-        ReportLayout l;
-        l.name = QStringLiteral("DataReport_Error_2");
-        l.landscape = true;
-        l.width = 15585;
-        ReportBand& g = l.groupHeader;
-        g = NoticeFrame(l.width, 3465);
-        g.height = 11790;
-        const int end = ConditionTable(g, 3465, 0, 11895,
-                                       {{u"建物の竣工年\uFF65改修年", u"竣工年"},
-                                        {u"施工部位", u"施工部位"},
-                                        {u"使われ方", u"使われ方"},
-                                        {u"石綿（アスベスト）含有建材", u"建材名", 1815},
-                                        {u"メーカー名", u"現在のメーカー名"},
-                                        {u"商品名", u"商品名"}});
-        g.elements << Label(end + 15, 0, QStringLiteral("【検索結果】"), 3000);
-        Message(g, 7920, kLeft);
-        return l;
-    }();
+    static const ReportLayout layout =
+        NoticeLayout(QStringLiteral("DataReport_Error_2"), 15585, 11790,
+                     {3465,
+                      0,
+                      11895,
+                      {{u"建物の竣工年\uFF65改修年", u"竣工年"},
+                       {u"施工部位", u"施工部位"},
+                       {u"使われ方", u"使われ方"},
+                       {u"石綿（アスベスト）含有建材", u"建材名", 1815},
+                       {u"メーカー名", u"現在のメーカー名"},
+                       {u"商品名", u"商品名"}},
+                      15},
+                     7920, kLeft);
     return layout;
 }
 
 const ReportLayout& DataReport_Error_3() {
-    static const ReportLayout layout = [] {
-        ReportLayout l;
-        l.name = QStringLiteral("DataReport_Error_3");
-        l.landscape = true;
-        l.width = 15450;
-        ReportBand& g = l.groupHeader;
-        g = NoticeFrame(l.width, 3465);
-        g.height = 9165;
-        const int end = ConditionTable(g, 3465, 0, 9435,
-                                       {{u"建物の竣工年\uFF65改修年", u"竣工年"},
-                                        {u"石綿（アスベスト）含有建材", u"建材名"},
-                                        {u"商品名", u"商品名"},
-                                        {u"型番・品番", u"型番・品番"},
-                                        {u"メーカー名", u"現在のメーカー名"},
-                                        {u"不燃材料認定番号", u"不燃材料認定番号"}});
-        g.elements << Label(end + 150, 0, QStringLiteral("【検索結果】"), 3000);
-        Message(g, 7380, kCentre);
-        return l;
-    }();
+    static const ReportLayout layout =
+        NoticeLayout(QStringLiteral("DataReport_Error_3"), 15450, 9165,
+                     {3465,
+                      0,
+                      9435,
+                      {{u"建物の竣工年\uFF65改修年", u"竣工年"},
+                       {u"石綿（アスベスト）含有建材", u"建材名"},
+                       {u"商品名", u"商品名"},
+                       {u"型番・品番", u"型番・品番"},
+                       {u"メーカー名", u"現在のメーカー名"},
+                       {u"不燃材料認定番号", u"不燃材料認定番号"}},
+                      150},
+                     7380, kCentre);
     return layout;
 }
 

@@ -4,9 +4,12 @@
 #include "data/query_builders.h"
 #include "detail/form_detail.h"
 #include "reports/report_layout.h"
-#include "reports/report_printing.h"
 #include "result_list/list_model.h"
-#include "shell/form_menu.h"
+#include "result_list/list_report.h"
+#include "shell/help_topics.h"
+#include "shell/message_boxes.h"
+#include "shell/print_report.h"
+#include "shell/screen_kit.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -65,16 +68,46 @@ QString BuildSortOrder(const AppState& s, int gridColumn, const QString& directi
     return name(gridColumn + 1) + w;
 }
 
-namespace {} // namespace
+Result<qint32> RunListQuery(AppState& s, Platform& platform, const QString& where) {
+    if (!s.MainConnection) {
+        ShowWarning(platform, QStringLiteral("データベースに接続されていません。"));
+        return Failure{QStringLiteral("データベースに接続されていません。")};
+    }
+    if (!s.MainRecordset)
+        s.MainRecordset = std::make_unique<Recordset>();
+    platform.SetBusy(true);
+    const Result<qint32> found = OpenMaterialList(s, *s.MainConnection, *s.MainRecordset, where);
+    platform.SetBusy(false);
+    if (!found)
+        ShowFailure(platform, QStringLiteral("検索できませんでした。"), found.error());
+    return found;
+}
+
+std::unique_ptr<Form_List> MakeResultList(AppState& s, Platform& platform, SearchRoute route) {
+    const Recordset& rs = *s.MainRecordset;
+    const int id = rs.FieldIndex(QStringLiteral("ID"));
+    const qint32 n = rs.RecordCount();
+    s.ListIds = QStringList(n + 1);
+    for (qint32 i = 0; i < n; ++i)
+        s.ListIds[i] = rs.ValueText(i, id);
+    s.SearchRouteTitle = route;
+    auto list = std::make_unique<Form_List>(s, platform);
+    list->Form_Load();
+    return list;
+}
+
+void ReleaseResultList(AppState& s) {
+    s.SearchRouteTitle = SearchRoute::None;
+    if (s.MainRecordset)
+        s.MainRecordset->Close();
+    s.MainRecordset.reset();
+}
 
 Form_List::Form_List(AppState& state, Platform& platform)
     : Screen(state, platform, QStringLiteral("【ソラリオ】")) {
     setObjectName(QStringLiteral("Form_List"));
-    Image1 = MakeLabel(this, QStringLiteral("Image1"), QString());
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
-    Image1->setScaledContents(true);
-    CommandHelp = MakePictureButton(*this, QStringLiteral("CommandHelp"),
-                                    QStringLiteral(":/images/help.png"), QStringLiteral("ヘルプ"));
+    Image1 = MakeBanner(this);
+    CommandHelp = MakeHelpButton(this);
     CommandSort = MakeButton(QStringLiteral("CommandSort"), QStringLiteral("並び替え"));
     CommandGoMenu = MakeButton(QStringLiteral("CommandGoMenu"), QStringLiteral("メニューに戻る"));
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
@@ -82,17 +115,37 @@ Form_List::Form_List(AppState& state, Platform& platform)
         MakeButton(QStringLiteral("Command_ReportOut"), QStringLiteral("検索結果の印刷"));
     CommandDetail =
         MakeButton(QStringLiteral("CommandDetail"), QStringLiteral("更に詳細な情報の表示"));
+    BuildHeadings();
+    BuildGrid();
+    PlaceControls();
+
+    QWidget* order[] = {CommandHelp,       CommandSort,   CommandGoMenu,          CommandExit,
+                        Command_ReportOut, CommandDetail, MSHFlexGridSearchResult};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    connect(CommandDetail, &QPushButton::clicked, this, &Form_List::CommandDetail_Click);
+    connect(CommandSort, &QPushButton::clicked, this, &Form_List::CommandSort_Click);
+    connect(Command_ReportOut, &QPushButton::clicked, this, &Form_List::Command_ReportOut_Click);
+    connect(CommandGoMenu, &QPushButton::clicked, this, &Form_List::CommandGoMenu_Click);
+    connect(CommandExit, &QPushButton::clicked, this, &Form_List::CommandExit_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &Form_List::CommandHelp_Click);
+    connect(MSHFlexGridSearchResult->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &Form_List::ClickHeading);
+    MSHFlexGridSearchResult->viewport()->installEventFilter(this);
+    InstallKeyHandler({Command_ReportOut, CommandDetail, CommandExit, CommandHelp, CommandSort,
+                       MSHFlexGridSearchResult});
+}
+
+void Form_List::BuildHeadings() {
+    const QFont bold = ScaledFont(font(), 1.15, true);
     Label3 =
         MakeLabel(this, QStringLiteral("Label3"),
                   QStringLiteral("入力条件に該当する石綿（アスベスト）含有建材リスト（商品名）"));
-    QFont bold = Label3->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.15);
-    Label3->setFont(bold);
     Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("該当件数："));
     LabelCount = MakeLabel(this, QStringLiteral("LabelCount"), QString());
-    Label1->setFont(bold);
-    LabelCount->setFont(bold);
+    for (QLabel* label : {Label3, Label1, LabelCount})
+        label->setFont(bold);
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Label2 = MakeLabel(
@@ -110,21 +163,26 @@ Form_List::Form_List(AppState& state, Platform& platform)
         MakeLabel(Frame1, QStringLiteral("Label5"),
                   QStringLiteral("ボタンをクリックする毎に、昇順での並び替え、降順での並び替えを"
                                  "繰り返します。"));
+}
+
+void Form_List::BuildGrid() {
     Model = new ListModel(this);
     MSHFlexGridSearchResult = new QTableView(this);
-    MSHFlexGridSearchResult->setObjectName(QStringLiteral("MSHFlexGridSearchResult"));
-    MSHFlexGridSearchResult->setModel(Model);
-    MSHFlexGridSearchResult->verticalHeader()->hide();
-    MSHFlexGridSearchResult->setSelectionMode(QAbstractItemView::SingleSelection);
-    MSHFlexGridSearchResult->setSelectionBehavior(QAbstractItemView::SelectItems);
-    MSHFlexGridSearchResult->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MSHFlexGridSearchResult->setWordWrap(false);
-    MSHFlexGridSearchResult->setTextElideMode(Qt::ElideRight);
-    MSHFlexGridSearchResult->horizontalHeader()->setHighlightSections(false);
-    MSHFlexGridSearchResult->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    MSHFlexGridSearchResult->verticalHeader()->setDefaultSectionSize(
-        std::max(fontMetrics().height() + 6, 22));
+    QTableView& grid = *MSHFlexGridSearchResult;
+    grid.setObjectName(QStringLiteral("MSHFlexGridSearchResult"));
+    grid.setModel(Model);
+    grid.verticalHeader()->hide();
+    grid.setSelectionMode(QAbstractItemView::SingleSelection);
+    grid.setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid.setWordWrap(false);
+    grid.setTextElideMode(Qt::ElideRight);
+    grid.horizontalHeader()->setHighlightSections(false);
+    grid.horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    grid.verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height() + 6, 22));
+}
 
+void Form_List::PlaceControls() {
     PlaceTwips(*Image1, 0, 0, 12120, 600);
     PlaceTwips(*CommandHelp, 240, 720, 495, 495);
     PlaceTwips(*CommandSort, 855, 720, 1455, 495);
@@ -144,23 +202,6 @@ Form_List::Form_List(AppState& state, Platform& platform)
     FitIcon(CommandHelp);
     setMinimumSize(Twips(*this, 12120), Twips(*this, 8640));
     resize(minimumSize());
-
-    QWidget* order[] = {CommandHelp,       CommandSort,   CommandGoMenu,          CommandExit,
-                        Command_ReportOut, CommandDetail, MSHFlexGridSearchResult};
-    for (size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
-
-    connect(CommandDetail, &QPushButton::clicked, this, &Form_List::CommandDetail_Click);
-    connect(CommandSort, &QPushButton::clicked, this, &Form_List::CommandSort_Click);
-    connect(Command_ReportOut, &QPushButton::clicked, this, &Form_List::Command_ReportOut_Click);
-    connect(CommandGoMenu, &QPushButton::clicked, this, &Form_List::CommandGoMenu_Click);
-    connect(CommandExit, &QPushButton::clicked, this, &Form_List::CommandExit_Click);
-    connect(CommandHelp, &QPushButton::clicked, this, &Form_List::CommandHelp_Click);
-    connect(MSHFlexGridSearchResult->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &Form_List::ClickHeading);
-    MSHFlexGridSearchResult->viewport()->installEventFilter(this);
-    InstallKeyHandler({Command_ReportOut, CommandDetail, CommandExit, CommandHelp, CommandSort,
-                       MSHFlexGridSearchResult});
 }
 
 Form_List::~Form_List() = default;
@@ -189,25 +230,12 @@ void Form_List::Form_Activate() {
 }
 
 void Form_List::DispatchFunctionKey(int keyCode) {
-    switch (keyCode) {
-    case kKeyF1:
-        CommandHelp_Click();
-        break;
-    case kKeyF2:
-        CommandSort_Click();
-        break;
-    case kKeyF3:
-        Command_ReportOut_Click();
-        break;
-    case kKeyF4:
-        CommandDetail_Click();
-        break;
-    case kKeyEscape:
-        CommandExit_Click();
-        break;
-    default:
-        break;
-    }
+    RunKeyHandler<Form_List>(*this, keyCode,
+                             {{kKeyF1, &Form_List::CommandHelp_Click},
+                              {kKeyF2, &Form_List::CommandSort_Click},
+                              {kKeyF3, &Form_List::Command_ReportOut_Click},
+                              {kKeyF4, &Form_List::CommandDetail_Click},
+                              {kKeyEscape, &Form_List::CommandExit_Click}});
 }
 
 bool Form_List::eventFilter(QObject* watched, QEvent* event) {
@@ -254,10 +282,9 @@ void Form_List::ClickHeading(int gridColumn) {
 
 void Form_List::CommandDetail_Click() {
     if (Model->TickedRow() == 0) {
-        p_.MessageBox(
-            QStringLiteral(
-                "詳細情報を表示するデータの行を選択（先頭カラムをチェック）してください。"),
-            QStringLiteral("エラー"), box::kExclamation);
+        ShowWarning(
+            p_, QStringLiteral(
+                    "詳細情報を表示するデータの行を選択（先頭カラムをチェック）してください。"));
         return;
     }
     const QString id = s_.ListIds.value(Model->TickedRow() - 1);
@@ -267,9 +294,10 @@ void Form_List::CommandDetail_Click() {
         OpenMaterialDetail(s_, *s_.MainConnection, *s_.DetailRecordset,
                            QStringLiteral(" ID = ") + QuoteSqlText(id) + u' ');
     if (!found || found.value() == 0) {
-        p_.MessageBox(QStringLiteral("詳細情報を読み込めませんでした。") +
-                          (found ? QString() : QStringLiteral("\r\r") + found.error()),
-                      QStringLiteral("エラー"), box::kExclamation);
+        if (found)
+            ShowWarning(p_, QStringLiteral("詳細情報を読み込めませんでした。"));
+        else
+            ShowFailure(p_, QStringLiteral("詳細情報を読み込めませんでした。"), found.error());
         s_.DetailRecordset.reset();
         return;
     }
@@ -280,7 +308,7 @@ void Form_List::CommandDetail_Click() {
     s_.DetailRecordset.reset();
     auto detail = std::make_unique<Form_Detail>(s_, p_);
     detail->Form_Load();
-    OpenChild(*this, std::move(detail), [this] { SortColumn = 0; });
+    OpenChild(std::move(detail), [this] { SortColumn = 0; });
 }
 
 void Form_List::RefillListIds() {
@@ -296,9 +324,8 @@ void Form_List::RefillListIds() {
 
 void Form_List::CommandSort_Click() {
     if (SortColumn == 0) {
-        p_.MessageBox(
-            QStringLiteral("並べ替えする項目を、列選択（列ヘッダーのクリック）してください。。"),
-            QStringLiteral("エラー"), box::kExclamation);
+        ShowWarning(p_, QStringLiteral(
+                            "並べ替えする項目を、列選択（列ヘッダーのクリック）してください。。"));
         return;
     }
     p_.SetBusy(true);
@@ -316,8 +343,7 @@ void Form_List::CommandSort_Click() {
         Bind();
         Model->SetTickedRow(ticked);
         p_.SetBusy(false);
-        p_.MessageBox(QStringLiteral("並び替えできませんでした。\r\r") + n.error(),
-                      QStringLiteral("エラー"), box::kExclamation);
+        ShowFailure(p_, QStringLiteral("並び替えできませんでした。"), n.error());
         return;
     }
     Bind();
@@ -340,24 +366,22 @@ void Form_List::CommandSort_Click() {
 
 void Form_List::Command_ReportOut_Click() {
     // The grid's current order is the printed order.
-    PrintReport(s_, p_, this, DataReport_ListKenzai2(),
-                [this] { return WriteListReport(s_, *Model); });
+    PrintReport(s_, p_, this, DataReport_ListKenzai2(), [this] {
+        return s_.MainRecordset ? WriteListReport(s_, *s_.MainRecordset)
+                                : WriteListReport(s_, Recordset());
+    });
 }
 
 void Form_List::CommandGoMenu_Click() {
-    s_.BackToMenu = 1;
-    CloseHelp();
-    Unload();
+    GoBackToMenu();
 }
 
 void Form_List::CommandExit_Click() {
-    CloseHelp();
-    Unload();
+    GoBack();
 }
 
 void Form_List::CommandHelp_Click() {
-    s_.HelpWindow =
-        p_.ShowHelp(this, s_.HelpFile, s_.SearchRouteTitle == u"使用状態からの検索" ? 22 : 32);
+    ShowHelpTopic(HelpTopic(HelpScreen::List, s_.SearchRouteTitle));
 }
 
 bool Form_List::Form_QueryUnload(int unloadMode) {
@@ -365,7 +389,7 @@ bool Form_List::Form_QueryUnload(int unloadMode) {
 }
 
 void Form_List::Form_Unload() {
-    s_.SearchRouteTitle.clear();
+    s_.SearchRouteTitle = SearchRoute::None;
     Model->Bind(nullptr, 0);
 }
 

@@ -20,6 +20,16 @@ void SetupListGrid(const AppState& s, QTableView& grid, ListModel& model);
 // The ORDER BY text (without the words) for a grid column and a direction word.
 QString BuildSortOrder(const AppState& s, int gridColumn, const QString& direction);
 
+class Form_List;
+
+// Runs the list query of a search into the shared recordset (busy pointer around it); a
+// failure is shown in a box. Returns the number of rows.
+Result<qint32> RunListQuery(AppState& s, Platform& platform, const QString& where);
+// The result list over the rows found: ListIds filled, the route kept, the grid loaded.
+std::unique_ptr<Form_List> MakeResultList(AppState& s, Platform& platform, SearchRoute route);
+// Once the list or notice has closed: no route, and the list recordset released.
+void ReleaseResultList(AppState& s);
+
 // The products a search found, one per grid row, with one row that can carry the tick.
 class Form_List : public Screen {
     Q_OBJECT
@@ -75,6 +85,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void BuildHeadings();
+    void BuildGrid();
+    void PlaceControls();
     void Bind();
     void RefillListIds();
 };

@@ -1,8 +1,10 @@
 #include "search_name/form_error_3.h"
 
+#include "data/search_conditions.h"
 #include "reports/report_layout.h"
-#include "reports/report_printing.h"
-#include "shell/settings.h"
+#include "search_name/no_hit_report.h"
+#include "shell/print_report.h"
+#include "shell/screen_kit.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -25,9 +27,8 @@ QLabel* PlacedLabel(QWidget* parent, const QString& name, const QString& text, i
 Form_Error_3::Form_Error_3(AppState& state, Platform& platform)
     : Screen(state, platform, QStringLiteral("【ソラリオ】【建材名称等からの検索】")) {
     setObjectName(QStringLiteral("Form_Error_3"));
-    Image1 = PlacedLabel(this, QStringLiteral("Image1"), QString(), 0, 0, 11760, 720);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
-    Image1->setScaledContents(true);
+    Image1 = MakeBanner(this);
+    PlaceTwips(*Image1, 0, 0, 11760, 720);
     Command_ReportOut =
         MakeButton(QStringLiteral("Command_ReportOut"), QStringLiteral("検索結果の印刷"));
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
@@ -35,11 +36,32 @@ Form_Error_3::Form_Error_3(AppState& state, Platform& platform)
     PlaceTwips(*CommandExit, 10200, 840, 1335, 495);
 
     Label_info = PlacedLabel(this, QStringLiteral("Label_info"), QString(), 240, 840, 7800, 900);
-    QFont big = Label_info->font();
-    big.setPointSizeF(big.pointSizeF() * 1.35);
-    big.setBold(true);
-    Label_info->setFont(big);
+    Label_info->setFont(ScaledFont(Label_info->font(), 1.35, true));
+    BuildConditions();
+    BuildCautions();
 
+    setFixedSize(Twips(*this, 11775), Twips(*this, 7620));
+
+    setTabOrder(Command_ReportOut, CommandExit);
+    setTabOrder(CommandExit, Command_kenzai_info);
+    setTabOrder(Command_kenzai_info, Command_shiyou_bui);
+    setTabOrder(Command_shiyou_bui, Command_ryutu_kikan);
+    CommandExit->setFocus();
+
+    connect(Command_ReportOut, &QPushButton::clicked, this, &Form_Error_3::Command_ReportOut_Click);
+    connect(CommandExit, &QPushButton::clicked, this, &Form_Error_3::CommandExit_Click);
+    connect(Command_kenzai_info, &QPushButton::clicked, this,
+            &Form_Error_3::Command_kenzai_info_Click);
+    connect(Command_shiyou_bui, &QPushButton::clicked, this,
+            &Form_Error_3::Command_shiyou_bui_Click);
+    connect(Command_ryutu_kikan, &QPushButton::clicked, this,
+            &Form_Error_3::Command_ryutu_kikan_Click);
+    InstallKeyHandler({Command_ReportOut, CommandExit, Command_kenzai_info, Command_shiyou_bui,
+                       Command_ryutu_kikan});
+}
+
+// The input, repeated, and what to check again.
+void Form_Error_3::BuildConditions() {
     Frame1 = new QGroupBox(QStringLiteral("入力内容確認"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     PlaceTwips(*Frame1, 240, 1860, 11295, 3540);
@@ -95,7 +117,10 @@ Form_Error_3::Form_Error_3(AppState& state, Platform& platform)
     Label16 = PlacedLabel(Frame1, QStringLiteral("Label16"),
                           QStringLiteral("３．不燃材料等認定番号に誤りはありませんか？"), 480, 3220,
                           5400, 300);
+}
 
+// Why a material might still contain asbestos, and the three documents on it.
+void Form_Error_3::BuildCautions() {
     Label7 = PlacedLabel(
         this, QStringLiteral("Label7"),
         QStringLiteral("以下のような場合には、石綿（アスベスト）含有建材である可能性を否定"
@@ -112,9 +137,7 @@ Form_Error_3::Form_Error_3(AppState& state, Platform& platform)
         this, QStringLiteral("Label10"),
         QStringLiteral("３．製造終了後、想定される流通期間を超えて建材が用いられている場合"), 480,
         6450, 6600, 300);
-    QFont warn = Label7->font();
-    warn.setBold(true);
-    Label7->setFont(warn);
+    Label7->setFont(ScaledFont(Label7->font(), 1.0, true));
 
     Command_kenzai_info = MakeButton(QStringLiteral("Command_kenzai_info"), kRegisteredInfoCaption);
     Command_shiyou_bui = MakeButton(QStringLiteral("Command_shiyou_bui"),
@@ -124,33 +147,12 @@ Form_Error_3::Form_Error_3(AppState& state, Platform& platform)
     PlaceTwips(*Command_kenzai_info, 7320, 5820, 4215, 660);
     PlaceTwips(*Command_shiyou_bui, 7320, 6540, 4215, 420);
     PlaceTwips(*Command_ryutu_kikan, 7320, 7020, 4215, 420);
-    const int twoLines = fontMetrics().lineSpacing() * 2 + Twips(*this, 120);
-    if (Command_kenzai_info->height() < twoLines)
-        Command_kenzai_info->setFixedHeight(twoLines);
-    setFixedSize(Twips(*this, 11775), Twips(*this, 7620));
-
-    setTabOrder(Command_ReportOut, CommandExit);
-    setTabOrder(CommandExit, Command_kenzai_info);
-    setTabOrder(Command_kenzai_info, Command_shiyou_bui);
-    setTabOrder(Command_shiyou_bui, Command_ryutu_kikan);
-    CommandExit->setFocus();
-
-    connect(Command_ReportOut, &QPushButton::clicked, this, &Form_Error_3::Command_ReportOut_Click);
-    connect(CommandExit, &QPushButton::clicked, this, &Form_Error_3::CommandExit_Click);
-    connect(Command_kenzai_info, &QPushButton::clicked, this,
-            &Form_Error_3::Command_kenzai_info_Click);
-    connect(Command_shiyou_bui, &QPushButton::clicked, this,
-            &Form_Error_3::Command_shiyou_bui_Click);
-    connect(Command_ryutu_kikan, &QPushButton::clicked, this,
-            &Form_Error_3::Command_ryutu_kikan_Click);
-    InstallKeyHandler({Command_ReportOut, CommandExit, Command_kenzai_info, Command_shiyou_bui,
-                       Command_ryutu_kikan});
+    if (Command_kenzai_info->height() < TwoLinesHeight(*this))
+        Command_kenzai_info->setFixedHeight(TwoLinesHeight(*this));
 }
 
 void Form_Error_3::Form_Load() {
-    Label_info->setText(QStringLiteral("入力条件に該当する石綿（アスベスト）含有建材は\r"
-                                       "本データベース中にはありません。")
-                            .replace(u'\r', u'\n'));
+    Label_info->setText(QtLineBreaks(kNoHitSentence));
     Label_shunkou_nen_from->setText(s_.CondStartYear);
     Label_shunkou_nen_to->setText(s_.CondEndYear);
     Label_kenzai->setText(s_.CondKenzaiName);
@@ -161,31 +163,14 @@ void Form_Error_3::Form_Load() {
 }
 
 void Form_Error_3::DispatchFunctionKey(int keyCode) {
-    switch (keyCode) {
-    case kKeyF1:
-        Command_ReportOut_Click();
-        break;
-    case kKeyF2:
-        OpenKenzaiNameListDoc();
-        break;
-    case kKeyF3:
-        OpenNinteiNoDoc();
-        break;
-    case kKeyF4:
-        Command_kenzai_info_Click();
-        break;
-    case kKeyF5:
-        Command_shiyou_bui_Click();
-        break;
-    case kKeyF6:
-        Command_ryutu_kikan_Click();
-        break;
-    case kKeyEscape:
-        CommandExit_Click();
-        break;
-    default:
-        break;
-    }
+    RunKeyHandler<Form_Error_3>(*this, keyCode,
+                                {{kKeyF1, &Form_Error_3::Command_ReportOut_Click},
+                                 {kKeyF2, &Form_Error_3::OpenKenzaiNameListDoc},
+                                 {kKeyF3, &Form_Error_3::OpenNinteiNoDoc},
+                                 {kKeyF4, &Form_Error_3::Command_kenzai_info_Click},
+                                 {kKeyF5, &Form_Error_3::Command_shiyou_bui_Click},
+                                 {kKeyF6, &Form_Error_3::Command_ryutu_kikan_Click},
+                                 {kKeyEscape, &Form_Error_3::CommandExit_Click}});
 }
 
 void Form_Error_3::Command_ReportOut_Click() {
@@ -197,19 +182,19 @@ void Form_Error_3::CommandExit_Click() {
 }
 
 void Form_Error_3::Command_kenzai_info_Click() {
-    OpenDocument(s_, p_, s_.DocRegisteredInfo);
+    OpenDocumentOf(s_.DocRegisteredInfo);
 }
 void Form_Error_3::Command_shiyou_bui_Click() {
-    OpenDocument(s_, p_, s_.DocPartsInfo);
+    OpenDocumentOf(s_.DocPartsInfo);
 }
 void Form_Error_3::Command_ryutu_kikan_Click() {
-    OpenDocument(s_, p_, s_.DocPeriodInfo);
+    OpenDocumentOf(s_.DocPeriodInfo);
 }
 void Form_Error_3::OpenKenzaiNameListDoc() {
-    OpenDocument(s_, p_, s_.DocNameList);
+    OpenDocumentOf(s_.DocNameList);
 }
 void Form_Error_3::OpenNinteiNoDoc() {
-    OpenDocument(s_, p_, s_.DocNinteiNo);
+    OpenDocumentOf(s_.DocNinteiNo);
 }
 
 } // namespace solario

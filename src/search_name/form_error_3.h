@@ -60,6 +60,10 @@ public slots:
     void Command_ryutu_kikan_Click();
     void OpenKenzaiNameListDoc();
     void OpenNinteiNoDoc();
+
+private:
+    void BuildConditions();
+    void BuildCautions();
 };
 
 } // namespace solario

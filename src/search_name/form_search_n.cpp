@@ -1,10 +1,12 @@
 #include "search_name/form_search_n.h"
 
 #include "data/input_rules.h"
-#include "data/query_builders.h"
+#include "data/search_conditions.h"
 #include "result_list/form_list.h"
 #include "search_name/form_error_3.h"
-#include "shell/form_menu.h"
+#include "shell/help_topics.h"
+#include "shell/message_boxes.h"
+#include "shell/screen_kit.h"
 #include "shell/year_fields.h"
 
 #include <QComboBox>
@@ -106,19 +108,48 @@ QLineEdit* MakeText(QWidget* parent, const QString& name, int maxLength) {
     return edit;
 }
 
+QComboBox* MakeHiddenYearCombo(QWidget* parent, const QString& name) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    combo->setVisible(false);
+    return combo;
+}
+
 } // namespace
 
 Form_Search_N::Form_Search_N(AppState& state, Platform& platform)
     : Screen(state, platform, QStringLiteral("【ソラリオ】【建材名称等からの検索 】")) {
     setObjectName(QStringLiteral("Form_Search_N"));
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
-    Image1->setScaledContents(true);
-    CommandHelp = MakePictureButton(*this, QStringLiteral("CommandHelp"),
-                                    QStringLiteral(":/images/help.png"), QStringLiteral("ヘルプ"));
+    Image1 = MakeBanner(this);
+    CommandHelp = MakeHelpButton(this);
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
+    BuildYearSection();
+    BuildNameSection();
+    BuildCertificationSection();
+    CommandSearch =
+        MakeButton(QStringLiteral("CommandSearch"), QStringLiteral("建材リスト（商品名）表示"));
+    PlaceControls();
 
+    const QWidget* order[] = {TextStartYear, TextEndYear,  Combo_KanzaiName, Text_Maker,
+                              Text_Shohin,   Text_Kataban, Combo_Nintei,     Text_NinteiNo,
+                              CommandSearch, CommandHelp,  CommandExit};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+
+    connect(CommandSearch, &QPushButton::clicked, this, &Form_Search_N::CommandSearch_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &Form_Search_N::CommandHelp_Click);
+    connect(CommandExit, &QPushButton::clicked, this, &Form_Search_N::CommandExit_Click);
+    connect(ComboStartYear, &QComboBox::activated, this, &Form_Search_N::ComboStartYear_Click);
+    connect(ComboEndYear, &QComboBox::activated, this, &Form_Search_N::ComboEndYear_Click);
+    TextStartYear->installEventFilter(this);
+    TextEndYear->installEventFilter(this);
+    InstallKeyHandler({ComboEndYear, ComboStartYear, CommandExit, CommandHelp, Text_Maker,
+                       Text_Shohin, Text_Kataban, Text_NinteiNo, Combo_Nintei});
+    TextStartYear->setFocus();
+}
+
+void Form_Search_N::BuildYearSection() {
     Label5 = MakeLabel(this, QStringLiteral("Label5"), QStringLiteral("◆"));
     Label3 =
         MakeLabel(this, QStringLiteral("Label3"),
@@ -129,7 +160,6 @@ Form_Search_N::Form_Search_N(AppState& state, Platform& platform)
                        QStringLiteral("1985年より以前の場合：「入力しない～1985」"));
     Label11 = MakeLabel(this, QStringLiteral("Label11"),
                         QStringLiteral("1985年より以降の場合：「1985～入力しない」"));
-
     Frame9 =
         MakeFrame(this, QStringLiteral("Frame9"), QStringLiteral("建物の竣工年・改修年（西暦）："));
     TextStartYear = MakeText(Frame9, QStringLiteral("TextStartYear"), 4);
@@ -138,15 +168,11 @@ Form_Search_N::Form_Search_N(AppState& state, Platform& platform)
     TextEndYear = MakeText(Frame9, QStringLiteral("TextEndYear"), 4);
     Label9 = MakeLabel(Frame9, QStringLiteral("Label9"), QStringLiteral("年"));
     // The year texts the search reads; never shown.
-    ComboStartYear = new QComboBox(Frame9);
-    ComboStartYear->setObjectName(QStringLiteral("ComboStartYear"));
-    ComboStartYear->setEditable(true);
-    ComboStartYear->setVisible(false);
-    ComboEndYear = new QComboBox(Frame9);
-    ComboEndYear->setObjectName(QStringLiteral("ComboEndYear"));
-    ComboEndYear->setEditable(true);
-    ComboEndYear->setVisible(false);
+    ComboStartYear = MakeHiddenYearCombo(Frame9, QStringLiteral("ComboStartYear"));
+    ComboEndYear = MakeHiddenYearCombo(Frame9, QStringLiteral("ComboEndYear"));
+}
 
+void Form_Search_N::BuildNameSection() {
     Frame1 = MakeFrame(this, QStringLiteral("Frame1"), QStringLiteral("建材名（一般名）"));
     Combo_KanzaiName = new QComboBox(Frame1);
     Combo_KanzaiName->setObjectName(QStringLiteral("Combo_KanzaiName"));
@@ -159,6 +185,9 @@ Form_Search_N::Form_Search_N(AppState& state, Platform& platform)
     Frame3 = MakeFrame(this, QStringLiteral("Frame3"),
                        QStringLiteral("型番・品番\u3000※語句の一部で検索できます。"));
     Text_Kataban = MakeText(Frame3, QStringLiteral("Text_Kataban"), 24);
+}
+
+void Form_Search_N::BuildCertificationSection() {
     Frame5 = MakeFrame(
         this, QStringLiteral("Frame5"),
         QStringLiteral("不燃材料等認定番号\u3000※認定の種類を選択し、番号を入力して下さい。"));
@@ -169,10 +198,9 @@ Form_Search_N::Form_Search_N(AppState& state, Platform& platform)
     Label8 = MakeLabel(Frame5, QStringLiteral("Label8"), QStringLiteral("第"));
     Text_NinteiNo = MakeText(Frame5, QStringLiteral("Text_NinteiNo"), 7);
     Label6 = MakeLabel(Frame5, QStringLiteral("Label6"), QStringLiteral("号"));
-    CommandSearch =
-        MakeButton(QStringLiteral("CommandSearch"), QStringLiteral("建材リスト（商品名）表示"));
+}
 
-    // Placement, in twips.
+void Form_Search_N::PlaceControls() {
     PlaceTwips(*CommandHelp, 8880, 120, 495, 495);
     PlaceTwips(*CommandExit, 9495, 120, 1335, 495);
     PlaceTwips(*Image1, 0, 720, 11055, 720);
@@ -202,27 +230,9 @@ Form_Search_N::Form_Search_N(AppState& state, Platform& platform)
     PlaceTwips(*Text_NinteiNo, 6120, 360, 1500, 375);
     PlaceTwips(*Label6, 7680, 400, 300, 300);
     PlaceTwips(*CommandSearch, 3435, 7560, 4200, 600);
-    PlaceTwips(*CommandHelp, 8880, 120, 495, 495);
     FitIcon(CommandHelp);
     Label3->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     setFixedSize(Twips(*this, 11055), Twips(*this, 8400));
-
-    const QWidget* order[] = {TextStartYear, TextEndYear,  Combo_KanzaiName, Text_Maker,
-                              Text_Shohin,   Text_Kataban, Combo_Nintei,     Text_NinteiNo,
-                              CommandSearch, CommandHelp,  CommandExit};
-    for (size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
-
-    connect(CommandSearch, &QPushButton::clicked, this, &Form_Search_N::CommandSearch_Click);
-    connect(CommandHelp, &QPushButton::clicked, this, &Form_Search_N::CommandHelp_Click);
-    connect(CommandExit, &QPushButton::clicked, this, &Form_Search_N::CommandExit_Click);
-    connect(ComboStartYear, &QComboBox::activated, this, &Form_Search_N::ComboStartYear_Click);
-    connect(ComboEndYear, &QComboBox::activated, this, &Form_Search_N::ComboEndYear_Click);
-    TextStartYear->installEventFilter(this);
-    TextEndYear->installEventFilter(this);
-    InstallKeyHandler({ComboEndYear, ComboStartYear, CommandExit, CommandHelp, Text_Maker,
-                       Text_Shohin, Text_Kataban, Text_NinteiNo, Combo_Nintei});
-    TextStartYear->setFocus();
 }
 
 bool Form_Search_N::Form_Load() {
@@ -242,19 +252,10 @@ void Form_Search_N::Form_Activate() {
 }
 
 void Form_Search_N::DispatchFunctionKey(int keyCode) {
-    switch (keyCode) {
-    case kKeyF1:
-        CommandHelp_Click();
-        break;
-    case kKeyF2:
-        CommandSearch_Click();
-        break;
-    case kKeyEscape:
-        CommandExit_Click();
-        break;
-    default:
-        break;
-    }
+    RunKeyHandler<Form_Search_N>(*this, keyCode,
+                                 {{kKeyF1, &Form_Search_N::CommandHelp_Click},
+                                  {kKeyF2, &Form_Search_N::CommandSearch_Click},
+                                  {kKeyEscape, &Form_Search_N::CommandExit_Click}});
 }
 
 bool Form_Search_N::eventFilter(QObject* watched, QEvent* event) {
@@ -285,79 +286,52 @@ void Form_Search_N::TextEndYear_LostFocus() {
 
 Form_Search_N::Condition Form_Search_N::BuildNameCondition() {
     Condition c;
-    QString& where = c.where;
-    QString start = ToHalfWidthDigits(TrimBlanks(ComboYearText(*ComboStartYear)));
-    QString end = ToHalfWidthDigits(TrimBlanks(ComboYearText(*ComboEndYear)));
-    // A year that is not a whole number can still get here (F2 from another field after
-    // the year check): refuse it rather than build a broken condition.
-    if (!start.isEmpty() && !IsWholeYear(start)) {
-        Refuse(TextStartYear, 2);
+    const QString start = SearchYear(*ComboStartYear);
+    const QString end = SearchYear(*ComboEndYear);
+    if (const YearCheck years = CheckYearRange(start, end, false); !years.ok()) {
+        Refuse(years.field == YearField::Start ? TextStartYear : TextEndYear, years.message);
         return c;
     }
-    if (!end.isEmpty() && !IsWholeYear(end)) {
-        Refuse(TextEndYear, 2);
-        return c;
-    }
-    if (!start.isEmpty() && !end.isEmpty() && end.toInt() < start.toInt()) {
-        Refuse(TextStartYear, 3);
-        return c;
-    }
-    if (!start.isEmpty())
-        start = QString::number(start.toInt() - 2);
-    if (!start.isEmpty() || !end.isEmpty()) {
-        where = QStringLiteral("(製造終了 >= ") + (start.isEmpty() ? QStringLiteral("0") : start) +
-                QStringLiteral(" AND ") + QStringLiteral("製造開始 <= ") +
-                (end.isEmpty() ? QStringLiteral("9999") : end) + u')';
-    }
-    auto append = [&where](const QString& condition) {
-        if (!where.isEmpty())
-            where += QStringLiteral(" AND ");
-        where += condition;
-    };
+    QStringList parts;
+    if (const QString years = BuildYearRangeWhere(start, end, 2); !years.isEmpty())
+        parts.append(years);
 
-    const QString name = ConditionText(s_, *Combo_KanzaiName);
+    const QString name = ConditionText(s_, Combo_KanzaiName->currentText());
     if (!name.isEmpty())
-        append(QStringLiteral("(建材名（一般名） = '") + name + QStringLiteral("')"));
-
-    if (!IsTextAllowed(s_, Text_Maker->text())) {
-        Refuse(Text_Maker, 9);
+        parts.append(QStringLiteral("(建材名（一般名） = '") + name + QStringLiteral("')"));
+    QString maker, product, model;
+    if (!ReadConditionText(Text_Maker, maker) || !ReadConditionText(Text_Shohin, product) ||
+        !ReadConditionText(Text_Kataban, model))
         return c;
-    }
-    const QString maker = ConditionText(s_, *Text_Maker);
     if (!maker.isEmpty())
-        append(QStringLiteral("((現在のメーカー名 LIKE '%") + maker + QStringLiteral("%') OR") +
-               QStringLiteral(" (生産時のメーカー名 LIKE '%") + maker + QStringLiteral("%'))"));
-
-    if (!IsTextAllowed(s_, Text_Shohin->text())) {
-        Refuse(Text_Shohin, 9);
-        return c;
-    }
-    const QString product = ConditionText(s_, *Text_Shohin);
+        parts.append(MakerCondition(maker));
     if (!product.isEmpty())
-        append(QStringLiteral("(商品名 LIKE '%") + product + QStringLiteral("%')"));
-
-    if (!IsTextAllowed(s_, Text_Kataban->text())) {
-        Refuse(Text_Kataban, 9);
-        return c;
-    }
-    const QString model = ConditionText(s_, *Text_Kataban);
+        parts.append(LikeCondition(QStringLiteral("商品名"), product));
     if (!model.isEmpty())
-        append(QStringLiteral("(型番・品番 LIKE '%") + model + QStringLiteral("%')"));
+        parts.append(LikeCondition(QStringLiteral("型番・品番"), model));
 
-    const QString kind = ConditionText(s_, *Combo_Nintei);
+    const QString kind = ConditionText(s_, Combo_Nintei->currentText());
     if (!CheckDigitsMax(p_, Text_NinteiNo->text(), 7, s_.Messages[10])) {
         Text_NinteiNo->setFocus();
         return c;
     }
     const QString number = ToHalfWidthDigits(TrimBlanks(Text_NinteiNo->text()));
     if (!kind.isEmpty())
-        append(QStringLiteral("(不燃材料認定番号（種類） = '") + kind + QStringLiteral("')"));
+        parts.append(QStringLiteral("(不燃材料認定番号（種類） = '") + kind + QStringLiteral("')"));
     if (!number.isEmpty())
-        append(QStringLiteral("(不燃材料認定番号（番号） LIKE '%") + number +
-               QStringLiteral("%')"));
+        parts.append(LikeCondition(QStringLiteral("不燃材料認定番号（番号）"), number));
 
-    s_.CondStartYear = ComboYearText(*ComboStartYear);
-    s_.CondEndYear = ComboYearText(*ComboEndYear);
+    KeepConditions(name, maker, product, model, kind, number);
+    c.where = parts.join(QStringLiteral(" AND "));
+    c.ok = true;
+    return c;
+}
+
+void Form_Search_N::KeepConditions(const QString& name, const QString& maker,
+                                   const QString& product, const QString& model,
+                                   const QString& kind, const QString& number) {
+    s_.CondStartYear = ComboYearText(ComboStartYear->currentText());
+    s_.CondEndYear = ComboYearText(ComboEndYear->currentText());
     s_.CondSekobui.clear();
     s_.CondShiyoho.clear();
     s_.CondKenzaiName = name;
@@ -370,72 +344,33 @@ Form_Search_N::Condition Form_Search_N::BuildNameCondition() {
             (number.isEmpty() ? QStringLiteral("指定なし") : TrimBlanks(Text_NinteiNo->text()));
     else
         s_.CondNintei.clear();
-    c.ok = true;
-    return c;
 }
 
 void Form_Search_N::CommandSearch_Click() {
     const Condition c = BuildNameCondition();
     if (!c.ok)
         return;
-    if (!s_.MainRecordset)
-        s_.MainRecordset = std::make_unique<Recordset>();
-    if (!s_.MainConnection) {
-        p_.MessageBox(QStringLiteral("データベースに接続されていません。"),
-                      QStringLiteral("エラー"), box::kExclamation);
-        return;
-    }
-    p_.SetBusy(true);
-    const Result<qint32> found =
-        OpenMaterialList(s_, *s_.MainConnection, *s_.MainRecordset, c.where);
-    p_.SetBusy(false);
-    if (!found) {
-        // The screen stays as it is, with the input, and can search again.
-        p_.MessageBox(QStringLiteral("検索できませんでした。\r\r") + found.error(),
-                      QStringLiteral("エラー"), box::kExclamation);
-        return;
-    }
-    auto release = [this] {
-        if (s_.MainRecordset)
-            s_.MainRecordset->Close();
-        s_.MainRecordset.reset();
-    };
-    const qint32 n = found.value();
-    if (n > 0) {
-        Recordset& rs = *s_.MainRecordset;
-        const int id = rs.FieldIndex(QStringLiteral("ID"));
-        s_.ListIds = QStringList(n + 1);
-        for (qint32 i = 0; i < n; ++i)
-            s_.ListIds[i] = rs.ValueText(i, id);
-        s_.SearchRouteTitle = QStringLiteral("建材名称等からの検索");
-        auto list = std::make_unique<Form_List>(s_, p_);
-        list->Form_Load();
-        OpenChild(*this, std::move(list), [this, release] {
-            s_.SearchRouteTitle.clear();
-            release();
-        });
-    } else {
+    const Result<qint32> found = RunListQuery(s_, p_, c.where);
+    if (!found)
+        return; // the screen stays as it is, with the input, and can search again
+    if (found.value() > 0)
+        OpenChild(MakeResultList(s_, p_, SearchRoute::ByName), [this] { ReleaseResultList(s_); });
+    else
         ShowNoHitNotice();
-    }
 }
 
 void Form_Search_N::ShowNoHitNotice() {
     auto notice = std::make_unique<Form_Error_3>(s_, p_);
     notice->Form_Load();
-    OpenChild(*this, std::move(notice), [this] {
-        if (s_.MainRecordset)
-            s_.MainRecordset->Close();
-        s_.MainRecordset.reset();
-    });
+    OpenChild(std::move(notice), [this] { ReleaseResultList(s_); });
 }
 
 void Form_Search_N::CommandHelp_Click() {
-    s_.HelpWindow = p_.ShowHelp(this, s_.HelpFile, 28);
+    ShowHelpTopic(HelpTopic(HelpScreen::SearchName));
 }
 
 void Form_Search_N::CommandExit_Click() {
-    CloseHelp();
-    Unload();
+    GoBack();
 }
 
 bool Form_Search_N::Form_QueryUnload(int unloadMode) {

@@ -83,6 +83,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void BuildYearSection();
+    void BuildNameSection();
+    void BuildCertificationSection();
+    void PlaceControls();
+    // The condition copies for the notice and the printouts.
+    void KeepConditions(const QString& name, const QString& maker, const QString& product,
+                        const QString& model, const QString& kind, const QString& number);
     void ShowNoHitNotice();
 };
 

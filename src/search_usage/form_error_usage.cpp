@@ -1,8 +1,8 @@
 #include "search_usage/form_error_usage.h"
 
 #include "reports/report_layout.h"
-#include "reports/report_printing.h"
-#include "shell/settings.h"
+#include "shell/print_report.h"
+#include "shell/screen_kit.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -14,26 +14,36 @@
 #include <QVBoxLayout>
 
 namespace solario {
-namespace {
+std::unique_ptr<UsageNotice> MakeUsageNotice(AppState& s, Platform& platform,
+                                             UsageNoticeKind kind) {
+    std::unique_ptr<UsageNotice> notice;
+    switch (kind) {
+    case UsageNoticeKind::NothingFound:
+        notice = std::make_unique<Form_Error_1>(s, platform);
+        break;
+    case UsageNoticeKind::Insulation:
+        notice = std::make_unique<Form_Error_1_1>(s, platform);
+        break;
+    case UsageNoticeKind::NoProduct:
+        notice = std::make_unique<Form_Error_2>(s, platform);
+        break;
+    }
+    notice->Form_Load();
+    return notice;
+}
 
-const QString kNotice = QStringLiteral(
-    "入力条件に該当する石綿（アスベスト）含有建材は本データベース中にはありません。");
-
-} // namespace
-
-UsageNotice::UsageNotice(AppState& state, Platform& platform, Kind kind, const QString& objectName)
+UsageNotice::UsageNotice(AppState& state, Platform& platform, UsageNoticeKind kind,
+                         const QString& objectName)
     : Screen(state, platform, QStringLiteral("【ソラリオ】【使用状態からの検索】")), kind_(kind) {
     setObjectName(objectName);
-    const bool insulation = kind == Kind::Insulation;
-    const bool noProduct = kind == Kind::NoProduct;
     auto* page = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    Label_info = MakeLabel(this, QStringLiteral("Label_info"), noProduct ? QString() : kNotice);
+    // The notice without products says it on two lines, set when it loads.
+    Label_info = MakeLabel(
+        this, QStringLiteral("Label_info"),
+        kind == UsageNoticeKind::NoProduct ? QString() : QString(kNoHitSentence).remove(u'\r'));
     Label_info->setWordWrap(true);
-    QFont big = Label_info->font();
-    big.setPointSizeF(big.pointSizeF() * 1.3);
-    big.setBold(true);
-    Label_info->setFont(big);
+    Label_info->setFont(ScaledFont(Label_info->font(), 1.3, true));
     Command_ReportOut =
         MakeButton(QStringLiteral("Command_ReportOut"), QStringLiteral("検索結果の印刷"));
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
@@ -43,12 +53,26 @@ UsageNotice::UsageNotice(AppState& state, Platform& platform, Kind kind, const Q
     top->addWidget(Command_ReportOut, 0, Qt::AlignTop);
     top->addWidget(CommandExit, 0, Qt::AlignTop);
     page->addLayout(top);
+    page->addWidget(BuildConditions());
+    if (kind == UsageNoticeKind::Insulation)
+        BuildInsulationReference(*page);
+    else
+        page->addLayout(BuildCautions());
+    page->addStretch();
+    setMinimumWidth(Twips(*this, 11400));
+    connect(Command_ReportOut, &QPushButton::clicked, this, &UsageNotice::Command_ReportOut_Click);
+    connect(CommandExit, &QPushButton::clicked, this, &UsageNotice::CommandExit_Click);
+    InstallKeyHandler({Command_ReportOut, CommandExit});
+    CommandExit->setFocus();
+}
 
-    // The input, repeated. The caption labels carry each screen's own names.
-    const QStringList names =
-        insulation  ? QStringList{"Label4", "Label6", "Label8", "Label9", "Label11"}
-        : noProduct ? QStringList{"Label1", "Label2", "Label4", "Label17", "Label16"}
-                    : QStringList{"Label1", "Label2", "Label4", "Label12", "Label11"};
+// The input, repeated. The caption labels carry each screen's own names.
+QGroupBox* UsageNotice::BuildConditions() {
+    const QStringList names = kind_ == UsageNoticeKind::Insulation
+                                  ? QStringList{"Label4", "Label6", "Label8", "Label9", "Label11"}
+                              : kind_ == UsageNoticeKind::NoProduct
+                                  ? QStringList{"Label1", "Label2", "Label4", "Label17", "Label16"}
+                                  : QStringList{"Label1", "Label2", "Label4", "Label12", "Label11"};
     Frame1 = new QGroupBox(QStringLiteral("入力内容確認"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* f1 = new QGridLayout(Frame1);
@@ -73,103 +97,100 @@ UsageNotice::UsageNotice(AppState& state, Platform& platform, Kind kind, const Q
     f1->addWidget(Label_sekou_bui, 2, 1);
     f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label5"), QStringLiteral("使われ方 ：")), 3, 0);
     f1->addWidget(Label_use, 3, 1);
-    if (noProduct) {
-        List1 = new QListWidget(Frame1);
-        List1->setObjectName(QStringLiteral("List1"));
-        List1->setFixedHeight(Twips(*this, 900));
-        Label_maker_name = MakeLabel(Frame1, QStringLiteral("Label_maker_name"), QString());
-        Label_shohin_name = MakeLabel(Frame1, QStringLiteral("Label_shohin_name"), QString());
-        f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label6"),
-                                QStringLiteral("石綿（アスベスト）含有建材一般名 ：")),
-                      4, 0, Qt::AlignTop);
-        f1->addWidget(List1, 4, 1);
-        f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label11"), QStringLiteral("メーカー名 ：")),
-                      5, 0);
-        f1->addWidget(Label_maker_name, 5, 1);
-        f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label12"), QStringLiteral("商品名 ：")), 6,
-                      0);
-        f1->addWidget(Label_shohin_name, 6, 1);
-        auto* line = new QFrame(Frame1);
-        line->setFrameShape(QFrame::HLine);
-        f1->addWidget(line, 7, 0, 1, 2);
-        f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label13"),
-                                QStringLiteral("入力条件にお間違いがないか再確認して下さい。")),
-                      8, 0, 1, 2);
-        f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label14"),
-                                QStringLiteral("１．メーカー名は正しく入力されていますか？")),
-                      9, 0, 1, 2);
-        f1->addWidget(MakeLabel(Frame1, QStringLiteral("Label15"),
-                                QStringLiteral("２．商品名は正しく入力されていますか？")),
-                      10, 0, 1, 2);
-    }
-    page->addWidget(Frame1);
+    if (kind_ == UsageNoticeKind::NoProduct)
+        BuildNamesAndFilters(*f1);
+    return Frame1;
+}
 
-    if (insulation) {
-        page->addWidget(MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("（参考情報）")));
-        page->addWidget(MakeLabel(
-            this, QStringLiteral("Label7"),
-            QStringLiteral("以下の建材には製造段階で石綿（アスベスト）は使用されていません。")));
-        page->addWidget(MakeLabel(
-            this, QStringLiteral("Label2"),
-            QStringLiteral(
-                "人造鉱物組織の保温材、断熱材のロックウール、グラスウール\n"
-                "吹込み用繊維系断熱材のグラスウール、ロックウール、セルローズファイバー\n"
-                "発泡プラスチック保温材のポリステレンフォーム、ウレタンフォーム、フェノールフ"
-                "ォーム")));
-    } else {
-        auto* cautions = new QHBoxLayout;
-        auto* texts = new QVBoxLayout;
-        QLabel* warn =
-            MakeLabel(this, QStringLiteral("Label7"),
-                      QStringLiteral("以下のような場合には、石綿（アスベスト）含有建材である"
-                                     "可能性を否定できませんのでご注意ください。"));
-        warn->setWordWrap(true);
-        QFont bold = warn->font();
-        bold.setBold(true);
-        warn->setFont(bold);
-        texts->addWidget(warn);
+// The ticked names, the maker and product filters, and what to check again.
+void UsageNotice::BuildNamesAndFilters(QGridLayout& f1) {
+    List1 = new QListWidget(Frame1);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setFixedHeight(Twips(*this, 900));
+    Label_maker_name = MakeLabel(Frame1, QStringLiteral("Label_maker_name"), QString());
+    Label_shohin_name = MakeLabel(Frame1, QStringLiteral("Label_shohin_name"), QString());
+    f1.addWidget(MakeLabel(Frame1, QStringLiteral("Label6"),
+                           QStringLiteral("石綿（アスベスト）含有建材一般名 ：")),
+                 4, 0, Qt::AlignTop);
+    f1.addWidget(List1, 4, 1);
+    f1.addWidget(MakeLabel(Frame1, QStringLiteral("Label11"), QStringLiteral("メーカー名 ：")), 5,
+                 0);
+    f1.addWidget(Label_maker_name, 5, 1);
+    f1.addWidget(MakeLabel(Frame1, QStringLiteral("Label12"), QStringLiteral("商品名 ：")), 6, 0);
+    f1.addWidget(Label_shohin_name, 6, 1);
+    auto* line = new QFrame(Frame1);
+    line->setFrameShape(QFrame::HLine);
+    f1.addWidget(line, 7, 0, 1, 2);
+    f1.addWidget(MakeLabel(Frame1, QStringLiteral("Label13"),
+                           QStringLiteral("入力条件にお間違いがないか再確認して下さい。")),
+                 8, 0, 1, 2);
+    f1.addWidget(MakeLabel(Frame1, QStringLiteral("Label14"),
+                           QStringLiteral("１．メーカー名は正しく入力されていますか？")),
+                 9, 0, 1, 2);
+    f1.addWidget(MakeLabel(Frame1, QStringLiteral("Label15"),
+                           QStringLiteral("２．商品名は正しく入力されていますか？")),
+                 10, 0, 1, 2);
+}
+
+// Insulation: the materials made without asbestos, for reference.
+void UsageNotice::BuildInsulationReference(QVBoxLayout& page) {
+    page.addWidget(MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("（参考情報）")));
+    page.addWidget(MakeLabel(
+        this, QStringLiteral("Label7"),
+        QStringLiteral("以下の建材には製造段階で石綿（アスベスト）は使用されていません。")));
+    page.addWidget(
+        MakeLabel(this, QStringLiteral("Label2"),
+                  QStringLiteral(
+                      "人造鉱物組織の保温材、断熱材のロックウール、グラスウール\n"
+                      "吹込み用繊維系断熱材のグラスウール、ロックウール、セルローズファイバー\n"
+                      "発泡プラスチック保温材のポリステレンフォーム、ウレタンフォーム、フェノールフ"
+                      "ォーム")));
+}
+
+// Why a material might still contain asbestos, and the three documents on it.
+QHBoxLayout* UsageNotice::BuildCautions() {
+    auto* cautions = new QHBoxLayout;
+    auto* texts = new QVBoxLayout;
+    QLabel* warn = MakeLabel(this, QStringLiteral("Label7"),
+                             QStringLiteral("以下のような場合には、石綿（アスベスト）含有建材である"
+                                            "可能性を否定できませんのでご注意ください。"));
+    warn->setWordWrap(true);
+    warn->setFont(ScaledFont(warn->font(), 1.0, true));
+    texts->addWidget(warn);
+    texts->addWidget(
+        MakeLabel(this, QStringLiteral("Label8"),
+                  QStringLiteral("１．データベースに登録されていない建材を用いている場合")));
+    texts->addWidget(
+        MakeLabel(this, QStringLiteral("Label9"),
+                  QStringLiteral("２．想定されていない施工部位・使われ方に用いられている場合")));
+    texts->addWidget(MakeLabel(
+        this, QStringLiteral("Label10"),
+        QStringLiteral("３．製造終了後、想定される流通期間を超えて建材が用いられている場合")));
+    if (kind_ != UsageNoticeKind::NoProduct)
         texts->addWidget(
-            MakeLabel(this, QStringLiteral("Label8"),
-                      QStringLiteral("１．データベースに登録されていない建材を用いている場合")));
-        texts->addWidget(MakeLabel(
-            this, QStringLiteral("Label9"),
-            QStringLiteral("２．想定されていない施工部位・使われ方に用いられている場合")));
-        texts->addWidget(MakeLabel(
-            this, QStringLiteral("Label10"),
-            QStringLiteral("３．製造終了後、想定される流通期間を超えて建材が用いられている場合")));
-        if (!noProduct)
-            texts->addWidget(MakeLabel(
-                this, QStringLiteral("Label6"),
-                QStringLiteral("いまいちど、入力内容にお間違いがないかご確認ください。")));
-        cautions->addLayout(texts, 1);
-        auto* documents = new QVBoxLayout;
-        Command_kenzai_info =
-            MakeButton(QStringLiteral("Command_kenzai_info"), kRegisteredInfoCaption);
-        Command_shiyou_bui = MakeButton(QStringLiteral("Command_shiyou_bui"),
-                                        QStringLiteral("施工部位・使われ方について"));
-        Command_ryutu_kikan = MakeButton(QStringLiteral("Command_ryutu_kikan"),
-                                         QStringLiteral("製造期間と竣工（改修）年について"));
-        for (QPushButton* b : {Command_kenzai_info, Command_shiyou_bui, Command_ryutu_kikan}) {
-            b->setMinimumWidth(Twips(*this, 3600));
-            documents->addWidget(b);
-        }
-        Command_kenzai_info->setMinimumHeight(fontMetrics().lineSpacing() * 2 + Twips(*this, 120));
-        cautions->addLayout(documents);
-        page->addLayout(cautions);
-        connect(Command_kenzai_info, &QPushButton::clicked, this,
-                &UsageNotice::Command_kenzai_info_Click);
-        connect(Command_shiyou_bui, &QPushButton::clicked, this,
-                &UsageNotice::Command_shiyou_bui_Click);
-        connect(Command_ryutu_kikan, &QPushButton::clicked, this,
-                &UsageNotice::Command_ryutu_kikan_Click);
-        InstallKeyHandler({Command_kenzai_info, Command_shiyou_bui, Command_ryutu_kikan});
+            MakeLabel(this, QStringLiteral("Label6"),
+                      QStringLiteral("いまいちど、入力内容にお間違いがないかご確認ください。")));
+    cautions->addLayout(texts, 1);
+    auto* documents = new QVBoxLayout;
+    Command_kenzai_info = MakeButton(QStringLiteral("Command_kenzai_info"), kRegisteredInfoCaption);
+    Command_shiyou_bui = MakeButton(QStringLiteral("Command_shiyou_bui"),
+                                    QStringLiteral("施工部位・使われ方について"));
+    Command_ryutu_kikan = MakeButton(QStringLiteral("Command_ryutu_kikan"),
+                                     QStringLiteral("製造期間と竣工（改修）年について"));
+    for (QPushButton* b : {Command_kenzai_info, Command_shiyou_bui, Command_ryutu_kikan}) {
+        b->setMinimumWidth(Twips(*this, 3600));
+        documents->addWidget(b);
     }
-    page->addStretch();
-    setMinimumWidth(Twips(*this, 11400));
-    connect(Command_ReportOut, &QPushButton::clicked, this, &UsageNotice::Command_ReportOut_Click);
-    connect(CommandExit, &QPushButton::clicked, this, &UsageNotice::CommandExit_Click);
-    InstallKeyHandler({Command_ReportOut, CommandExit});
-    CommandExit->setFocus();
+    Command_kenzai_info->setMinimumHeight(TwoLinesHeight(*this));
+    cautions->addLayout(documents);
+    connect(Command_kenzai_info, &QPushButton::clicked, this,
+            &UsageNotice::Command_kenzai_info_Click);
+    connect(Command_shiyou_bui, &QPushButton::clicked, this,
+            &UsageNotice::Command_shiyou_bui_Click);
+    connect(Command_ryutu_kikan, &QPushButton::clicked, this,
+            &UsageNotice::Command_ryutu_kikan_Click);
+    InstallKeyHandler({Command_kenzai_info, Command_shiyou_bui, Command_ryutu_kikan});
+    return cautions;
 }
 
 void UsageNotice::Form_Load() {
@@ -177,9 +198,8 @@ void UsageNotice::Form_Load() {
     Label_shunkou_nen_to->setText(s_.CondEndYear);
     Label_sekou_bui->setText(s_.CondSekobui);
     Label_use->setText(s_.CondShiyoho);
-    if (kind_ == Kind::NoProduct) {
-        Label_info->setText(QStringLiteral(
-            "入力条件に該当する石綿（アスベスト）含有建材は\n本データベース中にはありません。"));
+    if (kind_ == UsageNoticeKind::NoProduct) {
+        Label_info->setText(QtLineBreaks(kNoHitSentence));
         List1->clear();
         for (const QString& name : s_.SelectedNames) {
             if (name.isEmpty())
@@ -192,39 +212,22 @@ void UsageNotice::Form_Load() {
 }
 
 void UsageNotice::DispatchFunctionKey(int keyCode) {
-    const bool documents = kind_ != Kind::Insulation;
-    switch (keyCode) {
-    case kKeyF1:
-        Command_ReportOut_Click();
-        break;
-    case kKeyF2:
-        if (documents)
-            Command_kenzai_info_Click();
-        break;
-    case kKeyF3:
-        if (documents)
-            Command_shiyou_bui_Click();
-        break;
-    case kKeyF4:
-        if (documents)
-            Command_ryutu_kikan_Click();
-        break;
-    case kKeyEscape:
-        CommandExit_Click();
-        break;
-    default:
-        break;
-    }
+    // The insulation notice has no documents.
+    if (kind_ == UsageNoticeKind::Insulation && keyCode >= kKeyF2 && keyCode <= kKeyF4)
+        return;
+    RunKeyHandler<UsageNotice>(*this, keyCode,
+                               {{kKeyF1, &UsageNotice::Command_ReportOut_Click},
+                                {kKeyF2, &UsageNotice::Command_kenzai_info_Click},
+                                {kKeyF3, &UsageNotice::Command_shiyou_bui_Click},
+                                {kKeyF4, &UsageNotice::Command_ryutu_kikan_Click},
+                                {kKeyEscape, &UsageNotice::CommandExit_Click}});
 }
 
 void UsageNotice::Command_ReportOut_Click() {
-    const UsageNoticeKind kind = kind_ == Kind::Insulation  ? UsageNoticeKind::Insulation
-                                 : kind_ == Kind::NoProduct ? UsageNoticeKind::NoProduct
-                                                            : UsageNoticeKind::NothingFound;
-    const ReportLayout& layout = kind_ == Kind::Insulation  ? DataReport_Error_1_1()
-                                 : kind_ == Kind::NoProduct ? DataReport_Error_2()
-                                                            : DataReport_Error_1();
-    PrintReport(s_, p_, this, layout, [this, kind] { return WriteUsageNotice(s_, kind); });
+    const ReportLayout& layout = kind_ == UsageNoticeKind::Insulation  ? DataReport_Error_1_1()
+                                 : kind_ == UsageNoticeKind::NoProduct ? DataReport_Error_2()
+                                                                       : DataReport_Error_1();
+    PrintReport(s_, p_, this, layout, [this] { return WriteUsageNotice(s_, kind_); });
 }
 
 void UsageNotice::CommandExit_Click() {
@@ -232,13 +235,13 @@ void UsageNotice::CommandExit_Click() {
 }
 
 void UsageNotice::Command_kenzai_info_Click() {
-    OpenDocument(s_, p_, s_.DocRegisteredInfo);
+    OpenDocumentOf(s_.DocRegisteredInfo);
 }
 void UsageNotice::Command_shiyou_bui_Click() {
-    OpenDocument(s_, p_, s_.DocPartsInfo);
+    OpenDocumentOf(s_.DocPartsInfo);
 }
 void UsageNotice::Command_ryutu_kikan_Click() {
-    OpenDocument(s_, p_, s_.DocPeriodInfo);
+    OpenDocumentOf(s_.DocPeriodInfo);
 }
 
 } // namespace solario

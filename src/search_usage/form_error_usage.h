@@ -1,10 +1,14 @@
 #pragma once
 
+#include "search_usage/usage_reports.h"
 #include "shell/screen.h"
 
+class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
+class QVBoxLayout;
 
 namespace solario {
 
@@ -14,9 +18,8 @@ class UsageNotice : public Screen {
     Q_OBJECT
 
 public:
-    enum class Kind { NothingFound, Insulation, NoProduct };
-
-    UsageNotice(AppState& state, Platform& platform, Kind kind, const QString& objectName);
+    UsageNotice(AppState& state, Platform& platform, UsageNoticeKind kind,
+                const QString& objectName);
 
     void Form_Load();
     void DispatchFunctionKey(int keyCode) override;
@@ -44,7 +47,12 @@ public slots:
     void Command_ryutu_kikan_Click();
 
 private:
-    Kind kind_;
+    QGroupBox* BuildConditions();
+    void BuildNamesAndFilters(QGridLayout& f1);
+    void BuildInsulationReference(QVBoxLayout& page);
+    QHBoxLayout* BuildCautions();
+
+    UsageNoticeKind kind_;
 };
 
 // No asbestos-containing general name fits the years, part and usage.
@@ -52,7 +60,7 @@ class Form_Error_1 : public UsageNotice {
     Q_OBJECT
 public:
     Form_Error_1(AppState& s, Platform& p)
-        : UsageNotice(s, p, Kind::NothingFound, QStringLiteral("Form_Error_1")) {}
+        : UsageNotice(s, p, UsageNoticeKind::NothingFound, QStringLiteral("Form_Error_1")) {}
 };
 
 // Insulation was chosen: no asbestos-containing material of detached houses is held.
@@ -60,7 +68,7 @@ class Form_Error_1_1 : public UsageNotice {
     Q_OBJECT
 public:
     Form_Error_1_1(AppState& s, Platform& p)
-        : UsageNotice(s, p, Kind::Insulation, QStringLiteral("Form_Error_1_1")) {}
+        : UsageNotice(s, p, UsageNoticeKind::Insulation, QStringLiteral("Form_Error_1_1")) {}
 };
 
 // The ticked names with the filters match no product.
@@ -68,7 +76,10 @@ class Form_Error_2 : public UsageNotice {
     Q_OBJECT
 public:
     Form_Error_2(AppState& s, Platform& p)
-        : UsageNotice(s, p, Kind::NoProduct, QStringLiteral("Form_Error_2")) {}
+        : UsageNotice(s, p, UsageNoticeKind::NoProduct, QStringLiteral("Form_Error_2")) {}
 };
+
+// The notice of that kind, loaded.
+std::unique_ptr<UsageNotice> MakeUsageNotice(AppState& s, Platform& platform, UsageNoticeKind kind);
 
 } // namespace solario

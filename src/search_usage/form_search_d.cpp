@@ -2,9 +2,12 @@
 
 #include "data/input_rules.h"
 #include "data/query_builders.h"
+#include "data/search_conditions.h"
 #include "search_usage/form_error_usage.h"
 #include "search_usage/form_search_d2.h"
-#include "shell/form_menu.h"
+#include "shell/help_topics.h"
+#include "shell/message_boxes.h"
+#include "shell/screen_kit.h"
 #include "shell/year_fields.h"
 
 #include <QCheckBox>
@@ -21,34 +24,14 @@
 
 namespace solario {
 
-QString BuildUsageWhere(const QString& startYear, const QString& endYear) {
-    QString w = QStringLiteral("(建物の種類（戸建住宅）= True)");
-    QString s = NormalizeYearText(startYear);
-    QString e = NormalizeYearText(endYear);
-    if (!s.isEmpty())
-        s = QString::number(s.toInt() - 1);
-    if (!s.isEmpty() || !e.isEmpty()) {
-        w += QStringLiteral(" AND ");
-        w += QStringLiteral("(製造終了 >= ") + (s.isEmpty() ? QStringLiteral("0") : s) +
-             QStringLiteral(" AND ") + QStringLiteral("製造開始 <= ") +
-             (e.isEmpty() ? QStringLiteral("9999") : e) + u')';
-    }
-    return w;
-}
-
-namespace {} // namespace
-
 Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
     : Screen(state, platform, QStringLiteral("【ソラリオ】【使用状態からの検索】")) {
     setObjectName(QStringLiteral("Form_Search_D"));
     auto* page = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    Image1 = MakeLabel(this, QStringLiteral("Image1"), QString());
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
-    Image1->setScaledContents(true);
+    Image1 = MakeBanner(this);
     Image1->setFixedHeight(Twips(*this, 600));
-    CommandHelp = MakePictureButton(*this, QStringLiteral("CommandHelp"),
-                                    QStringLiteral(":/images/help.png"), QStringLiteral("ヘルプ"));
+    CommandHelp = MakeHelpButton(this);
     CommandHelp->setFixedSize(Twips(*this, 495), Twips(*this, 495));
     FitIcon(CommandHelp);
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
@@ -58,8 +41,32 @@ Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
     top->addWidget(CommandExit);
     page->addLayout(top);
     page->addWidget(Image1);
+    page->addWidget(BuildBuildingSection());
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(BuildPartSection(), 1);
+    middle->addWidget(BuildUsageSection());
+    page->addLayout(middle);
+    Label1 = MakeLabel(
+        this, QStringLiteral("Label1"),
+        QStringLiteral("居室について：本データベースでは、「居室」とは、寝室・居間などをいい、"
+                       "台所、浴室、トイレ及び廊下を除きます。"));
+    Label1->setWordWrap(true);
+    page->addWidget(Label1);
+    CommandSearchDetail = MakeButton(QStringLiteral("CommandSearchDetail"),
+                                     QStringLiteral("建材名リスト（一般名）表示"));
+    CommandSearchDetail->setMinimumSize(Twips(*this, 4200), Twips(*this, 600));
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(CommandSearchDetail);
+    bottom->addStretch();
+    page->addLayout(bottom);
+    setMinimumWidth(Twips(*this, 11400));
+    ConnectControls();
+    TextStartYear->setFocus();
+}
 
-    // ① The building: detached house, years.
+// ① The building: detached house, years.
+QGroupBox* Form_Search_D::BuildBuildingSection() {
     Frame6 = new QGroupBox(QStringLiteral("①戸建住宅"), this);
     Frame6->setObjectName(QStringLiteral("Frame6"));
     auto* f6 = new QHBoxLayout(Frame6);
@@ -68,12 +75,12 @@ Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
     auto* f9 = new QHBoxLayout(Frame9);
     TextStartYear = new QLineEdit(Frame9);
     TextStartYear->setObjectName(QStringLiteral("TextStartYear"));
-    TextStartYear->setMaxLength(4);
     TextEndYear = new QLineEdit(Frame9);
     TextEndYear->setObjectName(QStringLiteral("TextEndYear"));
-    TextEndYear->setMaxLength(4);
-    for (QLineEdit* e : {TextStartYear, TextEndYear})
+    for (QLineEdit* e : {TextStartYear, TextEndYear}) {
+        e->setMaxLength(4);
         e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    }
     ComboStartYear = new QComboBox(Frame9);
     ComboStartYear->setObjectName(QStringLiteral("ComboStartYear"));
     ComboEndYear = new QComboBox(Frame9);
@@ -106,10 +113,11 @@ Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
         hints->addWidget(MakeLabel(Frame6, QString::fromLatin1(name),
                                    QStringLiteral("\u3000") + QString::fromUtf16(text)));
     f6->addLayout(hints, 1);
-    page->addWidget(Frame6);
+    return Frame6;
+}
 
-    // ② The construction part, and ③ the usage.
-    auto* middle = new QHBoxLayout;
+// ② The construction part: exterior, interior in six captionless columns, and others.
+QGroupBox* Form_Search_D::BuildPartSection() {
     Frame3 = new QGroupBox(QStringLiteral("②施工部位"), this);
     Frame3->setObjectName(QStringLiteral("Frame3"));
     auto* f3 = new QVBoxLayout(Frame3);
@@ -165,8 +173,11 @@ Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
                   QStringLiteral("※検索対象建材の施工部位を必ずひとつ選択して下さい。")),
         1);
     f3->addLayout(otherRow);
-    middle->addWidget(Frame3, 1);
+    return Frame3;
+}
 
+// ③ The usage.
+QGroupBox* Form_Search_D::BuildUsageSection() {
     Frame1 = new QGroupBox(QStringLiteral("③使われ方"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* f1 = new QVBoxLayout(Frame1);
@@ -186,25 +197,10 @@ Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
             "外装材、内装材を\n選択された方は\n使われ方のいずれかに\nチェックして下さい。")));
     f1->addLayout(note);
     f1->addStretch();
-    middle->addWidget(Frame1);
-    page->addLayout(middle);
+    return Frame1;
+}
 
-    Label1 = MakeLabel(
-        this, QStringLiteral("Label1"),
-        QStringLiteral("居室について：本データベースでは、「居室」とは、寝室・居間などをいい、"
-                       "台所、浴室、トイレ及び廊下を除きます。"));
-    Label1->setWordWrap(true);
-    page->addWidget(Label1);
-    CommandSearchDetail = MakeButton(QStringLiteral("CommandSearchDetail"),
-                                     QStringLiteral("建材名リスト（一般名）表示"));
-    CommandSearchDetail->setMinimumSize(Twips(*this, 4200), Twips(*this, 600));
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(CommandSearchDetail);
-    bottom->addStretch();
-    page->addLayout(bottom);
-    setMinimumWidth(Twips(*this, 11400));
-
+void Form_Search_D::ConnectControls() {
     // Tab order: the years, the parts, the usages, then the buttons.
     QList<QWidget*> order = {TextStartYear, TextEndYear};
     for (QCheckBox* b : Check_Sekobui)
@@ -233,13 +229,10 @@ Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
             [this] { TextEndYear->setText(ComboEndYear->currentText()); });
     QList<QWidget*> keyed = {TextStartYear,       TextEndYear, ComboStartYear, ComboEndYear,
                              CommandSearchDetail, CommandHelp, CommandExit};
-    for (QCheckBox* b : Check_Sekobui)
-        keyed.append(b);
-    for (QCheckBox* b : Check_Shiyoho)
-        keyed.append(b);
+    keyed << QList<QWidget*>(Check_Sekobui.begin(), Check_Sekobui.end())
+          << QList<QWidget*>(Check_Shiyoho.begin(), Check_Shiyoho.end());
     for (QWidget* w : keyed)
         InstallKeyHandler({w});
-    TextStartYear->setFocus();
 }
 
 bool Form_Search_D::Form_Load() {
@@ -251,19 +244,10 @@ void Form_Search_D::Form_Activate() {
 }
 
 void Form_Search_D::DispatchFunctionKey(int keyCode) {
-    switch (keyCode) {
-    case kKeyF1:
-        CommandHelp_Click();
-        break;
-    case kKeyF2:
-        CommandSearchDetail_Click();
-        break;
-    case kKeyEscape:
-        CommandExit_Click();
-        break;
-    default:
-        break;
-    }
+    RunKeyHandler<Form_Search_D>(*this, keyCode,
+                                 {{kKeyF1, &Form_Search_D::CommandHelp_Click},
+                                  {kKeyF2, &Form_Search_D::CommandSearchDetail_Click},
+                                  {kKeyEscape, &Form_Search_D::CommandExit_Click}});
 }
 
 void Form_Search_D::BoxReleased(QList<QCheckBox*>& boxes, int index) {
@@ -308,65 +292,17 @@ void Form_Search_D::TextEndYear_LostFocus() {
 }
 
 void Form_Search_D::CommandSearchDetail_Click() {
-    const QString start = ToHalfWidthDigits(TrimBlanks(ComboYearText(*ComboStartYear)));
-    const QString end = ToHalfWidthDigits(TrimBlanks(ComboYearText(*ComboEndYear)));
-    if (start.isEmpty() && end.isEmpty()) {
-        Refuse(TextStartYear, 1);
+    const QString start = SearchYear(*ComboStartYear);
+    const QString end = SearchYear(*ComboEndYear);
+    if (const YearCheck years = CheckYearRange(start, end, true); !years.ok()) {
+        Refuse(years.field == YearField::Start ? TextStartYear : TextEndYear, years.message);
         return;
     }
-    // A year that is not a whole number can still get here through F2: refuse it.
-    if (!start.isEmpty() && !IsWholeYear(start)) {
-        Refuse(TextStartYear, 2);
+    int part = -1, usage = -1;
+    if (!CheckPartAndUsage(part, usage))
         return;
-    }
-    if (!end.isEmpty() && !IsWholeYear(end)) {
-        Refuse(TextEndYear, 2);
-        return;
-    }
-    if (!start.isEmpty() && !end.isEmpty() && end.toInt() < start.toInt()) {
-        Refuse(TextStartYear, 3);
-        return;
-    }
-    int parts = 0, part = -1;
-    for (int i = 0; i < 18; ++i)
-        if (Check_Sekobui[i]->isChecked()) {
-            ++parts;
-            part = i;
-        }
-    if (parts == 0) {
-        Refuse(Check_Sekobui[0], 4);
-        return;
-    }
-    if (parts > 1) {
-        for (int i = 0; i < 18; ++i)
-            if (Check_Sekobui[i]->isChecked()) {
-                Refuse(Check_Sekobui[i], 5);
-                return;
-            }
-    }
-    int other = 0;
-    for (int i = 14; i <= 17; ++i)
-        other += Check_Sekobui[i]->isChecked() ? 1 : 0;
-    int usages = 0, usage = -1;
-    for (int i = 0; i < 2; ++i)
-        if (Check_Shiyoho[i]->isChecked()) {
-            ++usages;
-            usage = i;
-        }
-    if (usages != 1 && other == 0) {
-        Refuse(Check_Shiyoho[0], 6);
-        return;
-    }
-    if (usages != 0 && other == 1) {
-        for (int i = 0; i < 2; ++i)
-            if (Check_Shiyoho[i]->isChecked())
-                Check_Shiyoho[i]->setFocus();
-        ShowMessageNo(s_, p_, 7);
-        return;
-    }
-
-    const QString where =
-        BuildUsageWhere(ComboYearText(*ComboStartYear), ComboYearText(*ComboEndYear));
+    const QString where = BuildUsageWhere(ComboYearText(ComboStartYear->currentText()),
+                                          ComboYearText(ComboEndYear->currentText()));
     QString partColumn = Check_Sekobui[part]->text();
     if (partColumn == u"煙突\u3000臭気抜き")
         partColumn = QStringLiteral("煙突臭気抜き");
@@ -377,10 +313,60 @@ void Form_Search_D::CommandSearchDetail_Click() {
         LookupGeneralNames(s_, *s_.MainConnection, rs, where, partColumn, usageColumn);
     p_.SetBusy(false);
     if (!found) {
-        p_.MessageBox(QStringLiteral("検索できませんでした。\r\r") + found.error(),
-                      QStringLiteral("エラー"), box::kExclamation);
+        ShowFailure(p_, QStringLiteral("検索できませんでした。"), found.error());
         return;
     }
+    KeepConditions(where, start, end, part, usageColumn);
+    if (found.value() != 0 && s_.InsulationFlag != 1)
+        OpenNameSelection();
+    else
+        ShowUsageNotice(s_.InsulationFlag == 1 ? UsageNoticeKind::Insulation
+                                               : UsageNoticeKind::NothingFound);
+}
+
+bool Form_Search_D::CheckPartAndUsage(int& part, int& usage) {
+    int parts = 0;
+    for (int i = 0; i < 18; ++i)
+        if (Check_Sekobui[i]->isChecked()) {
+            ++parts;
+            part = i;
+        }
+    if (parts == 0) {
+        Refuse(Check_Sekobui[0], 4);
+        return false;
+    }
+    if (parts > 1) {
+        for (int i = 0; i < 18; ++i)
+            if (Check_Sekobui[i]->isChecked()) {
+                Refuse(Check_Sekobui[i], 5);
+                return false;
+            }
+    }
+    int other = 0;
+    for (int i = 14; i <= 17; ++i)
+        other += Check_Sekobui[i]->isChecked() ? 1 : 0;
+    int usages = 0;
+    for (int i = 0; i < 2; ++i)
+        if (Check_Shiyoho[i]->isChecked()) {
+            ++usages;
+            usage = i;
+        }
+    if (usages != 1 && other == 0) {
+        Refuse(Check_Shiyoho[0], 6);
+        return false;
+    }
+    if (usages != 0 && other == 1) {
+        for (int i = 0; i < 2; ++i)
+            if (Check_Shiyoho[i]->isChecked())
+                Check_Shiyoho[i]->setFocus();
+        ShowMessageNo(s_, p_, 7);
+        return false;
+    }
+    return true;
+}
+
+void Form_Search_D::KeepConditions(const QString& where, const QString& start, const QString& end,
+                                   int part, const QString& usageColumn) {
     s_.UsageWhere = where;
     s_.CondStartYear = start;
     s_.CondEndYear = end;
@@ -392,31 +378,24 @@ void Form_Search_D::CommandSearchDetail_Click() {
     s_.CondShohin.clear();
     s_.CondKataban.clear();
     s_.CondNintei.clear();
+}
 
-    std::unique_ptr<Screen> next;
-    if (found.value() != 0 && s_.InsulationFlag != 1) {
-        auto select = std::make_unique<Form_Search_D2>(s_, p_);
-        select->Form_Load();
-        next = std::move(select);
-    } else if (s_.InsulationFlag == 1) {
-        auto notice = std::make_unique<Form_Error_1_1>(s_, p_);
-        notice->Form_Load();
-        next = std::move(notice);
-    } else {
-        auto notice = std::make_unique<Form_Error_1>(s_, p_);
-        notice->Form_Load();
-        next = std::move(notice);
-    }
-    OpenChild(*this, std::move(next));
+void Form_Search_D::OpenNameSelection() {
+    auto select = std::make_unique<Form_Search_D2>(s_, p_);
+    select->Form_Load();
+    OpenChild(std::move(select));
+}
+
+void Form_Search_D::ShowUsageNotice(UsageNoticeKind kind) {
+    OpenChild(MakeUsageNotice(s_, p_, kind));
 }
 
 void Form_Search_D::CommandHelp_Click() {
-    s_.HelpWindow = p_.ShowHelp(this, s_.HelpFile, 14);
+    ShowHelpTopic(HelpTopic(HelpScreen::SearchUsage));
 }
 
 void Form_Search_D::CommandExit_Click() {
-    CloseHelp();
-    Unload();
+    GoBack();
 }
 
 bool Form_Search_D::Form_QueryUnload(int unloadMode) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search_usage/usage_reports.h"
 #include "shell/screen.h"
 
 #include <QList>
@@ -11,10 +12,6 @@ class QLabel;
 class QLineEdit;
 
 namespace solario {
-
-// The usage condition: detached houses, and the years when any is given (the start year
-// widened by one).
-QString BuildUsageWhere(const QString& startYear, const QString& endYear);
 
 // The search by usage: a detached house's years, one construction part and its usage.
 class Form_Search_D : public Screen {
@@ -58,6 +55,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QGroupBox* BuildBuildingSection();
+    QGroupBox* BuildPartSection();
+    QGroupBox* BuildUsageSection();
+    void ConnectControls();
+    // Exactly one part, and a usage exactly when the part is exterior or interior; else
+    // the message with the focus on the offending box.
+    bool CheckPartAndUsage(int& part, int& usage);
+    // The condition copies for the notices and the printouts.
+    void KeepConditions(const QString& where, const QString& start, const QString& end, int part,
+                        const QString& usageColumn);
+    void OpenNameSelection();
+    void ShowUsageNotice(UsageNoticeKind kind);
     void BoxReleased(QList<QCheckBox*>& boxes, int index);
     void BoxKeyPressed(QList<QCheckBox*>& boxes, int index);
 };

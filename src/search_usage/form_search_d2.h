@@ -3,6 +3,7 @@
 #include "shell/screen.h"
 
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -49,6 +50,11 @@ public slots:
 
 protected:
     bool Form_QueryUnload(int unloadMode) override;
+
+private:
+    QHBoxLayout* BuildButtons();
+    QGroupBox* BuildFilters();
+    QHBoxLayout* BuildReference();
 };
 
 } // namespace solario

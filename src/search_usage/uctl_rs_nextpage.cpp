@@ -1,6 +1,6 @@
 #include "search_usage/uctl_rs_nextpage.h"
 
-#include "shell/screen.h"
+#include "platform/key_codes.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -22,6 +22,11 @@ UCtl_RS_NextPage::UCtl_RS_NextPage(QWidget* parent) : QWidget(parent) {
     outer->addWidget(Frame_Name_List);
     auto* grid = new QGridLayout(Frame_Name_List);
     grid->setHorizontalSpacing(8);
+    BuildRows(*grid);
+    BuildPaging(*grid);
+}
+
+void UCtl_RS_NextPage::BuildRows(QGridLayout& grid) {
     // Two columns of rows: 0-2 on the left, 3-5 on the right, each with its headings.
     for (int side = 0; side < 2; ++side) {
         auto* name = new QLabel(QStringLiteral("建材名（一般名）"), Frame_Name_List);
@@ -30,8 +35,8 @@ UCtl_RS_NextPage::UCtl_RS_NextPage(QWidget* parent) : QWidget(parent) {
         count->setObjectName(QStringLiteral("Label_Another_Name(%1)").arg(side));
         Label_Target_Name.append(name);
         Label_Another_Name.append(count);
-        grid->addWidget(name, 0, side * 5 + 1);
-        grid->addWidget(count, 0, side * 5 + 2, Qt::AlignRight);
+        grid.addWidget(name, 0, side * 5 + 1);
+        grid.addWidget(count, 0, side * 5 + 2, Qt::AlignRight);
     }
     for (int row = 0; row < 6; ++row) {
         const int side = row / 3, line = row % 3 + 1;
@@ -53,10 +58,10 @@ UCtl_RS_NextPage::UCtl_RS_NextPage(QWidget* parent) : QWidget(parent) {
         Label_Target_Name_List.append(name);
         Label_Another_Name_List.append(count);
         Cmd_Info.append(info);
-        grid->addWidget(box, line, side * 5);
-        grid->addWidget(name, line, side * 5 + 1);
-        grid->addWidget(count, line, side * 5 + 2);
-        grid->addWidget(info, line, side * 5 + 3);
+        grid.addWidget(box, line, side * 5);
+        grid.addWidget(name, line, side * 5 + 1);
+        grid.addWidget(count, line, side * 5 + 2);
+        grid.addWidget(info, line, side * 5 + 3);
         box->installEventFilter(this);
         info->installEventFilter(this);
         // A tick is recorded as soon as it changes, by mouse or by keyboard.
@@ -66,9 +71,12 @@ UCtl_RS_NextPage::UCtl_RS_NextPage(QWidget* parent) : QWidget(parent) {
         });
         connect(info, &QPushButton::clicked, this, [this, row] { emit Click(GetID(row)); });
     }
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(6, 1);
-    grid->setColumnMinimumWidth(4, 16);
+    grid.setColumnStretch(1, 1);
+    grid.setColumnStretch(6, 1);
+    grid.setColumnMinimumWidth(4, 16);
+}
+
+void UCtl_RS_NextPage::BuildPaging(QGridLayout& grid) {
     Label1 = new QLabel(QStringLiteral("※それぞれの特徴を参照し当てはまるものを選択して下さい。"),
                         Frame_Name_List);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -83,7 +91,7 @@ UCtl_RS_NextPage::UCtl_RS_NextPage(QWidget* parent) : QWidget(parent) {
     bottom->addStretch();
     bottom->addWidget(Cmd_Before);
     bottom->addWidget(Cmd_Next);
-    grid->addLayout(bottom, 4, 0, 1, 9);
+    grid.addLayout(bottom, 4, 0, 1, 9);
     Cmd_Before->setEnabled(false);
     Cmd_Next->setEnabled(false);
     for (int row = 0; row < 6; ++row) {

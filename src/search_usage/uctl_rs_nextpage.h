@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QWidget>
 
+class QGridLayout;
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -67,6 +69,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The six rows of tick box, name, count and "特徴" in two columns, with headings.
+    void BuildRows(QGridLayout& grid);
+    // The hint and the two paging buttons below the rows.
+    void BuildPaging(QGridLayout& grid);
     void RecordPage();
     void FillRow(int row);
     void EnableRow(int row, bool enabled);

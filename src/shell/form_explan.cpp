@@ -1,7 +1,7 @@
 #include "shell/form_explan.h"
 
-#include "shell/form_menu.h"
-#include "shell/settings.h"
+#include "shell/help_topics.h"
+#include "shell/screen_kit.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,65 +11,9 @@ namespace solario {
 Form_Explan::Form_Explan(AppState& state, Platform& platform)
     : Screen(state, platform, QStringLiteral("【ソラリオ】【ご利用にあたって】")) {
     setObjectName(QStringLiteral("Form_Explan"));
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
-    Image1->setScaledContents(true);
-    Label4 = new QLabel(QStringLiteral("ソラリオ ご利用にあたって"), this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    CommandHelp = MakePictureButton(*this, QStringLiteral("CommandHelp"),
-                                    QStringLiteral(":/images/help.png"), QStringLiteral("ヘルプ"));
-    CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
-    Command_system_guidance =
-        MakeButton(QStringLiteral("Command_system_guidance"), QStringLiteral("ご利用上の注意"));
-    Command_configure = MakeButton(QStringLiteral("Command_configure"), QStringLiteral("動作環境"));
-    Command_kenzai_info = MakeButton(QStringLiteral("Command_kenzai_info"), kRegisteredInfoCaption);
-    Command_shiyou_bui = MakeButton(QStringLiteral("Command_shiyou_bui"),
-                                    QStringLiteral("施工部位・使われ方について"));
-    Command_ryutu_kikan = MakeButton(QStringLiteral("Command_ryutu_kikan"),
-                                     QStringLiteral("製造期間と竣工（改修）年について"));
-    Label1 = new QLabel(QStringLiteral("※"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label3 = new QLabel(QStringLiteral("このデータベースは以下の内容をご覧いただき、"
-                                       "\u3000\u3000\u3000\u3000\u3000\u3000"
-                                       "内容について十分にご理解いただいた上でご利用ください。"),
-                        this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    Label3->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-
-    QFont title = Label4->font();
-    title.setPointSizeF(title.pointSizeF() * 1.5);
-    title.setBold(true);
-    Label4->setFont(title);
-
-    PlaceTwips(*Image1, 0, 720, 12135, 900);
-    PlaceTwips(*Label4, 240, 120, 8400, 495);
-    PlaceTwips(*CommandHelp, 9705, 120, 495, 495);
-    PlaceTwips(*CommandExit, 10440, 120, 1455, 495);
-    PlaceTwips(*Label1, 1320, 1740, 300, 600);
-    PlaceTwips(*Label3, 1620, 1740, 9075, 600);
-    // The blanks in the notice end its first line: the label is as wide as that line.
-    FitToFirstLine(
-        *Label3,
-        QStringLiteral(
-            "このデータベースは以下の内容をご覧いただき、\u3000\u3000\u3000\u3000\u3000\u3000"));
-    const std::pair<QPushButton*, int> documents[] = {{Command_system_guidance, 2400},
-                                                      {Command_configure, 3120},
-                                                      {Command_kenzai_info, 3840},
-                                                      {Command_shiyou_bui, 4560},
-                                                      {Command_ryutu_kikan, 5280}};
-    for (const auto& [button, top] : documents)
-        PlaceTwips(*button, 3120, top, 5655, 495);
-    // The two-line caption needs the room of two lines of the screen's font.
-    const int twoLines = fontMetrics().lineSpacing() * 2 + Twips(*this, 120);
-    if (Command_kenzai_info->height() < twoLines) {
-        const QRect r = Command_kenzai_info->geometry();
-        Command_kenzai_info->setGeometry(r.x(), r.y() - (twoLines - r.height()) / 2, r.width(),
-                                         twoLines);
-    }
-    FitIcon(CommandHelp);
+    BuildHeader();
+    BuildDocumentButtons();
+    BuildNotice();
     setFixedSize(Twips(*this, 12135), Twips(*this, 6240));
 
     setTabOrder(CommandHelp, CommandExit);
@@ -95,62 +39,94 @@ Form_Explan::Form_Explan(AppState& state, Platform& platform)
                        Command_kenzai_info, Command_shiyou_bui, Command_ryutu_kikan});
 }
 
+void Form_Explan::BuildHeader() {
+    Image1 = MakeBanner(this);
+    Label4 = MakeLabel(this, QStringLiteral("Label4"), QStringLiteral("ソラリオ ご利用にあたって"));
+    Label4->setFont(ScaledFont(Label4->font(), 1.5, true));
+    CommandHelp = MakeHelpButton(this);
+    CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
+    PlaceTwips(*Image1, 0, 720, 12135, 900);
+    PlaceTwips(*Label4, 240, 120, 8400, 495);
+    PlaceTwips(*CommandHelp, 9705, 120, 495, 495);
+    PlaceTwips(*CommandExit, 10440, 120, 1455, 495);
+    FitIcon(CommandHelp);
+}
+
+void Form_Explan::BuildDocumentButtons() {
+    Command_system_guidance =
+        MakeButton(QStringLiteral("Command_system_guidance"), QStringLiteral("ご利用上の注意"));
+    Command_configure = MakeButton(QStringLiteral("Command_configure"), QStringLiteral("動作環境"));
+    Command_kenzai_info = MakeButton(QStringLiteral("Command_kenzai_info"), kRegisteredInfoCaption);
+    Command_shiyou_bui = MakeButton(QStringLiteral("Command_shiyou_bui"),
+                                    QStringLiteral("施工部位・使われ方について"));
+    Command_ryutu_kikan = MakeButton(QStringLiteral("Command_ryutu_kikan"),
+                                     QStringLiteral("製造期間と竣工（改修）年について"));
+    const std::pair<QPushButton*, int> documents[] = {{Command_system_guidance, 2400},
+                                                      {Command_configure, 3120},
+                                                      {Command_kenzai_info, 3840},
+                                                      {Command_shiyou_bui, 4560},
+                                                      {Command_ryutu_kikan, 5280}};
+    for (const auto& [button, top] : documents)
+        PlaceTwips(*button, 3120, top, 5655, 495);
+    FitTwoLines(*Command_kenzai_info);
+}
+
+void Form_Explan::BuildNotice() {
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("※"));
+    Label3 = MakeLabel(this, QStringLiteral("Label3"),
+                       QStringLiteral("このデータベースは以下の内容をご覧いただき、"
+                                      "\u3000\u3000\u3000\u3000\u3000\u3000"
+                                      "内容について十分にご理解いただいた上でご利用ください。"));
+    Label3->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    Label3->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    PlaceTwips(*Label1, 1320, 1740, 300, 600);
+    PlaceTwips(*Label3, 1620, 1740, 9075, 600);
+    // The blanks in the notice end its first line: the label is as wide as that line.
+    FitToFirstLine(
+        *Label3,
+        QStringLiteral(
+            "このデータベースは以下の内容をご覧いただき、\u3000\u3000\u3000\u3000\u3000\u3000"));
+}
+
 void Form_Explan::Form_Activate() {
     s_.BackToMenu = 0;
     ShowInTaskbar(*this);
 }
 
 void Form_Explan::DispatchFunctionKey(int keyCode) {
-    switch (keyCode) {
-    case kKeyF1:
-        CommandHelp_Click();
-        break;
-    case kKeyF2:
-        Command_system_guidance_Click();
-        break;
-    case kKeyF3:
-        Command_configure_Click();
-        break;
-    case kKeyF4:
-        Command_kenzai_info_Click();
-        break;
-    case kKeyF5:
-        Command_shiyou_bui_Click();
-        break;
-    case kKeyF6:
-        Command_ryutu_kikan_Click();
-        break;
-    case kKeyEscape:
-        CommandExit_Click();
-        break;
-    default:
-        break;
-    }
+    RunKeyHandler<Form_Explan>(*this, keyCode,
+                               {{kKeyF1, &Form_Explan::CommandHelp_Click},
+                                {kKeyF2, &Form_Explan::Command_system_guidance_Click},
+                                {kKeyF3, &Form_Explan::Command_configure_Click},
+                                {kKeyF4, &Form_Explan::Command_kenzai_info_Click},
+                                {kKeyF5, &Form_Explan::Command_shiyou_bui_Click},
+                                {kKeyF6, &Form_Explan::Command_ryutu_kikan_Click},
+                                {kKeyEscape, &Form_Explan::CommandExit_Click}});
 }
 
 void Form_Explan::CommandHelp_Click() {
-    s_.HelpWindow = p_.ShowHelp(this, s_.HelpFile, 36);
+    ShowHelpTopic(HelpTopic(HelpScreen::Explanation));
 }
 
 void Form_Explan::CommandExit_Click() {
-    CloseHelp();
-    Unload();
+    GoBack();
 }
 
 void Form_Explan::Command_system_guidance_Click() {
-    OpenDocument(s_, p_, s_.DocUsageNotes);
+    OpenDocumentOf(s_.DocUsageNotes);
 }
 void Form_Explan::Command_configure_Click() {
-    OpenDocument(s_, p_, s_.DocEnvironment);
+    OpenDocumentOf(s_.DocEnvironment);
 }
 void Form_Explan::Command_kenzai_info_Click() {
-    OpenDocument(s_, p_, s_.DocRegisteredInfo);
+    OpenDocumentOf(s_.DocRegisteredInfo);
 }
 void Form_Explan::Command_shiyou_bui_Click() {
-    OpenDocument(s_, p_, s_.DocPartsInfo);
+    OpenDocumentOf(s_.DocPartsInfo);
 }
 void Form_Explan::Command_ryutu_kikan_Click() {
-    OpenDocument(s_, p_, s_.DocPeriodInfo);
+    OpenDocumentOf(s_.DocPeriodInfo);
 }
 
 bool Form_Explan::Form_QueryUnload(int unloadMode) {

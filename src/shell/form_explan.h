@@ -39,6 +39,11 @@ public slots:
 
 protected:
     bool Form_QueryUnload(int unloadMode) override;
+
+private:
+    void BuildHeader();
+    void BuildDocumentButtons();
+    void BuildNotice();
 };
 
 } // namespace solario

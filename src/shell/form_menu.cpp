@@ -1,20 +1,21 @@
 #include "shell/form_menu.h"
 
-#include "data/database.h"
 #include "data/field_catalogue.h"
 #include "data/input_rules.h"
-#include "reports/report_data.h"
+#include "data/report_data.h"
+#include "platform/instance_lock.h"
 #include "shell/form_explan.h"
+#include "shell/help_topics.h"
+#include "shell/message_boxes.h"
+#include "shell/open_database.h"
+#include "shell/screen_kit.h"
 #include "shell/settings.h"
 
-#include <QDir>
 #include <QLabel>
+#include <QLockFile>
 #include <QPushButton>
-#include <QStandardPaths>
 
 namespace solario {
-
-inline const QString kDataVersionText = QStringLiteral("２００６年１２月版");
 
 QString SearchDToolTipText() {
     return QStringList{QStringLiteral("\u3000  使用状態からの検索 \u3000\u3000 "),
@@ -36,67 +37,45 @@ QString SearchNToolTipText() {
         .join(u'\r');
 }
 
-QString DefaultInstanceLockPath() {
-    // The temporary folder is the user's own on Windows; elsewhere the user's name
-    // keeps two users of one machine apart.
-    QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    user.remove(u'/').remove(u'\\');
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
-        .filePath(QStringLiteral("solario-%1.lock").arg(user));
-}
-
-QPushButton* MakePictureButton(Screen& screen, const QString& objectName, const QString& image,
-                               const QString& accessibleName) {
-    auto* button = new QPushButton(&screen);
-    button->setObjectName(objectName);
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    button->setIcon(QIcon(image));
-    button->setAccessibleName(accessibleName);
-    return button;
-}
-
-void FitIcon(QPushButton* button) {
-    const int pad = Twips(*button, 90);
-    button->setIconSize(button->size() - QSize(pad, pad));
-}
-
 Form_Menu::Form_Menu(AppState& state, Platform& platform)
     : Screen(state, platform, QStringLiteral("【ソラリオ】【メニュー】")) {
     setObjectName(QStringLiteral("Form_Menu"));
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
-    Image1->setScaledContents(true);
-    Label4 = new QLabel(QStringLiteral("ソラリオ ") + kDataVersionText, this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    CommandHelp = MakePictureButton(*this, QStringLiteral("CommandHelp"),
-                                    QStringLiteral(":/images/help.png"), QStringLiteral("ヘルプ"));
+    Image1 = MakeBanner(this);
+    Label4 = MakeLabel(this, QStringLiteral("Label4"), QStringLiteral("ソラリオ ") + kDataEdition);
+    Label4->setFont(ScaledFont(Label4->font(), 1.5, true));
+    CommandHelp = MakeHelpButton(this);
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("終了"));
-    CommandSearchD = MakePictureButton(*this, QStringLiteral("CommandSearchD"),
+    CommandSearchD = MakePictureButton(this, QStringLiteral("CommandSearchD"),
                                        QStringLiteral(":/images/search_usage.png"),
                                        QStringLiteral("使用状態からの検索"));
-    CommandSearchN = MakePictureButton(*this, QStringLiteral("CommandSearchN"),
+    CommandSearchN = MakePictureButton(this, QStringLiteral("CommandSearchN"),
                                        QStringLiteral(":/images/search_name.png"),
                                        QStringLiteral("建材名称等からの検索"));
     CommandExplan = MakeButton(QStringLiteral("CommandExplan"), QStringLiteral("ご利用にあたって"));
-    Label1 = new QLabel(QStringLiteral("※"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label3 = new QLabel(
+    CommandExplan->setFont(ScaledFont(CommandExplan->font(), 1.15, false));
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("※"));
+    Label3 = MakeLabel(
+        this, QStringLiteral("Label3"),
         QStringLiteral("このデータベースは「ご利用にあたって」をご覧いただき、"
-                       "\u3000\u3000内容について十分にご理解いただいた上でご利用ください。"),
-        this);
-    Label3->setObjectName(QStringLiteral("Label3"));
+                       "\u3000\u3000内容について十分にご理解いただいた上でご利用ください。"));
     Label3->setWordWrap(true);
+    PlaceControls();
 
-    QFont title = Label4->font();
-    title.setPointSizeF(title.pointSizeF() * 1.5);
-    title.setBold(true);
-    Label4->setFont(title);
-    QFont big = CommandExplan->font();
-    big.setPointSizeF(big.pointSizeF() * 1.15);
-    CommandExplan->setFont(big);
+    setTabOrder(CommandHelp, CommandExit);
+    setTabOrder(CommandExit, CommandSearchD);
+    setTabOrder(CommandSearchD, CommandSearchN);
+    setTabOrder(CommandSearchN, CommandExplan);
+    CommandHelp->setFocus();
 
+    connect(CommandSearchD, &QPushButton::clicked, this, &Form_Menu::CommandSearchD_Click);
+    connect(CommandSearchN, &QPushButton::clicked, this, &Form_Menu::CommandSearchN_Click);
+    connect(CommandExplan, &QPushButton::clicked, this, &Form_Menu::CommandExplan_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &Form_Menu::CommandHelp_Click);
+    connect(CommandExit, &QPushButton::clicked, this, &Form_Menu::CommandExit_Click);
+    InstallKeyHandler({CommandExit, CommandHelp, CommandSearchD, CommandSearchN});
+}
+
+void Form_Menu::PlaceControls() {
     PlaceTwips(*Image1, 0, 720, 12135, 900);
     PlaceTwips(*Label4, 240, 120, 8400, 495);
     PlaceTwips(*CommandHelp, 9705, 120, 495, 495);
@@ -115,36 +94,21 @@ Form_Menu::Form_Menu(AppState& state, Platform& platform)
     for (QPushButton* b : {CommandHelp, CommandSearchD, CommandSearchN})
         FitIcon(b);
     setFixedSize(Twips(*this, 12135), Twips(*this, 7440));
-
-    setTabOrder(CommandHelp, CommandExit);
-    setTabOrder(CommandExit, CommandSearchD);
-    setTabOrder(CommandSearchD, CommandSearchN);
-    setTabOrder(CommandSearchN, CommandExplan);
-    CommandHelp->setFocus();
-
-    connect(CommandSearchD, &QPushButton::clicked, this, &Form_Menu::CommandSearchD_Click);
-    connect(CommandSearchN, &QPushButton::clicked, this, &Form_Menu::CommandSearchN_Click);
-    connect(CommandExplan, &QPushButton::clicked, this, &Form_Menu::CommandExplan_Click);
-    connect(CommandHelp, &QPushButton::clicked, this, &Form_Menu::CommandHelp_Click);
-    connect(CommandExit, &QPushButton::clicked, this, &Form_Menu::CommandExit_Click);
-    InstallKeyHandler({CommandExit, CommandHelp, CommandSearchD, CommandSearchN});
 }
 
 Form_Menu::~Form_Menu() = default;
 
 bool Form_Menu::Form_Load(int* exitCode) {
     *exitCode = 0;
-    instanceLock_ = std::make_unique<QLockFile>(s_.InstanceLockPath);
-    instanceLock_->setStaleLockTime(0); // a lock is stale only when its process is gone
-    if (!instanceLock_->tryLock(0)) {
-        instanceLock_.reset();
+    instanceLock_ = TryInstanceLock(s_.InstanceLockPath);
+    if (!instanceLock_) {
         p_.MessageBox(QStringLiteral("このアプリケーションは既に起動しています。"),
                       QStringLiteral("メッセージ"), box::kExclamation);
         return false;
     }
     s_.HelpFile = kHelpFileName;
     LoadSettings(s_);
-    s_.DataVersion = kDataVersionText;
+    s_.DataVersion = kDataEdition;
     if (!s_.MainConnection)
         s_.MainConnection = std::make_unique<Connection>();
     s_.DbOpen = OpenDatabase(s_, p_, s_.MainConnection, kDatabaseFileName, s_.ConnectionString);
@@ -157,8 +121,7 @@ bool Form_Menu::Form_Load(int* exitCode) {
     if (report)
         report = s_.DataEnvironment1->OpenRecordsets();
     if (!report) {
-        p_.MessageBox(QStringLiteral("<<帳票データ接続エラー>>\r\r") + report.error(),
-                      QStringLiteral("エラー"), box::kExclamation);
+        ShowFailure(p_, QStringLiteral("<<帳票データ接続エラー>>"), report.error());
         Form_Unload();
         *exitCode = 1;
         return false;
@@ -189,36 +152,31 @@ void Form_Menu::Form_Activate() {
 }
 
 void Form_Menu::DispatchFunctionKey(int keyCode) {
-    switch (keyCode) {
-    case kKeyF1:
-        CommandHelp_Click();
-        break;
-    case kKeyF2:
-        CommandSearchD_Click();
-        break;
-    case kKeyF3:
-        CommandSearchN_Click();
-        break;
-    case kKeyF4:
-        OpenDocument(s_, p_, s_.DocUsageNotes);
-        break;
-    case kKeyF5:
-        OpenDocument(s_, p_, s_.DocRegisteredInfo);
-        break;
-    case kKeyF6:
-        OpenDocument(s_, p_, s_.DocEnvironment);
-        break;
-    case kKeyEscape:
-        CommandExit_Click();
-        break;
-    default:
-        break;
-    }
+    RunKeyHandler<Form_Menu>(*this, keyCode,
+                             {{kKeyF1, &Form_Menu::CommandHelp_Click},
+                              {kKeyF2, &Form_Menu::CommandSearchD_Click},
+                              {kKeyF3, &Form_Menu::CommandSearchN_Click},
+                              {kKeyF4, &Form_Menu::OpenUsageNotes},
+                              {kKeyF5, &Form_Menu::OpenRegisteredInfo},
+                              {kKeyF6, &Form_Menu::OpenEnvironment},
+                              {kKeyEscape, &Form_Menu::CommandExit_Click}});
+}
+
+void Form_Menu::OpenUsageNotes() {
+    OpenDocumentOf(s_.DocUsageNotes);
+}
+
+void Form_Menu::OpenRegisteredInfo() {
+    OpenDocumentOf(s_.DocRegisteredInfo);
+}
+
+void Form_Menu::OpenEnvironment() {
+    OpenDocumentOf(s_.DocEnvironment);
 }
 
 void Form_Menu::Open(const ScreenFactory& factory) {
     if (factory)
-        OpenChild(*this, factory(s_, p_));
+        OpenChild(factory(s_, p_));
 }
 
 void Form_Menu::CommandSearchD_Click() {
@@ -230,11 +188,11 @@ void Form_Menu::CommandSearchN_Click() {
 }
 
 void Form_Menu::CommandExplan_Click() {
-    OpenChild(*this, std::make_unique<Form_Explan>(s_, p_));
+    OpenChild(std::make_unique<Form_Explan>(s_, p_));
 }
 
 void Form_Menu::CommandHelp_Click() {
-    s_.HelpWindow = p_.ShowHelp(this, s_.HelpFile, 10);
+    ShowHelpTopic(HelpTopic(HelpScreen::Menu));
 }
 
 bool Form_Menu::ConfirmEnd() {

@@ -3,10 +3,10 @@
 #include "shell/screen.h"
 #include "shell/tooltip.h"
 
-#include <QLockFile>
 #include <functional>
 
 class QLabel;
+class QLockFile;
 
 namespace solario {
 
@@ -53,6 +53,10 @@ protected:
     void Form_Unload() override;
 
 private:
+    void PlaceControls();
+    void OpenUsageNotes();
+    void OpenRegisteredInfo();
+    void OpenEnvironment();
     bool ConfirmEnd();
     void SetUpToolTips();
     void Open(const ScreenFactory& factory);
@@ -63,14 +67,5 @@ private:
 // The menu's tips, line by line.
 QString SearchDToolTipText();
 QString SearchNToolTipText();
-
-// The per-user lock file that tells a running instance.
-QString DefaultInstanceLockPath();
-
-// The picture buttons of the screens.
-QPushButton* MakePictureButton(Screen& screen, const QString& objectName, const QString& image,
-                               const QString& accessibleName);
-// Sizes a picture button's image to the button, less a small border.
-void FitIcon(QPushButton* button);
 
 } // namespace solario

@@ -1,10 +1,13 @@
 #include "shell/screen.h"
 
 #include "data/input_rules.h"
+#include "shell/message_boxes.h"
+#include "shell/screen_kit.h"
+#include "shell/settings.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace solario {
@@ -37,36 +40,6 @@ private:
 };
 
 } // namespace
-
-int KeyCodeOf(int qtKey) {
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F9)
-        return kKeyF1 + (qtKey - Qt::Key_F1);
-    switch (qtKey) {
-    case Qt::Key_Escape:
-        return kKeyEscape;
-    case Qt::Key_PageUp:
-        return kKeyPageUp;
-    case Qt::Key_PageDown:
-        return kKeyPageDown;
-    default:
-        return 0;
-    }
-}
-
-int Twips(const QWidget& widget, int twips) {
-    return (twips * widget.logicalDpiX() + 720) / 1440;
-}
-
-void PlaceTwips(QWidget& widget, int left, int top, int width, int height) {
-    widget.setGeometry(Twips(widget, left), Twips(widget, top), Twips(widget, width),
-                       Twips(widget, height));
-}
-
-void FitToFirstLine(QLabel& label, const QString& firstLine) {
-    const int width = label.fontMetrics().horizontalAdvance(firstLine) + 2;
-    label.setFixedWidth(width);
-    label.setFixedHeight(label.heightForWidth(width));
-}
 
 void SetSessionEnding(bool ending) {
     sessionEnding = ending;
@@ -126,6 +99,18 @@ void Screen::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void Screen::OpenChild(std::unique_ptr<Screen> child, const std::function<void()>& afterClose) {
+    hide();
+    p_.ShowModal(*child);
+    child.reset();
+    if (afterClose)
+        afterClose();
+    if (IsUnloaded())
+        return;
+    show();
+    Form_Activate();
+}
+
 void Screen::InstallKeyHandler(std::initializer_list<QWidget*> controls) {
     auto* handler = new KeyHandler(*this);
     for (QWidget* control : controls)
@@ -133,22 +118,47 @@ void Screen::InstallKeyHandler(std::initializer_list<QWidget*> controls) {
 }
 
 QPushButton* Screen::MakeButton(const QString& objectName, const QString& caption) {
-    // Captions break lines with CR LF, as the screens were designed; Qt breaks on LF.
-    auto* button = new QPushButton(
-        QString(caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), this);
+    auto* button = new QPushButton(QtLineBreaks(caption), this);
     button->setObjectName(objectName);
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
 }
 
+void Screen::Refuse(QWidget* focus, int message) {
+    focus->setFocus();
+    ShowMessageNo(s_, p_, message);
+}
+
+bool Screen::ReadConditionText(QLineEdit* field, QString& condition) {
+    if (!IsTextAllowed(s_, field->text())) {
+        Refuse(field, 9);
+        return false;
+    }
+    condition = ConditionText(s_, field->text());
+    return true;
+}
+
+void Screen::ShowHelpTopic(int topic) {
+    s_.HelpWindow = p_.ShowHelp(this, s_.HelpFile, topic);
+}
+
+void Screen::OpenDocumentOf(const QString& path) {
+    OpenDocument(s_, p_, path);
+}
+
 void Screen::CloseHelp() {
     s_.HelpWindow = p_.CloseAllHelp(this, s_.HelpFile);
 }
 
-void Screen::Refuse(QWidget* focus, int message) {
-    focus->setFocus();
-    ShowMessageNo(s_, p_, message);
+void Screen::GoBack() {
+    CloseHelp();
+    Unload();
+}
+
+void Screen::GoBackToMenu() {
+    s_.BackToMenu = 1;
+    GoBack();
 }
 
 void Screen::UnloadOrShowInTaskbar() {
@@ -164,14 +174,6 @@ bool Screen::CloseHelpIfUserCloses(int unloadMode) {
     return true;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& text) {
-    auto* label =
-        new QLabel(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), parent);
-    label->setObjectName(objectName);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 void ShowInTaskbar(QWidget& window) {
     if (window.windowFlags() != kApplicationWindow || window.parentWidget()) {
         window.setParent(nullptr);
@@ -179,19 +181,6 @@ void ShowInTaskbar(QWidget& window) {
     }
     if (!window.isVisible())
         window.show();
-}
-
-void OpenChild(Screen& parent, std::unique_ptr<Screen> child,
-               const std::function<void()>& afterClose) {
-    parent.hide();
-    parent.Host().ShowModal(*child);
-    child.reset();
-    if (afterClose)
-        afterClose();
-    if (parent.IsUnloaded())
-        return;
-    parent.show();
-    parent.Form_Activate();
 }
 
 } // namespace solario

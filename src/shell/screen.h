@@ -1,14 +1,16 @@
 #pragma once
 
 #include "data/app_state.h"
-#include "platform/platform.h"
+#include "platform/key_codes.h"
+#include "shell/platform.h"
 
 #include <QDialog>
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <utility>
 
-class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace solario {
@@ -19,34 +21,6 @@ enum UnloadMode {
     kUnloadByCode = 1,   // the program unloads it
     kUnloadBySystem = 2, // the desktop session ends
 };
-
-// Key codes that reach the screens' dispatchers.
-inline constexpr int kKeyEscape = 27;
-inline constexpr int kKeyPageUp = 33;
-inline constexpr int kKeyPageDown = 34;
-inline constexpr int kKeyF1 = 112;
-inline constexpr int kKeyF2 = 113;
-inline constexpr int kKeyF3 = 114;
-inline constexpr int kKeyF4 = 115;
-inline constexpr int kKeyF5 = 116;
-inline constexpr int kKeyF6 = 117;
-
-// The caption of the button that opens the document on the registered material data.
-inline const QString kRegisteredInfoCaption =
-    QStringLiteral("本データベースに登録されている\r\n\u3000\u3000\u3000\u3000建材情報について");
-
-// The code of a Qt key, or 0 for a key no screen handles.
-int KeyCodeOf(int qtKey);
-
-// Pixels for a length in twips (1440 to the inch) at the widget's logical DPI.
-int Twips(const QWidget& widget, int twips);
-// A label of plain text; a caption's CR LF line breaks become Qt's.
-QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& text);
-// Makes a word-wrapped label exactly as wide as the text of its first line, so that it
-// breaks where the screen's text means it to, whatever the font and resolution.
-void FitToFirstLine(QLabel& label, const QString& firstLine);
-// Places a widget by its rectangle in twips.
-void PlaceTwips(QWidget& widget, int left, int top, int width, int height);
 
 // Every screen of the system: a top-level window of its own with its own task-bar
 // entry, whose handlers are its slots. Esc and Enter do nothing unless the screen's
@@ -66,13 +40,15 @@ public:
     void Unload();
     bool IsUnloaded() const { return unloaded_; }
 
-    AppState& State() const { return s_; }
-    Platform& Host() const { return p_; }
-
 protected:
     // False cancels the unload.
     virtual bool Form_QueryUnload(int unloadMode);
     virtual void Form_Unload() {}
+
+    // The navigation every screen follows: hide, show the child modally, release it once
+    // it has unloaded, run `afterClose`, then show this screen again and run its
+    // activation (which unloads it too while a return to the menu is under way).
+    void OpenChild(std::unique_ptr<Screen> child, const std::function<void()>& afterClose = {});
 
     // Routes the key-down events of these controls to DispatchFunctionKey.
     void InstallKeyHandler(std::initializer_list<QWidget*> controls);
@@ -80,8 +56,19 @@ protected:
     QPushButton* MakeButton(const QString& objectName, const QString& caption);
     // Refuses input: the focus to the control first, then the numbered message.
     void Refuse(QWidget* focus, int message);
+    // The condition text of a partial-match field; a field that holds a forbidden
+    // character is refused with message 9 and gives false.
+    bool ReadConditionText(QLineEdit* field, QString& condition);
+    // Shows the topic of the help file in this screen's help window.
+    void ShowHelpTopic(int topic);
+    // Opens a document that app.ini names (one of the state's document paths).
+    void OpenDocumentOf(const QString& path);
     // Closes every help window, keeping the viewer's result.
     void CloseHelp();
+    // "戻る": closes the help and unloads.
+    void GoBack();
+    // "メニューに戻る": every screen of the chain unloads on its way back to the menu.
+    void GoBackToMenu();
     // The activation of the screens of a chain: unload while a return to the menu is
     // under way, else show with a task-bar entry.
     void UnloadOrShowInTaskbar();
@@ -91,6 +78,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
+    // The shared state and the desktop, as every handler reaches them.
     AppState& s_;
     Platform& p_;
 
@@ -99,15 +87,21 @@ private:
     bool unloaded_ = false;
 };
 
+// A screen's function keys: the key code and the handler it runs.
+template <class S> using KeyTable = std::initializer_list<std::pair<int, void (S::*)()>>;
+
+// Runs the handler of the key from the screen's table; false for a key it does not list.
+template <class S> bool RunKeyHandler(S& screen, int keyCode, KeyTable<S> keys) {
+    for (const auto& [code, handler] : keys)
+        if (code == keyCode) {
+            (screen.*handler)();
+            return true;
+        }
+    return false;
+}
+
 // Gives the window its own task-bar entry and shows it.
 void ShowInTaskbar(QWidget& window);
-
-// The navigation every screen follows: hide the parent, show the child modally, release
-// it once it has unloaded, show the parent again and run the parent's activation (which
-// unloads it too while a return to the menu is under way).
-// `afterClose` runs once the child has gone, before the parent shows itself again.
-void OpenChild(Screen& parent, std::unique_ptr<Screen> child,
-               const std::function<void()>& afterClose = {});
 
 // Tells the screens that the desktop session is ending, so that closing passes without
 // a question.

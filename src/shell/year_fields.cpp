@@ -1,7 +1,9 @@
 #include "shell/year_fields.h"
 
+#include "data/field_catalogue.h"
 #include "data/input_rules.h"
 #include "data/query_builders.h"
+#include "shell/message_boxes.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -14,18 +16,20 @@ bool LoadYearCombos(const AppState& s, Platform& platform, QComboBox& start, QCo
                        ? Status()
                        : Status(Failure{QStringLiteral("データベースに接続されていません。")});
     std::unique_ptr<Recordset> rs;
+    QStringList startYears, endYears;
     if (years)
-        years = FillYearCombo(s, *s.MainConnection, rs, QStringLiteral("製造開始"), start,
+        years = FillYearCombo(s, *s.MainConnection, rs, QStringLiteral("製造開始"), startYears,
                               QString(), QStringLiteral("ASC"));
     if (years)
-        years = FillYearCombo(s, *s.MainConnection, rs, QStringLiteral("製造終了"), end, QString(),
-                              QStringLiteral("DESC"));
+        years = FillYearCombo(s, *s.MainConnection, rs, QStringLiteral("製造終了"), endYears,
+                              QString(), QStringLiteral("DESC"));
+    start.addItems(startYears);
+    end.addItems(endYears);
     start.setEditText(QString());
     end.setEditText(QString());
     if (!years)
-        platform.MessageBox(QStringLiteral("製造年の一覧を読み込めませんでした。\r\r") +
-                                years.error(),
-                            QStringLiteral("エラー"), box::kExclamation);
+        ShowFailure(platform, QStringLiteral("製造年の一覧を読み込めませんでした。"),
+                    years.error());
     return years.ok();
 }
 
@@ -33,6 +37,10 @@ void LeaveYearField(const AppState& s, Platform& platform, QLineEdit& field, QCo
     combo.setEditText(field.text());
     if (!CheckDigitsExact(platform, combo.currentText(), 4, s.Messages[2]))
         field.setFocus();
+}
+
+QString SearchYear(const QComboBox& combo) {
+    return ToHalfWidthDigits(TrimBlanks(ComboYearText(combo.currentText())));
 }
 
 bool IsLostFocus(const QEvent* event) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/app_state.h"
-#include "platform/platform.h"
+#include "shell/platform.h"
 
 class QComboBox;
 class QEvent;
@@ -17,6 +17,9 @@ bool LoadYearCombos(const AppState& s, Platform& platform, QComboBox& start, QCo
 // Leaving a year field: its text goes to the hidden year list's text, then must be empty
 // or four digits; otherwise the message is shown and the focus goes back to the field.
 void LeaveYearField(const AppState& s, Platform& platform, QLineEdit& field, QComboBox& combo);
+
+// The year a search reads from a hidden year list: trimmed, in half-width digits.
+QString SearchYear(const QComboBox& combo);
 
 // True for a focus-out that moves to another control, not for a switch of windows or a
 // pop-up: what the screens call leaving a field.

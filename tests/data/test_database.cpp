@@ -1,4 +1,4 @@
-#include "data/database.h"
+#include "shell/open_database.h"
 #include "support/fake_platform.h"
 #include "support/fixture_db.h"
 
@@ -75,7 +75,7 @@ void TestDatabase::connectionErrorBox() {
              qPrintable(p.boxes[0].text));
     QVERIFY(p.boxes[0].text.endsWith(QDir::toNativeSeparators(path)));
     QCOMPARE(p.boxes[0].title, QStringLiteral("エラー"));
-    QCOMPARE(p.boxes[0].flags, 48);
+    QCOMPARE(p.boxes[0].flags, box::kExclamation);
     QVERIFY(!cs.isEmpty());
 }
 

@@ -1,13 +1,14 @@
 #include "data/field_catalogue.h"
 #include "data/query_builders.h"
 #include "support/fixture_db.h"
+#include "support/helpers.h"
 
-#include <QComboBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace solario;
 using solario::test::FixtureDb;
+using solario::test::Product;
 
 namespace {
 
@@ -17,13 +18,6 @@ const QString kFloorTile = QStringLiteral("石綿含有ビニル床タイル");
 const QString kFloorSheet = QStringLiteral("石綿含有ビニル床シート");
 const QString kQuoted = QStringLiteral("O'Brien板"); // a name that holds an apostrophe
 
-QVariantMap V(std::initializer_list<std::pair<const char16_t*, QVariant>> values) {
-    QVariantMap m;
-    for (const auto& [k, v] : values)
-        m.insert(QString::fromUtf16(k), v);
-    return m;
-}
-
 // Five products and the general names they belong to.
 class Fixture {
 public:
@@ -31,53 +25,53 @@ public:
         InitFieldCatalogue(s);
         s.ProgramFolder = dir.path();
         FixtureDb db(dir.filePath(QStringLiteral("app.db")));
-        db.AddProduct(V({{u"ID", "0003"},
-                         {u"建材名（一般名）", kFloorTile},
-                         {u"商品名", "タイルB"},
-                         {u"製造開始", 0},
-                         {u"製造終了", 1990},
-                         {u"不燃材料認定番号（番号）", "1234"},
-                         {u"建物の種類（戸建住宅）", 1},
-                         {u"内装材（床）", 1}}));
-        db.AddProduct(V({{u"ID", "0001"},
-                         {u"建材名（一般名）", kRoofSlate},
-                         {u"商品名", "スレートA"},
-                         {u"製造開始", 1970},
-                         {u"製造終了", 1985},
-                         {u"不燃材料認定番号（種類）", "不燃"},
-                         {u"不燃材料認定番号（番号）", "5678"},
-                         {u"建物の種類（戸建住宅）", 1},
-                         {u"外装材（屋根）", 1},
-                         {u"使われ方（仕上げ材）", 1},
-                         {u"形状・外観（ボード状厚さmm）", 5},
-                         {u"備考欄", "一行目\r二行目"}}));
-        db.AddProduct(V({{u"ID", "0002"},
-                         {u"建材名（一般名）", kRoofSlate},
-                         {u"商品名", "アスレート"},
-                         {u"製造開始", 1980},
-                         {u"製造終了", 2000},
-                         {u"外装材（屋根）", 1}}));
-        db.AddProduct(V({{u"ID", "0004"},
-                         {u"建材名（一般名）", kQuoted},
-                         {u"商品名", "オブライエン"},
-                         {u"製造開始", 1975},
-                         {u"製造終了", 1980},
-                         {u"建物の種類（戸建住宅）", 1}}));
-        db.AddProduct(V({{u"ID", "0005"},
-                         {u"建材名（一般名）", kFloorSheet},
-                         {u"商品名", ""},
-                         {u"製造開始", 1960},
-                         {u"製造終了", 1970},
-                         {u"不燃材料認定番号（種類）", "準不燃"},
-                         {u"建物の種類（戸建住宅）", 1}}));
-        db.AddGeneralName(true, kRoofSlate, "33", V({{u"屋根", 10}, {u"仕上げ材", 1}}));
-        db.AddGeneralName(true, kRoofing, "34", V({{u"屋根", 20}, {u"下地材", 1}}));
-        db.AddGeneralName(true, kFloorTile, "30", V({{u"廊下居室床", 20}, {u"仕上げ材", 1}}));
-        db.AddGeneralName(true, kFloorSheet, "31", V({{u"洗面脱衣便所床", 10}}));
-        db.AddGeneralName(true, kQuoted, "99", V({{u"廊下居室床", 10}}));
-        db.AddGeneralName(false, "金属屋根", "N2", V({{u"屋根", 20}, {u"仕上げ材", 1}}));
-        db.AddGeneralName(false, "粘土瓦", "N1", V({{u"屋根", 10}, {u"仕上げ材", 1}}));
-        db.AddGeneralName(false, "グラスウール", "N3", V({{u"断熱材", 10}}));
+        db.AddProduct(Product({{u"ID", "0003"},
+                               {u"建材名（一般名）", kFloorTile},
+                               {u"商品名", "タイルB"},
+                               {u"製造開始", 0},
+                               {u"製造終了", 1990},
+                               {u"不燃材料認定番号（番号）", "1234"},
+                               {u"建物の種類（戸建住宅）", 1},
+                               {u"内装材（床）", 1}}));
+        db.AddProduct(Product({{u"ID", "0001"},
+                               {u"建材名（一般名）", kRoofSlate},
+                               {u"商品名", "スレートA"},
+                               {u"製造開始", 1970},
+                               {u"製造終了", 1985},
+                               {u"不燃材料認定番号（種類）", "不燃"},
+                               {u"不燃材料認定番号（番号）", "5678"},
+                               {u"建物の種類（戸建住宅）", 1},
+                               {u"外装材（屋根）", 1},
+                               {u"使われ方（仕上げ材）", 1},
+                               {u"形状・外観（ボード状厚さmm）", 5},
+                               {u"備考欄", "一行目\r二行目"}}));
+        db.AddProduct(Product({{u"ID", "0002"},
+                               {u"建材名（一般名）", kRoofSlate},
+                               {u"商品名", "アスレート"},
+                               {u"製造開始", 1980},
+                               {u"製造終了", 2000},
+                               {u"外装材（屋根）", 1}}));
+        db.AddProduct(Product({{u"ID", "0004"},
+                               {u"建材名（一般名）", kQuoted},
+                               {u"商品名", "オブライエン"},
+                               {u"製造開始", 1975},
+                               {u"製造終了", 1980},
+                               {u"建物の種類（戸建住宅）", 1}}));
+        db.AddProduct(Product({{u"ID", "0005"},
+                               {u"建材名（一般名）", kFloorSheet},
+                               {u"商品名", ""},
+                               {u"製造開始", 1960},
+                               {u"製造終了", 1970},
+                               {u"不燃材料認定番号（種類）", "準不燃"},
+                               {u"建物の種類（戸建住宅）", 1}}));
+        db.AddGeneralName(true, kRoofSlate, "33", Product({{u"屋根", 10}, {u"仕上げ材", 1}}));
+        db.AddGeneralName(true, kRoofing, "34", Product({{u"屋根", 20}, {u"下地材", 1}}));
+        db.AddGeneralName(true, kFloorTile, "30", Product({{u"廊下居室床", 20}, {u"仕上げ材", 1}}));
+        db.AddGeneralName(true, kFloorSheet, "31", Product({{u"洗面脱衣便所床", 10}}));
+        db.AddGeneralName(true, kQuoted, "99", Product({{u"廊下居室床", 10}}));
+        db.AddGeneralName(false, "金属屋根", "N2", Product({{u"屋根", 20}, {u"仕上げ材", 1}}));
+        db.AddGeneralName(false, "粘土瓦", "N1", Product({{u"屋根", 10}, {u"仕上げ材", 1}}));
+        db.AddGeneralName(false, "グラスウール", "N3", Product({{u"断熱材", 10}}));
         db.Close();
         QVERIFY(c.OpenReadOnly(dir.filePath(QStringLiteral("app.db"))));
     }
@@ -97,13 +91,6 @@ int Row(const Recordset& rs, const QString& id) {
 
 QString Field(const Recordset& rs, const QString& id, const QString& column) {
     return rs.ValueText(Row(rs, id), rs.FieldIndex(column));
-}
-
-QStringList Items(const QComboBox& combo) {
-    QStringList items;
-    for (int i = 0; i < combo.count(); ++i)
-        items.append(combo.itemText(i));
-    return items;
 }
 
 } // namespace
@@ -378,8 +365,8 @@ void TestQueryBuilders::lookupHoldsEveryName() {
         db.Exec(QStringLiteral("BEGIN"));
         for (int i = 0; i < 300; ++i) {
             const QString name = QStringLiteral("建材%1").arg(i, 3, 10, QChar(u'0'));
-            db.AddGeneralName(true, name, QString::number(i), V({{u"屋根", i}}));
-            db.AddProduct(V({{u"ID", QString::number(i)}, {u"建材名（一般名）", name}}));
+            db.AddGeneralName(true, name, QString::number(i), Product({{u"屋根", i}}));
+            db.AddProduct(Product({{u"ID", QString::number(i)}, {u"建材名（一般名）", name}}));
         }
         db.Exec(QStringLiteral("COMMIT"));
     }
@@ -415,29 +402,29 @@ void TestQueryBuilders::lookupFailureLeavesNoStaleNames() {
 void TestQueryBuilders::yearCombos() {
     Fixture f;
     std::unique_ptr<Recordset> rs;
-    QComboBox start, end, withFirst, names;
+    QStringList start, end, withFirst, names;
     QVERIFY(FillYearCombo(f.s, f.c, rs, QStringLiteral("製造開始"), start, QString(),
                           QStringLiteral("ASC")));
     QVERIFY(!rs);
-    QCOMPARE(Items(start), QStringList({"", "1960", "1970", "1975", "1980"})); // 0 never listed
+    QCOMPARE(start, QStringList({"", "1960", "1970", "1975", "1980"})); // 0 never listed
     QVERIFY(FillYearCombo(f.s, f.c, rs, QStringLiteral("製造終了"), end, QString(),
                           QStringLiteral("DESC")));
-    QCOMPARE(Items(end), QStringList({"", "2000", "1990", "1985", "1980", "1970"}));
+    QCOMPARE(end, QStringList({"", "2000", "1990", "1985", "1980", "1970"}));
     QVERIFY(FillYearCombo(f.s, f.c, rs, QStringLiteral("製造開始"), withFirst,
                           QStringLiteral("全て"), QStringLiteral("ASC")));
-    QCOMPARE(Items(withFirst).mid(0, 3), QStringList({"全て", "", "1960"}));
+    QCOMPARE(withFirst.mid(0, 3), QStringList({"全て", "", "1960"}));
     // A text column leaves out empty texts as well as NULLs.
     QVERIFY(FillDistinctCombo(f.s, f.c, rs, kMaterialTable, QStringLiteral("商品名"), names,
                               QString(), QStringLiteral("ASC")));
-    QCOMPARE(Items(names).size(), 5);
-    QCOMPARE(Items(names).first(), QString());
+    QCOMPARE(names.size(), 5);
+    QCOMPARE(names.first(), QString());
 
-    QComboBox broken;
+    QStringList broken;
     QVERIFY(!FillDistinctCombo(f.s, f.c, rs, QStringLiteral("存在しない表"),
                                QStringLiteral("製造開始"), broken, QString(),
                                QStringLiteral("ASC")));
     QVERIFY(!rs);
-    QCOMPARE(broken.count(), 0);
+    QVERIFY(broken.isEmpty());
 }
 
 QTEST_MAIN(TestQueryBuilders)

@@ -1,4 +1,5 @@
 #include "detail/form_detail.h"
+#include "shell/screen_kit.h"
 #include "support/loaded_state.h"
 
 #include <QCheckBox>
@@ -14,15 +15,14 @@ namespace {
 // The detail screen over a record given column by column; every other column empty.
 struct Detail : LoadedState {
     explicit Detail(std::initializer_list<std::pair<const char16_t*, QString>> values,
-                    const QString& route = QString())
+                    SearchRoute route = SearchRoute::None)
         : LoadedState([](FixtureDb&) {}), screen((Fill(values, route), s), p) {
         screen.Form_Load();
         screen.show();
         QApplication::setActiveWindow(&screen);
         screen.Form_Activate();
     }
-    int Fill(std::initializer_list<std::pair<const char16_t*, QString>> values,
-             const QString& route) {
+    int Fill(std::initializer_list<std::pair<const char16_t*, QString>> values, SearchRoute route) {
         s.DetailValues = QStringList(84);
         for (const auto& [column, value] : values)
             s.DetailValues[FindFieldIndex(s, QString::fromUtf16(column))] = value;
@@ -246,7 +246,7 @@ void TestDetail::scrollBarSettings() {
 }
 
 void TestDetail::buttonsAndKeys() {
-    Detail name({}, QStringLiteral("建材名称等からの検索"));
+    Detail name({}, SearchRoute::ByName);
     QTest::keyClick(name.screen.picI_Scroll, Qt::Key_F1); // the page has no help key
     QVERIFY(name.p.Calls(QStringLiteral("ShowHelp")).isEmpty());
     QTest::keyClick(name.screen.CommandExit, Qt::Key_F1);
@@ -263,7 +263,7 @@ void TestDetail::buttonsAndKeys() {
     QCOMPARE(name.p.openHelp, 0);
     QCOMPARE(name.s.BackToMenu, 0);
 
-    Detail usage({}, QStringLiteral("使用状態からの検索"));
+    Detail usage({}, SearchRoute::ByUsage);
     usage.screen.CommandHelp->click();
     QCOMPARE(usage.p.Calls(QStringLiteral("ShowHelp")),
              QStringList{"ShowHelp:app.qhc:24:Form_Detail"});

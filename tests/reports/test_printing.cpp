@@ -1,13 +1,14 @@
 #include "data/query_builders.h"
+#include "data/report_data.h"
+#include "detail/detail_report.h"
 #include "detail/form_detail.h"
-#include "reports/report_data.h"
 #include "reports/report_engine.h"
-#include "reports/report_printing.h"
 #include "result_list/form_list.h"
 #include "result_list/list_model.h"
 #include "search_name/form_error_3.h"
 #include "search_usage/form_error_usage.h"
 #include "search_usage/form_search_d2.h"
+#include "shell/print_report.h"
 #include "support/loaded_state.h"
 
 #include <QProcess>
@@ -38,8 +39,7 @@ std::function<void(FixtureDb&)> Products(int n) {
 
 // A result list over every product of the fixture, on the given route.
 struct Printed : LoadedState {
-    explicit Printed(int n, const QString& route = QStringLiteral("建材名称等からの検索"))
-        : LoadedState(Products(n)) {
+    explicit Printed(int n, SearchRoute route = SearchRoute::ByName) : LoadedState(Products(n)) {
         s.MainRecordset = std::make_unique<Recordset>();
         OpenMaterialList(s, *s.MainConnection, *s.MainRecordset, QString());
         for (qint32 i = 0; i < s.MainRecordset->RecordCount(); ++i)
@@ -151,7 +151,7 @@ void TestPrinting::listConditionsByRoute() {
     QCOMPARE(name.Condition(rs, QStringLiteral("DBバージョン")),
              QStringLiteral("２００６年１２月版"));
 
-    Printed usage(3, QStringLiteral("使用状態からの検索"));
+    Printed usage(3, SearchRoute::ByUsage);
     usage.p.reportFolder.clear();
     usage.s.CondSekobui = QStringLiteral("床");
     usage.s.CondShiyoho = QStringLiteral("仕上げ材");

@@ -2,6 +2,7 @@
 #include "detail/form_detail.h"
 #include "result_list/form_list.h"
 #include "result_list/list_model.h"
+#include "shell/screen_kit.h"
 #include "support/loaded_state.h"
 
 #include <QHeaderView>
@@ -28,14 +29,13 @@ void FillProducts(FixtureDb& db) {
 
 // A result list over the products the condition finds, as a search leaves it.
 struct List : LoadedState {
-    explicit List(const QString& where = QString(),
-                  const QString& route = QStringLiteral("建材名称等からの検索"))
+    explicit List(const QString& where = QString(), SearchRoute route = SearchRoute::ByName)
         : LoadedState(FillProducts), screen((Open(where, route), s), p) {
         screen.Form_Load();
         screen.show();
         screen.Form_Activate();
     }
-    int Open(const QString& where, const QString& route) {
+    int Open(const QString& where, SearchRoute route) {
         s.MainRecordset = std::make_unique<Recordset>();
         const Result<qint32> n = OpenMaterialList(s, *s.MainConnection, *s.MainRecordset, where);
         const int id = s.MainRecordset->FieldIndex(QStringLiteral("ID"));
@@ -161,7 +161,7 @@ void TestList::tickRules() {
     QCOMPARE(
         t.p.boxes[0].text,
         QStringLiteral("詳細情報を表示するデータの行を選択（先頭カラムをチェック）してください。"));
-    QCOMPARE(t.p.boxes[0].flags, 48);
+    QCOMPARE(t.p.boxes[0].flags, box::kExclamation);
     QVERIFY(t.p.Calls(QStringLiteral("ShowModal")).isEmpty());
 }
 
@@ -261,7 +261,7 @@ void TestList::detailOfTheTickedProduct() {
 }
 
 void TestList::keysAndButtons() {
-    List t(QString(), QStringLiteral("使用状態からの検索"));
+    List t(QString(), SearchRoute::ByUsage);
     QTest::keyClick(t.screen.MSHFlexGridSearchResult, Qt::Key_F1);
     QCOMPARE(t.p.Calls(QStringLiteral("ShowHelp")), QStringList{"ShowHelp:app.qhc:22:Form_List"});
     QTest::keyClick(t.screen.CommandSort, Qt::Key_F4);
@@ -273,7 +273,7 @@ void TestList::keysAndButtons() {
     t.screen.CommandGoMenu->click();
     QCOMPARE(t.s.BackToMenu, 1);
     QVERIFY(t.screen.IsUnloaded());
-    QVERIFY(t.s.SearchRouteTitle.isEmpty());
+    QCOMPARE(t.s.SearchRouteTitle, SearchRoute::None);
 
     List name;
     name.screen.CommandHelp->click();

@@ -44,13 +44,6 @@ struct Search : LoadedState {
     Form_Search_N screen;
 };
 
-QStringList Items(const QComboBox& c) {
-    QStringList items;
-    for (int i = 0; i < c.count(); ++i)
-        items.append(c.itemText(i));
-    return items;
-}
-
 } // namespace
 
 class TestSearchName : public QObject {
@@ -230,7 +223,7 @@ void TestSearchName::conditions() {
     QCOMPARE(t.p.boxes.size(), 1);
     QCOMPARE(t.p.boxes[0].text, t.s.Messages[size_t(message)]);
     QCOMPARE(t.p.boxes[0].title, QStringLiteral("エラー"));
-    QCOMPARE(t.p.boxes[0].flags, 48);
+    QCOMPARE(t.p.boxes[0].flags, box::kExclamation);
     if (message != 10) // the number check shows its box before the focus moves
         QCOMPARE(t.p.boxes[0].focus, focus);
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
@@ -257,7 +250,7 @@ void TestSearchName::yearFieldCheckOnLeaving() {
 void TestSearchName::searchOpensTheListAndComesBack() {
     Search t;
     t.screen.Text_Shohin->setText(QStringLiteral("タイル"));
-    QString routeWhileOpen;
+    SearchRoute routeWhileOpen = SearchRoute::None;
     QStringList ids;
     t.p.drivers = {[&](Screen& list) {
         QCOMPARE(list.objectName(), QStringLiteral("Form_List"));
@@ -267,9 +260,9 @@ void TestSearchName::searchOpensTheListAndComesBack() {
     }};
     t.screen.CommandSearch->click();
     QCOMPARE(t.p.Calls(QStringLiteral("ShowModal")), QStringList{"ShowModal:Form_List"});
-    QCOMPARE(routeWhileOpen, QStringLiteral("建材名称等からの検索"));
+    QCOMPARE(RouteTitle(routeWhileOpen), QStringLiteral("建材名称等からの検索"));
     QCOMPARE(ids.mid(0, 1), QStringList{"0001"});
-    QVERIFY(t.s.SearchRouteTitle.isEmpty());
+    QCOMPARE(t.s.SearchRouteTitle, SearchRoute::None);
     QVERIFY(!t.s.MainRecordset); // closed and released after the list
     QVERIFY(t.screen.isVisible());
     QCOMPARE(t.screen.Text_Shohin->text(), QStringLiteral("タイル"));

@@ -286,17 +286,17 @@ void TestSearchUsage::nameConditionRefusals() {
 void TestSearchUsage::nameSearchAndNotice() {
     Select t;
     t.screen.UCtl_RS_NextPage1->Check1[0]->click();
-    QString route;
+    SearchRoute route = SearchRoute::None;
     t.p.drivers = {[&](Screen& list) {
         QCOMPARE(list.objectName(), QStringLiteral("Form_List"));
         route = t.s.SearchRouteTitle;
         static_cast<Form_List&>(list).CommandHelp->click();
     }};
     QTest::keyClick(t.screen.TextShohin, Qt::Key_F8);
-    QCOMPARE(route, QStringLiteral("使用状態からの検索"));
+    QCOMPARE(RouteTitle(route), QStringLiteral("使用状態からの検索"));
     QCOMPARE(t.p.Calls(QStringLiteral("ShowHelp")), QStringList{"ShowHelp:app.qhc:22:Form_List"});
     QCOMPARE(t.s.ListIds.value(0), QStringLiteral("0001"));
-    QVERIFY(t.s.SearchRouteTitle.isEmpty());
+    QCOMPARE(t.s.SearchRouteTitle, SearchRoute::None);
     QVERIFY(!t.s.MainRecordset);
 
     // No product of the ticked name is made by this maker: the notice, then back.

@@ -1,7 +1,7 @@
 #include "detail/form_detail.h"
-#include "platform/qt_platform.h"
 #include "result_list/form_list.h"
 #include "search_name/form_search_n.h"
+#include "shell/qt_platform.h"
 #include "support/loaded_state.h"
 #include "support/test_screen.h"
 

@@ -1,4 +1,4 @@
-#include "reports/report_data.h"
+#include "data/report_data.h"
 #include "shell/form_explan.h"
 #include "shell/form_menu.h"
 #include "support/fake_platform.h"
@@ -144,7 +144,7 @@ void TestMenu::secondInstanceIsRefused() {
     QCOMPARE(t.p.boxes.size(), 1);
     QCOMPARE(t.p.boxes[0].text, QStringLiteral("このアプリケーションは既に起動しています。"));
     QCOMPARE(t.p.boxes[0].title, QStringLiteral("メッセージ"));
-    QCOMPARE(t.p.boxes[0].flags, 48);
+    QCOMPARE(t.p.boxes[0].flags, box::kExclamation);
     // Nothing was opened or read.
     QVERIFY(t.s.HelpFile.isEmpty());
     QVERIFY(t.s.PdfFolder.isEmpty());
@@ -173,7 +173,7 @@ void TestMenu::databaseThatCannotBeOpened() {
     QCOMPARE(t.p.boxes.size(), 1);
     QVERIFY(t.p.boxes[0].text.startsWith(QStringLiteral("<<データベース接続エラー>>\r\r")));
     QCOMPARE(t.p.boxes[0].title, QStringLiteral("エラー"));
-    QCOMPARE(t.p.boxes[0].flags, 48);
+    QCOMPARE(t.p.boxes[0].flags, box::kExclamation);
     QVERIFY(!t.s.DbOpen);
     QVERIFY(!t.s.DataEnvironment1); // the start-up ended before the report data
     QVERIFY(!menu.isVisible());

@@ -1,4 +1,4 @@
-#include "platform/qt_platform.h"
+#include "shell/qt_platform.h"
 #include "shell/screen.h"
 #include "support/fake_platform.h"
 #include "support/test_screen.h"

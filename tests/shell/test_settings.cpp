@@ -1,3 +1,4 @@
+#include "platform/ini_file.h"
 #include "shell/settings.h"
 #include "support/fake_platform.h"
 

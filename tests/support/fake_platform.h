@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/platform.h"
 #include "reports/report_engine.h"
 #include "reports/report_layout.h"
+#include "shell/platform.h"
 #include "shell/screen.h"
 
 #include <QApplication>
@@ -31,7 +31,7 @@ public:
         calls.append(QStringLiteral("MessageBox:") + title);
         if (!answers.isEmpty())
             return answers.takeFirst();
-        return (flags & 0x7) == box::kYesNo ? box::kYes : box::kOk;
+        return (flags & box::kButtonsMask) == box::kYesNo ? box::kYes : box::kOk;
     }
 
     // Shows the screen, runs its activation, then the next driver; a screen the driver

@@ -2,9 +2,10 @@
 
 #include "data/field_catalogue.h"
 #include "data/input_rules.h"
-#include "reports/report_data.h"
+#include "data/report_data.h"
 #include "support/fake_platform.h"
 #include "support/fixture_db.h"
+#include "support/helpers.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -28,7 +29,7 @@ struct LoadedState {
         s.DocNinteiNo = QStringLiteral("docs\\認定.pdf");
         s.DocRegisteredInfo = QStringLiteral("docs\\登録.pdf");
         s.DocPeriodInfo = QStringLiteral("docs\\期間.pdf");
-        s.DataVersion = QStringLiteral("２００６年１２月版");
+        s.DataVersion = kDataEdition;
         InitFieldCatalogue(s);
         InitSpecialChars(s);
         InitMessages(s);
@@ -46,13 +47,5 @@ struct LoadedState {
     AppState s;
     FakePlatform p;
 };
-
-// A product row for FixtureDb::AddProduct.
-inline QVariantMap Product(std::initializer_list<std::pair<const char16_t*, QVariant>> values) {
-    QVariantMap m;
-    for (const auto& [k, v] : values)
-        m.insert(QString::fromUtf16(k), v);
-    return m;
-}
 
 } // namespace solario::test

@@ -33,7 +33,7 @@ public:
         });
         connect(CommandNext, &QPushButton::clicked, this, [this] {
             if (makeChild_)
-                OpenChild(*this, makeChild_());
+                OpenChild(makeChild_());
         });
     }
 

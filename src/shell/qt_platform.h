@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/platform.h"
+#include "shell/platform.h"
 
 #include <QList>
 #include <QPointer>

@@ -16,8 +16,12 @@ struct ReportLayout;
 namespace box {
 inline constexpr int kOkOnly = 0;
 inline constexpr int kYesNo = 4;
+inline constexpr int kButtonsMask = 0x7;
+inline constexpr int kCritical = 16;
+inline constexpr int kQuestion = 32;
 inline constexpr int kExclamation = 48;
 inline constexpr int kInformation = 64;
+inline constexpr int kIconMask = 0x70;
 inline constexpr int kOk = 1;
 inline constexpr int kYes = 6;
 inline constexpr int kNo = 7;

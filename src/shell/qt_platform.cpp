@@ -1,7 +1,8 @@
-#include "platform/qt_platform.h"
+#include "shell/qt_platform.h"
 
-#include "reports/report_data.h"
+#include "data/report_data.h"
 #include "reports/report_engine.h"
+#include "shell/message_boxes.h"
 #include "shell/screen.h"
 
 #include <QAction>
@@ -88,11 +89,11 @@ int QtPlatform::MessageBox(const QString& text, const QString& title, int flags)
     shown.replace(u'\r', u'\n');
     mb.setText(shown);
     mb.setTextFormat(Qt::PlainText);
-    switch (flags & 0x70) {
-    case 16:
+    switch (flags & box::kIconMask) {
+    case box::kCritical:
         mb.setIcon(QMessageBox::Critical);
         break;
-    case 32:
+    case box::kQuestion:
         mb.setIcon(QMessageBox::Question);
         break;
     case box::kExclamation:
@@ -109,7 +110,7 @@ int QtPlatform::MessageBox(const QString& text, const QString& title, int flags)
     if (busy)
         QApplication::setOverrideCursor(Qt::ArrowCursor);
     int answer = box::kOk;
-    if ((flags & 0x7) == box::kYesNo) {
+    if ((flags & box::kButtonsMask) == box::kYesNo) {
         QPushButton* yes = mb.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
         QPushButton* no = mb.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
         mb.setDefaultButton(yes);
@@ -213,7 +214,7 @@ Status QtPlatform::ShowReport(const ReportLayout& layout, ReportRecordset& data,
     dialog.setWindowTitle(QStringLiteral("【ソラリオ】印刷プレビュー"));
     Status status;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
-        const Result<int> pages = PrintReport(layout, data, *target);
+        const Result<int> pages = RenderReport(layout, data, *target);
         if (!pages)
             status = Failure{pages.error()};
     });
@@ -230,8 +231,7 @@ Status QtPlatform::ShowReport(const ReportLayout& layout, ReportRecordset& data,
                 return;
             const Result<int> saved = SaveReportPdf(layout, data, path);
             if (!saved)
-                MessageBox(QStringLiteral("PDFを保存できませんでした。\r\r") + saved.error(),
-                           QStringLiteral("エラー"), box::kExclamation);
+                ShowFailure(*this, QStringLiteral("PDFを保存できませんでした。"), saved.error());
         });
     }
     dialog.resize(owner ? owner->size().expandedTo(QSize(900, 700)) : QSize(900, 700));

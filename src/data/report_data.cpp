@@ -1,4 +1,4 @@
-#include "reports/report_data.h"
+#include "data/report_data.h"
 
 #include <QRegularExpression>
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace solario {
+
+// The value of a key of a section of an INI file, as the desktop's profile reader gives
+// it: names compared without regard to case, blanks around the value and one pair of
+// enclosing quotes removed, at most 511 bytes of the file's own encoding (UTF-8, with
+// or without a byte-order mark, or Shift_JIS). Empty when the file, section or key is
+// missing.
+QString ReadIniValue(const QString& section, const QString& key, const QString& filePath);
+
+} // namespace solario

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "data/app_state.h"
+
+namespace solario {
+
+// The conditions and every row of the list, in the list's order, with a heading line at
+// the top of every printed page.
+Status WriteListReport(AppState& s, const Recordset& list);
+
+} // namespace solario

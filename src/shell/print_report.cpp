@@ -1,0 +1,25 @@
+#include "shell/print_report.h"
+
+#include "data/report_writing.h"
+#include "reports/report_layout.h"
+#include "shell/message_boxes.h"
+
+namespace solario {
+
+void PrintReport(AppState& s, Platform& platform, QWidget* owner, const ReportLayout& layout,
+                 const std::function<Status()>& write) {
+    ReportDataEnvironment* env = s.DataEnvironment1.get();
+    Status status = env && env->rsCommand1
+                        ? Status()
+                        : Status(Failure{QStringLiteral("帳票データが開かれていません。")});
+    platform.SetBusy(true);
+    if (status)
+        status = write();
+    platform.SetBusy(false);
+    if (status)
+        status = platform.ShowReport(layout, CommandRecordset(*env, layout.command), owner);
+    if (!status)
+        ShowFailure(platform, QStringLiteral("印刷できませんでした。"), status.error());
+}
+
+} // namespace solario

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "data/app_state.h"
+#include "shell/platform.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace solario {
+
+struct ReportLayout;
+
+// The printing sequence of every screen: busy pointer, write the report tables, default
+// pointer, then the report shown modally over its command's recordset. A failure is
+// shown in a box and no report is shown.
+void PrintReport(AppState& s, Platform& platform, QWidget* owner, const ReportLayout& layout,
+                 const std::function<Status()>& write);
+
+} // namespace solario

@@ -1,0 +1,85 @@
+#include "shell/screen_kit.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+namespace solario {
+
+int Twips(const QWidget& widget, int twips) {
+    return (twips * widget.logicalDpiX() + 720) / 1440;
+}
+
+void PlaceTwips(QWidget& widget, int left, int top, int width, int height) {
+    widget.setGeometry(Twips(widget, left), Twips(widget, top), Twips(widget, width),
+                       Twips(widget, height));
+}
+
+QString QtLineBreaks(const QString& caption) {
+    return QString(caption)
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(u'\r', u'\n');
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& text) {
+    auto* label = new QLabel(QtLineBreaks(text), parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+void FitToFirstLine(QLabel& label, const QString& firstLine) {
+    const int width = label.fontMetrics().horizontalAdvance(firstLine) + 2;
+    label.setFixedWidth(width);
+    label.setFixedHeight(label.heightForWidth(width));
+}
+
+QFont ScaledFont(const QFont& font, double factor, bool bold) {
+    QFont scaled = font;
+    if (factor != 1.0)
+        scaled.setPointSizeF(scaled.pointSizeF() * factor);
+    scaled.setBold(bold);
+    return scaled;
+}
+
+QLabel* MakeBanner(QWidget* parent) {
+    QLabel* banner = MakeLabel(parent, QStringLiteral("Image1"), QString());
+    banner->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
+    banner->setScaledContents(true);
+    return banner;
+}
+
+QPushButton* MakePictureButton(QWidget* parent, const QString& objectName, const QString& image,
+                               const QString& accessibleName) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->setIcon(QIcon(image));
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
+QPushButton* MakeHelpButton(QWidget* parent) {
+    return MakePictureButton(parent, QStringLiteral("CommandHelp"),
+                             QStringLiteral(":/images/help.png"), QStringLiteral("ヘルプ"));
+}
+
+void FitIcon(QPushButton* button) {
+    const int pad = Twips(*button, 90);
+    button->setIconSize(button->size() - QSize(pad, pad));
+}
+
+int TwoLinesHeight(const QWidget& widget) {
+    return widget.fontMetrics().lineSpacing() * 2 + Twips(widget, 120);
+}
+
+void FitTwoLines(QPushButton& button) {
+    const int twoLines = TwoLinesHeight(button);
+    const QRect r = button.geometry();
+    if (r.height() < twoLines)
+        button.setGeometry(r.x(), r.y() - (twoLines - r.height()) / 2, r.width(), twoLines);
+}
+
+} // namespace solario

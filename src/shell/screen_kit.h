@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+class QFont;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace solario {
+
+// What every screen repeats: lengths in twips, labels, the banner, picture buttons and
+// captions that must not be cut.
+
+// The caption of the button that opens the document on the registered material data.
+inline const QString kRegisteredInfoCaption =
+    QStringLiteral("本データベースに登録されている\r\n\u3000\u3000\u3000\u3000建材情報について");
+
+// Pixels for a length in twips (1440 to the inch) at the widget's logical DPI.
+int Twips(const QWidget& widget, int twips);
+// Places a widget by its rectangle in twips.
+void PlaceTwips(QWidget& widget, int left, int top, int width, int height);
+
+// A caption's line breaks (CR LF, or CR alone) as Qt's.
+QString QtLineBreaks(const QString& caption);
+// A label of plain text; a caption's line breaks become Qt's.
+QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& text);
+// Makes a word-wrapped label exactly as wide as the text of its first line, so that it
+// breaks where the screen's text means it to, whatever the font and resolution.
+void FitToFirstLine(QLabel& label, const QString& firstLine);
+// The font scaled by the factor, bold when asked: the screens' titles and headlines.
+QFont ScaledFont(const QFont& font, double factor, bool bold);
+
+// The banner picture across a screen ("Image1").
+QLabel* MakeBanner(QWidget* parent);
+// A picture button that Enter never presses on its own.
+QPushButton* MakePictureButton(QWidget* parent, const QString& objectName, const QString& image,
+                               const QString& accessibleName);
+// The help button of every screen with help ("CommandHelp").
+QPushButton* MakeHelpButton(QWidget* parent);
+// Sizes a picture button's image to the button, less a small border.
+void FitIcon(QPushButton* button);
+// The height that two lines of the widget's font need inside a button.
+int TwoLinesHeight(const QWidget& widget);
+// A placed button with a two-line caption gets the room of two lines of its font; it
+// grows around its middle so that it keeps its place among its neighbours.
+void FitTwoLines(QPushButton& button);
+
+} // namespace solario
