@@ -20,7 +20,8 @@ inline const QString kNonContainingTable = QStringLiteral("一般名－部位_�
 const QStringList& GeneralNamePartColumns();
 const QStringList& GeneralNameUsageColumns();
 
-// The yes/no columns that the full record shows as tick boxes and prints as captions,
+// The columns that the full record shows as tick boxes and prints as captions (yes/no
+// columns, and the material texts, ticked when not empty),
 // in the order of the screen and the report, with the caption of each.
 enum class FlagGroup {
     BuildingKind, // 建物の種類

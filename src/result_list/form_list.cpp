@@ -163,6 +163,14 @@ void Form_List::BuildHeadings() {
         MakeLabel(Frame1, QStringLiteral("Label5"),
                   QStringLiteral("ボタンをクリックする毎に、昇順での並び替え、降順での並び替えを"
                                  "繰り返します。"));
+    PlaceTwips({{Label3, 240, 1335, 8400, 360},
+                {Label1, 8880, 1335, 1440, 360},
+                {LabelCount, 10320, 1335, 1560, 360},
+                {Frame1, 240, 1740, 11640, 1500},
+                {Label2, 120, 120, 11400, 540},
+                {Label6, 120, 690, 11400, 270},
+                {Label4, 360, 960, 11160, 270},
+                {Label5, 360, 1200, 11160, 270}});
 }
 
 void Form_List::BuildGrid() {
@@ -183,21 +191,13 @@ void Form_List::BuildGrid() {
 }
 
 void Form_List::PlaceControls() {
-    PlaceTwips(*Image1, 0, 0, 12120, 600);
-    PlaceTwips(*CommandHelp, 240, 720, 495, 495);
-    PlaceTwips(*CommandSort, 855, 720, 1455, 495);
-    PlaceTwips(*CommandGoMenu, 2430, 720, 1935, 495);
-    PlaceTwips(*CommandExit, 4485, 720, 1335, 495);
-    PlaceTwips(*Command_ReportOut, 6960, 720, 1935, 495);
-    PlaceTwips(*CommandDetail, 9015, 720, 2865, 495);
-    PlaceTwips(*Label3, 240, 1335, 8400, 360);
-    PlaceTwips(*Label1, 8880, 1335, 1440, 360);
-    PlaceTwips(*LabelCount, 10320, 1335, 1560, 360);
-    PlaceTwips(*Frame1, 240, 1740, 11640, 1500);
-    PlaceTwips(*Label2, 120, 120, 11400, 540);
-    PlaceTwips(*Label6, 120, 690, 11400, 270);
-    PlaceTwips(*Label4, 360, 960, 11160, 270);
-    PlaceTwips(*Label5, 360, 1200, 11160, 270);
+    PlaceTwips({{Image1, 0, 0, 12120, 600},
+                {CommandHelp, 240, 720, 495, 495},
+                {CommandSort, 855, 720, 1455, 495},
+                {CommandGoMenu, 2430, 720, 1935, 495},
+                {CommandExit, 4485, 720, 1335, 495},
+                {Command_ReportOut, 6960, 720, 1935, 495},
+                {CommandDetail, 9015, 720, 2865, 495}});
     PlaceTwips(*MSHFlexGridSearchResult, 240, 3360, 11640, 5040);
     FitIcon(CommandHelp);
     setMinimumSize(Twips(*this, 12120), Twips(*this, 8640));

@@ -170,6 +170,16 @@ void Form_Search_N::BuildYearSection() {
     // The year texts the search reads; never shown.
     ComboStartYear = MakeHiddenYearCombo(Frame9, QStringLiteral("ComboStartYear"));
     ComboEndYear = MakeHiddenYearCombo(Frame9, QStringLiteral("ComboEndYear"));
+    PlaceTwips({{Label5, 240, 1620, 240, 300},
+                {Label3, 480, 1620, 5400, 1200},
+                {Label7, 480, 2820, 5400, 300},
+                {Label11, 480, 3120, 5400, 300}});
+    PlaceTwips({{Frame9, 5940, 1560, 4890, 1080},
+                {TextStartYear, 360, 480, 900, 375},
+                {Label18, 1320, 510, 300, 300},
+                {Label2, 1800, 510, 300, 300},
+                {TextEndYear, 2280, 480, 900, 375},
+                {Label9, 3240, 510, 300, 300}});
 }
 
 void Form_Search_N::BuildNameSection() {
@@ -185,6 +195,14 @@ void Form_Search_N::BuildNameSection() {
     Frame3 = MakeFrame(this, QStringLiteral("Frame3"),
                        QStringLiteral("型番・品番\u3000※語句の一部で検索できます。"));
     Text_Kataban = MakeText(Frame3, QStringLiteral("Text_Kataban"), 24);
+    PlaceTwips({{Frame1, 240, 3600, 10590, 840},
+                {Combo_KanzaiName, 240, 360, 6600, 375},
+                {Frame4, 240, 4560, 5175, 840},
+                {Text_Maker, 240, 360, 4695, 375},
+                {Frame2, 5655, 4560, 5175, 840},
+                {Text_Shohin, 240, 360, 4695, 375},
+                {Frame3, 240, 5520, 5175, 840},
+                {Text_Kataban, 240, 360, 4695, 375}});
 }
 
 void Form_Search_N::BuildCertificationSection() {
@@ -198,38 +216,20 @@ void Form_Search_N::BuildCertificationSection() {
     Label8 = MakeLabel(Frame5, QStringLiteral("Label8"), QStringLiteral("第"));
     Text_NinteiNo = MakeText(Frame5, QStringLiteral("Text_NinteiNo"), 7);
     Label6 = MakeLabel(Frame5, QStringLiteral("Label6"), QStringLiteral("号"));
+    PlaceTwips({{Frame5, 240, 6480, 10590, 840},
+                {Label1, 240, 400, 1200, 300},
+                {Combo_Nintei, 1440, 360, 3000, 375},
+                {Label4, 4920, 400, 720, 300},
+                {Label8, 5760, 400, 300, 300},
+                {Text_NinteiNo, 6120, 360, 1500, 375},
+                {Label6, 7680, 400, 300, 300}});
 }
 
 void Form_Search_N::PlaceControls() {
-    PlaceTwips(*CommandHelp, 8880, 120, 495, 495);
-    PlaceTwips(*CommandExit, 9495, 120, 1335, 495);
-    PlaceTwips(*Image1, 0, 720, 11055, 720);
-    PlaceTwips(*Label5, 240, 1620, 240, 300);
-    PlaceTwips(*Label3, 480, 1620, 5400, 1200);
-    PlaceTwips(*Label7, 480, 2820, 5400, 300);
-    PlaceTwips(*Label11, 480, 3120, 5400, 300);
-    PlaceTwips(*Frame9, 5940, 1560, 4890, 1080);
-    PlaceTwips(*TextStartYear, 360, 480, 900, 375);
-    PlaceTwips(*Label18, 1320, 510, 300, 300);
-    PlaceTwips(*Label2, 1800, 510, 300, 300);
-    PlaceTwips(*TextEndYear, 2280, 480, 900, 375);
-    PlaceTwips(*Label9, 3240, 510, 300, 300);
-    PlaceTwips(*Frame1, 240, 3600, 10590, 840);
-    PlaceTwips(*Combo_KanzaiName, 240, 360, 6600, 375);
-    PlaceTwips(*Frame4, 240, 4560, 5175, 840);
-    PlaceTwips(*Text_Maker, 240, 360, 4695, 375);
-    PlaceTwips(*Frame2, 5655, 4560, 5175, 840);
-    PlaceTwips(*Text_Shohin, 240, 360, 4695, 375);
-    PlaceTwips(*Frame3, 240, 5520, 5175, 840);
-    PlaceTwips(*Text_Kataban, 240, 360, 4695, 375);
-    PlaceTwips(*Frame5, 240, 6480, 10590, 840);
-    PlaceTwips(*Label1, 240, 400, 1200, 300);
-    PlaceTwips(*Combo_Nintei, 1440, 360, 3000, 375);
-    PlaceTwips(*Label4, 4920, 400, 720, 300);
-    PlaceTwips(*Label8, 5760, 400, 300, 300);
-    PlaceTwips(*Text_NinteiNo, 6120, 360, 1500, 375);
-    PlaceTwips(*Label6, 7680, 400, 300, 300);
-    PlaceTwips(*CommandSearch, 3435, 7560, 4200, 600);
+    PlaceTwips({{CommandHelp, 8880, 120, 495, 495},
+                {CommandExit, 9495, 120, 1335, 495},
+                {Image1, 0, 720, 11055, 720},
+                {CommandSearch, 3435, 7560, 4200, 600}});
     FitIcon(CommandHelp);
     Label3->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     setFixedSize(Twips(*this, 11055), Twips(*this, 8400));

@@ -45,10 +45,10 @@ void Form_Explan::BuildHeader() {
     Label4->setFont(ScaledFont(Label4->font(), 1.5, true));
     CommandHelp = MakeHelpButton(this);
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("戻る"));
-    PlaceTwips(*Image1, 0, 720, 12135, 900);
-    PlaceTwips(*Label4, 240, 120, 8400, 495);
-    PlaceTwips(*CommandHelp, 9705, 120, 495, 495);
-    PlaceTwips(*CommandExit, 10440, 120, 1455, 495);
+    PlaceTwips({{Image1, 0, 720, 12135, 900},
+                {Label4, 240, 120, 8400, 495},
+                {CommandHelp, 9705, 120, 495, 495},
+                {CommandExit, 10440, 120, 1455, 495}});
     FitIcon(CommandHelp);
 }
 

@@ -76,15 +76,15 @@ Form_Menu::Form_Menu(AppState& state, Platform& platform)
 }
 
 void Form_Menu::PlaceControls() {
-    PlaceTwips(*Image1, 0, 720, 12135, 900);
-    PlaceTwips(*Label4, 240, 120, 8400, 495);
-    PlaceTwips(*CommandHelp, 9705, 120, 495, 495);
-    PlaceTwips(*CommandExit, 10440, 120, 1455, 495);
-    PlaceTwips(*CommandSearchD, 1320, 1920, 3855, 2775);
-    PlaceTwips(*CommandSearchN, 6840, 1920, 3855, 2775);
-    PlaceTwips(*CommandExplan, 1320, 5880, 3855, 495);
-    PlaceTwips(*Label1, 1320, 6600, 300, 600);
-    PlaceTwips(*Label3, 1620, 6600, 9075, 600);
+    PlaceTwips({{Image1, 0, 720, 12135, 900},
+                {Label4, 240, 120, 8400, 495},
+                {CommandHelp, 9705, 120, 495, 495},
+                {CommandExit, 10440, 120, 1455, 495},
+                {CommandSearchD, 1320, 1920, 3855, 2775},
+                {CommandSearchN, 6840, 1920, 3855, 2775},
+                {CommandExplan, 1320, 5880, 3855, 495},
+                {Label1, 1320, 6600, 300, 600},
+                {Label3, 1620, 6600, 9075, 600}});
     // The blanks in the notice end its first line: the label is as wide as that line.
     FitToFirstLine(
         *Label3,

@@ -16,6 +16,11 @@ void PlaceTwips(QWidget& widget, int left, int top, int width, int height) {
                        Twips(widget, height));
 }
 
+void PlaceTwips(std::initializer_list<TwipsRect> placements) {
+    for (const TwipsRect& p : placements)
+        PlaceTwips(*p.widget, p.left, p.top, p.width, p.height);
+}
+
 QString QtLineBreaks(const QString& caption) {
     return QString(caption)
         .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 
 class QFont;
 class QLabel;
@@ -20,6 +21,13 @@ inline const QString kRegisteredInfoCaption =
 int Twips(const QWidget& widget, int twips);
 // Places a widget by its rectangle in twips.
 void PlaceTwips(QWidget& widget, int left, int top, int width, int height);
+// A widget and its rectangle in twips, for a screen whose layout gives positions.
+struct TwipsRect {
+    QWidget* widget;
+    int left, top, width, height;
+};
+// Places every widget of the table.
+void PlaceTwips(std::initializer_list<TwipsRect> placements);
 
 // A caption's line breaks (CR LF, or CR alone) as Qt's.
 QString QtLineBreaks(const QString& caption);

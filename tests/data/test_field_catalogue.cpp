@@ -11,6 +11,7 @@ private slots:
     void catalogueIsFilled();
     void findFieldIndex_data();
     void findFieldIndex();
+    void flagColumnsAreColumnsOfTheCatalogue();
 };
 
 void TestFieldCatalogue::catalogueIsFilled() {
@@ -68,6 +69,33 @@ void TestFieldCatalogue::findFieldIndex() {
     AppState s;
     InitFieldCatalogue(s);
     QCOMPARE(FindFieldIndex(s, text), row);
+}
+
+void TestFieldCatalogue::flagColumnsAreColumnsOfTheCatalogue() {
+    AppState s;
+    InitFieldCatalogue(s);
+    const std::pair<FlagGroup, int> groups[] = {
+        {FlagGroup::BuildingKind, 7}, {FlagGroup::Exterior, 6},  {FlagGroup::Interior, 17},
+        {FlagGroup::Fireproofing, 4}, {FlagGroup::Equipment, 3}, {FlagGroup::OtherPart, 1},
+        {FlagGroup::Usage, 2},        {FlagGroup::Material, 4}};
+    for (const auto& [group, count] : groups) {
+        const QList<FlagColumn> flags = FlagColumns(group);
+        QCOMPARE(flags.size(), count);
+        for (const FlagColumn& f : flags) {
+            // The column by its whole name, as the record and its print read it.
+            const qint32 row = FindFieldIndex(s, f.column);
+            QVERIFY2(row >= 0 && s.FieldNames[size_t(row)] == f.column, qPrintable(f.column));
+            // The materials are texts: a box is ticked when its text is not empty.
+            QCOMPARE(s.FieldKinds[size_t(row)],
+                     group == FlagGroup::Material ? kKindText : kKindYesNo);
+            QVERIFY(!f.caption.isEmpty() && !f.reportCaption.isEmpty());
+        }
+    }
+    // Only two materials are captioned differently on paper.
+    const QList<FlagColumn> materials = FlagColumns(FlagGroup::Material);
+    QCOMPARE(materials[0].caption, QStringLiteral("セメント・窯業セメント系"));
+    QCOMPARE(materials[0].reportCaption, QStringLiteral("セメント・窯業系"));
+    QCOMPARE(materials[2].reportCaption, QStringLiteral("プラスティック等樹脂系"));
 }
 
 QTEST_GUILESS_MAIN(TestFieldCatalogue)

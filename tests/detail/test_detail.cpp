@@ -208,13 +208,13 @@ void TestDetail::pageKeys_data() {
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("after");
-    QTest::newRow("Page Up at 0 stays 0") << 0 << kKeyPageUp << 0;
-    QTest::newRow("Page Down from 7000 stops at the end") << 7000 << kKeyPageDown << 7600;
-    QTest::newRow("Page Down at the end stays") << 7600 << kKeyPageDown << 7600;
-    QTest::newRow("Page Down from 0 goes to the end") << 0 << kKeyPageDown << 7600;
-    QTest::newRow("Page Up from 7600") << 7600 << kKeyPageUp << 0;
-    QTest::newRow("Page Up from 500") << 500 << kKeyPageUp << 0;
-    QTest::newRow("another key") << 300 << kKeyF1 << 300;
+    QTest::newRow("Page Up at 0 stays 0") << 0 << int(kKeyPageUp) << 0;
+    QTest::newRow("Page Down from 7000 stops at the end") << 7000 << int(kKeyPageDown) << 7600;
+    QTest::newRow("Page Down at the end stays") << 7600 << int(kKeyPageDown) << 7600;
+    QTest::newRow("Page Down from 0 goes to the end") << 0 << int(kKeyPageDown) << 7600;
+    QTest::newRow("Page Up from 7600") << 7600 << int(kKeyPageUp) << 0;
+    QTest::newRow("Page Up from 500") << 500 << int(kKeyPageUp) << 0;
+    QTest::newRow("another key") << 300 << int(kKeyF1) << 300;
 }
 
 void TestDetail::pageKeys() {

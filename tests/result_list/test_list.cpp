@@ -5,6 +5,7 @@
 #include "shell/screen_kit.h"
 #include "support/loaded_state.h"
 
+#include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -75,6 +76,7 @@ private slots:
     void periodSortsByStartThenEnd();
     void detailOfTheTickedProduct();
     void keysAndButtons();
+    void modelKeepsItsContract();
 };
 
 void TestList::gridLayout() {
@@ -282,6 +284,21 @@ void TestList::keysAndButtons() {
     QTest::keyClick(name.screen.CommandDetail, Qt::Key_Escape);
     QVERIFY(name.screen.IsUnloaded());
     QCOMPARE(name.s.BackToMenu, 0);
+}
+
+void TestList::modelKeepsItsContract() {
+    // The tester checks every index, count and signal the model gives while it is bound,
+    // ticked, re-bound for a sort and released.
+    List t;
+    QAbstractItemModelTester tester(t.screen.Model,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    t.screen.ClickTickCell(2);
+    t.screen.ClickHeading(2);
+    t.screen.CommandSort_Click();
+    QCOMPARE(t.screen.Model->rowCount(), 7);
+    t.screen.ClickTickCell(2);
+    t.screen.Model->Bind(nullptr, 0);
+    QCOMPARE(t.screen.Model->rowCount(), 0);
 }
 
 QTEST_MAIN(TestList)

@@ -16,6 +16,12 @@
 using namespace solario;
 using namespace solario::test;
 
+// What a user types into the name search, field by field.
+struct NameInput {
+    QString start{}, end{}, name{}, maker{}, product{}, model{}, kind{}, number{};
+};
+Q_DECLARE_METATYPE(NameInput)
+
 namespace {
 
 void FillProducts(FixtureDb& db) {
@@ -106,90 +112,85 @@ void TestSearchName::controlsAndLists() {
 }
 
 void TestSearchName::conditions_data() {
-    QTest::addColumn<QStringList>("input"); // start, end, name, maker, product, model, kind, number
+    QTest::addColumn<NameInput>("input");
     QTest::addColumn<QString>("where");
     QTest::addColumn<int>("message");
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("nintei");
     const QString maker =
         QStringLiteral("((現在のメーカー名 LIKE '%工業%') OR (生産時のメーカー名 LIKE '%工業%'))");
-    QTest::newRow("nothing lists everything") << QStringList(8) << "" << 0 << ""
+    QTest::newRow("nothing lists everything") << NameInput{} << "" << 0 << ""
                                               << "";
     QTest::newRow("start year only, widened by two")
-        << QStringList{"1985", "", "", "", "", "", "", ""}
-        << "(製造終了 >= 1983 AND 製造開始 <= 9999)" << 0 << ""
+        << NameInput{.start = "1985"} << "(製造終了 >= 1983 AND 製造開始 <= 9999)" << 0 << ""
         << "";
-    QTest::newRow("end year only") << QStringList{"", "1985", "", "", "", "", "", ""}
-                                   << "(製造終了 >= 0 AND 製造開始 <= 1985)" << 0 << ""
-                                   << "";
-    QTest::newRow("both years") << QStringList{"1983", "1985", "", "", "", "", "", ""}
+    QTest::newRow("end year only")
+        << NameInput{.end = "1985"} << "(製造終了 >= 0 AND 製造開始 <= 1985)" << 0 << ""
+        << "";
+    QTest::newRow("both years") << NameInput{.start = "1983", .end = "1985"}
                                 << "(製造終了 >= 1981 AND 製造開始 <= 1985)" << 0 << ""
                                 << "";
-    QTest::newRow("full-width years") << QStringList{"１９８５", "", "", "", "", "", "", ""}
-                                      << "(製造終了 >= 1983 AND 製造開始 <= 9999)" << 0 << ""
-                                      << "";
+    QTest::newRow("full-width years")
+        << NameInput{.start = "１９８５"} << "(製造終了 >= 1983 AND 製造開始 <= 9999)" << 0 << ""
+        << "";
     QTest::newRow("end before start")
-        << QStringList{"1990", "1985", "", "", "", "", "", ""} << "" << 3 << "TextStartYear"
+        << NameInput{.start = "1990", .end = "1985"} << "" << 3 << "TextStartYear"
         << "";
     QTest::newRow("a year that is not a number")
-        << QStringList{"19x5", "", "", "", "", "", "", ""} << "" << 2 << "TextStartYear"
+        << NameInput{.start = "19x5"} << "" << 2 << "TextStartYear"
         << "";
     QTest::newRow("an end year that is not a number")
-        << QStringList{"", "ab", "", "", "", "", "", ""} << "" << 2 << "TextEndYear"
+        << NameInput{.end = "ab"} << "" << 2 << "TextEndYear"
         << "";
-    QTest::newRow("maker alone") << QStringList{"", "", "", "工業", "", "", "", ""} << maker << 0
-                                 << ""
+    QTest::newRow("maker alone") << NameInput{.maker = "工業"} << maker << 0 << ""
                                  << "";
     QTest::newRow("general name first, then the maker")
-        << QStringList{"", "", "石綿含有ビニル床タイル", "工業", "", "", "", ""}
+        << NameInput{.name = "石綿含有ビニル床タイル", .maker = "工業"}
         << "(建材名（一般名） = '石綿含有ビニル床タイル') AND " + maker << 0 << ""
         << "";
     QTest::newRow("years, product and model")
-        << QStringList{"", "1990", "", "", "ボード", "AB", "", ""}
+        << NameInput{.end = "1990", .product = "ボード", .model = "AB"}
         << "(製造終了 >= 0 AND 製造開始 <= 1990) AND (商品名 LIKE '%ボード%') AND (型番・品番 LIKE "
            "'%AB%')"
         << 0 << ""
         << "";
     QTest::newRow("apostrophe in the maker")
-        << QStringList{"", "", "", "O'Neil", "", "", "", ""} << "" << 9 << "Text_Maker"
+        << NameInput{.maker = "O'Neil"} << "" << 9 << "Text_Maker"
         << "";
-    QTest::newRow("percent in the maker")
-        << QStringList{"", "", "", "50%", "", "", "", ""} << "" << 9 << "Text_Maker"
-        << "";
+    QTest::newRow("percent in the maker") << NameInput{.maker = "50%"} << "" << 9 << "Text_Maker"
+                                          << "";
     QTest::newRow("maker is checked before product")
-        << QStringList{"", "", "", "a_b", "c_d", "", "", ""} << "" << 9 << "Text_Maker"
+        << NameInput{.maker = "a_b", .product = "c_d"} << "" << 9 << "Text_Maker"
         << "";
     QTest::newRow("underscore in the product")
-        << QStringList{"", "", "", "", "a_b", "", "", ""} << "" << 9 << "Text_Shohin"
+        << NameInput{.product = "a_b"} << "" << 9 << "Text_Shohin"
         << "";
-    QTest::newRow("hyphen in the model")
-        << QStringList{"", "", "", "", "", "A-1", "", ""} << "" << 9 << "Text_Kataban"
-        << "";
+    QTest::newRow("hyphen in the model") << NameInput{.model = "A-1"} << "" << 9 << "Text_Kataban"
+                                         << "";
     QTest::newRow("full-width hyphen in the model is escaped text")
-        << QStringList{"", "", "", "", "", "Ａ－１", "", ""} << "(型番・品番 LIKE '%Ａ－１%')" << 0
-        << ""
+        << NameInput{.model = "Ａ－１"} << "(型番・品番 LIKE '%Ａ－１%')" << 0 << ""
         << "";
-    QTest::newRow("kind only") << QStringList{"", "", "", "", "", "", "不燃", ""}
-                               << "(不燃材料認定番号（種類） = '不燃')" << 0 << ""
+    QTest::newRow("kind only") << NameInput{.kind = "不燃"} << "(不燃材料認定番号（種類） = '不燃')"
+                               << 0 << ""
                                << "不燃-指定なし";
-    QTest::newRow("number only") << QStringList{"", "", "", "", "", "", "", "1234"}
+    QTest::newRow("number only") << NameInput{.number = "1234"}
                                  << "(不燃材料認定番号（番号） LIKE '%1234%')" << 0 << ""
                                  << "指定なし-1234";
     QTest::newRow("kind and number")
-        << QStringList{"", "", "", "", "", "", "準不燃", "1234"}
+        << NameInput{.kind = "準不燃", .number = "1234"}
         << "(不燃材料認定番号（種類） = '準不燃') AND (不燃材料認定番号（番号） LIKE '%1234%')" << 0
         << ""
         << "準不燃-1234";
-    QTest::newRow("full-width number") << QStringList{"", "", "", "", "", "", "", "１２３４"}
-                                       << "(不燃材料認定番号（番号） LIKE '%1234%')" << 0 << ""
-                                       << "指定なし-１２３４";
+    QTest::newRow("full-width number")
+        << NameInput{.number = "１２３４"} << "(不燃材料認定番号（番号） LIKE '%1234%')" << 0 << ""
+        << "指定なし-１２３４";
     QTest::newRow("number with a hyphen")
-        << QStringList{"", "", "", "", "", "", "", "12-34"} << "" << 10 << "Text_NinteiNo"
+        << NameInput{.number = "12-34"} << "" << 10 << "Text_NinteiNo"
         << "";
 }
 
 void TestSearchName::conditions() {
-    QFETCH(QStringList, input);
+    QFETCH(NameInput, input);
     QFETCH(QString, where);
     QFETCH(int, message);
     QFETCH(QString, focus);
@@ -198,24 +199,24 @@ void TestSearchName::conditions() {
     Form_Search_N& f = t.screen;
     f.CommandHelp->setFocus(); // leave the empty year field before typing
     // The search reads the hidden year texts, as leaving the year fields leaves them.
-    f.TextStartYear->setText(input[0]);
-    f.ComboStartYear->setEditText(input[0]);
-    f.TextEndYear->setText(input[1]);
-    f.ComboEndYear->setEditText(input[1]);
-    f.Combo_KanzaiName->setCurrentText(input[2]);
-    f.Text_Maker->setText(input[3]);
-    f.Text_Shohin->setText(input[4]);
-    f.Text_Kataban->setText(input[5]);
-    f.Combo_Nintei->setCurrentText(input[6]);
-    f.Text_NinteiNo->setText(input[7]);
+    f.TextStartYear->setText(input.start);
+    f.ComboStartYear->setEditText(input.start);
+    f.TextEndYear->setText(input.end);
+    f.ComboEndYear->setEditText(input.end);
+    f.Combo_KanzaiName->setCurrentText(input.name);
+    f.Text_Maker->setText(input.maker);
+    f.Text_Shohin->setText(input.product);
+    f.Text_Kataban->setText(input.model);
+    f.Combo_Nintei->setCurrentText(input.kind);
+    f.Text_NinteiNo->setText(input.number);
     const Form_Search_N::Condition c = f.BuildNameCondition();
     if (message == 0) {
         QVERIFY(t.p.boxes.isEmpty());
         QVERIFY(c.ok);
         QCOMPARE(c.where, where);
         QCOMPARE(t.s.CondNintei, nintei);
-        QCOMPARE(t.s.CondStartYear, input[0]);
-        QCOMPARE(t.s.CondMaker, input[3]);
+        QCOMPARE(t.s.CondStartYear, input.start);
+        QCOMPARE(t.s.CondMaker, input.maker);
         QVERIFY(t.s.CondSekobui.isEmpty());
         return;
     }
