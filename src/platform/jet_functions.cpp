@@ -3,6 +3,8 @@
 #include "platform/jet_sql.h"
 
 #include <QChar>
+#include <QList>
+#include <QString>
 #include <cstring>
 #include <memory>
 #include <sqlite3.h>
@@ -36,48 +38,79 @@ void JetConcat(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_text(ctx, out, na + nb, sqlite3_free);
 }
 
-// Decodes UTF-8 and folds case, code point by code point.
-void FoldUtf8(const unsigned char* s, int n, std::u32string& out) {
-    out.clear();
-    for (int i = 0; i < n;) {
-        char32_t c = s[i++];
-        int extra = 0;
-        if (c >= 0xF0) {
-            c &= 0x07;
-            extra = 3;
-        } else if (c >= 0xE0) {
-            c &= 0x0F;
-            extra = 2;
-        } else if (c >= 0xC0) {
-            c &= 0x1F;
-            extra = 1;
-        }
-        for (; extra > 0 && i < n; --extra, ++i)
-            c = (c << 6) | (s[i] & 0x3F);
-        out.push_back(char32_t(QChar::toCaseFolded(c)));
+// Wildcards of a folded pattern: outside Unicode, so that no folded text character
+// (a full-width "％" becomes "%") can be taken for one.
+constexpr char32_t kAnyRun = 0x110000; // "%"
+constexpr char32_t kAnyOne = 0x110001; // "_"
+constexpr char32_t kNoEscape = 0xFFFFFFFF;
+
+bool IsDash(char32_t c) {
+    switch (c) {
+    case U'-':
+    case 0x2010: // hyphen
+    case 0x2011: // non-breaking hyphen
+    case 0x2012: // figure dash
+    case 0x2013: // en dash
+    case 0x2014: // em dash
+    case 0x2212: // minus sign
+    case 0xFE58: // small em dash
+    case 0xFE63: // small hyphen-minus
+    case 0xFF0D: // full-width hyphen-minus
+        return true;
+    default:
+        return false;
     }
 }
 
-constexpr char32_t kNoEscape = 0xFFFFFFFF;
+// Appends the text as a comparison sees it: compatibility forms to their plain form
+// (full- and half-width letters, digits and symbols alike, half-width katakana as
+// full-width), every dash as "-", case folded. The long vowel mark and the kinds of kana
+// stay as they are.
+void AppendFolded(const QString& text, std::u32string& out) {
+    const QString plain = text.normalized(QString::NormalizationForm_KC);
+    for (const char32_t c : plain.toUcs4())
+        out.push_back(IsDash(c) ? U'-' : char32_t(QChar::toCaseFolded(c)));
+}
 
-// "%" is any run of characters, "_" exactly one; the escape character makes the next
-// pattern character literal.
-bool LikeMatch(const std::u32string& p, const std::u32string& t, char32_t escape) {
+QString TextOf(sqlite3_value* value) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(value)),
+                             sqlite3_value_bytes(value));
+}
+
+// The pattern folded as the texts are, its wildcards kept apart; the escape character
+// makes the next pattern character literal.
+std::u32string FoldPattern(const QString& pattern, char32_t escape) {
+    std::u32string out;
+    QString literal;
+    const QList<uint> points = pattern.toUcs4();
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const char32_t c = points[i];
+        if (c == escape && i + 1 < points.size()) {
+            const char32_t next = points[++i];
+            literal += QString::fromUcs4(&next, 1);
+        } else if (c == U'%' || c == U'_') {
+            AppendFolded(literal, out);
+            literal.clear();
+            out.push_back(c == U'%' ? kAnyRun : kAnyOne);
+        } else {
+            literal += QString::fromUcs4(&c, 1);
+        }
+    }
+    AppendFolded(literal, out);
+    return out;
+}
+
+bool LikeMatch(const std::u32string& p, const std::u32string& t) {
     size_t pi = 0, ti = 0, starP = std::u32string::npos, starT = 0;
     while (ti < t.size()) {
         if (pi < p.size()) {
             const char32_t c = p[pi];
-            if (c == escape) {
-                if (pi + 1 < p.size() && p[pi + 1] == t[ti]) {
-                    pi += 2;
-                    ++ti;
-                    continue;
-                }
-            } else if (c == U'%') {
+            if (c == kAnyRun) {
                 starP = pi++;
                 starT = ti;
                 continue;
-            } else if (c == U'_' || c == t[ti]) {
+            }
+            if (c == kAnyOne || c == t[ti]) {
                 ++pi;
                 ++ti;
                 continue;
@@ -88,13 +121,15 @@ bool LikeMatch(const std::u32string& p, const std::u32string& t, char32_t escape
         pi = starP + 1;
         ti = ++starT;
     }
-    while (pi < p.size() && p[pi] == U'%' && escape != U'%')
+    while (pi < p.size() && p[pi] == kAnyRun)
         ++pi;
     return pi == p.size();
 }
 
-// Jet compares text without regard to case in every script; SQLite's own LIKE folds
-// ASCII letters only, so "ＡＢＣ" would miss "ａｂｃ". SQLite calls like(pattern, text[, escape]).
+// Jet compares text without regard to case in every script, and a model number printed
+// "DJ-2747" must be found however wide the user types it: both sides are folded the same
+// way (see AppendFolded). SQLite's own LIKE folds ASCII letters only. SQLite calls
+// like(pattern, text[, escape]).
 void JetLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     for (int i = 0; i < argc; ++i)
         if (sqlite3_value_type(argv[i]) == SQLITE_NULL) {
@@ -103,8 +138,7 @@ void JetLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         }
     char32_t escape = kNoEscape;
     if (argc == 3) {
-        std::u32string e;
-        FoldUtf8(sqlite3_value_text(argv[2]), sqlite3_value_bytes(argv[2]), e);
+        const QList<uint> e = TextOf(argv[2]).toUcs4();
         if (e.size() != 1) {
             sqlite3_result_error(ctx, "ESCAPE expression must be a single character", -1);
             return;
@@ -114,15 +148,15 @@ void JetLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     // The pattern is the same for every row of a statement: fold it once.
     auto* pattern = static_cast<std::u32string*>(sqlite3_get_auxdata(ctx, 0));
     if (!pattern) {
-        auto owned = std::make_unique<std::u32string>();
-        FoldUtf8(sqlite3_value_text(argv[0]), sqlite3_value_bytes(argv[0]), *owned);
+        auto owned = std::make_unique<std::u32string>(FoldPattern(TextOf(argv[0]), escape));
         pattern = owned.get();
         sqlite3_set_auxdata(ctx, 0, owned.release(),
                             [](void* p) { delete static_cast<std::u32string*>(p); });
     }
     thread_local std::u32string text;
-    FoldUtf8(sqlite3_value_text(argv[1]), sqlite3_value_bytes(argv[1]), text);
-    sqlite3_result_int(ctx, LikeMatch(*pattern, text, escape) ? 1 : 0);
+    text.clear();
+    AppendFolded(TextOf(argv[1]), text);
+    sqlite3_result_int(ctx, LikeMatch(*pattern, text) ? 1 : 0);
 }
 
 } // namespace

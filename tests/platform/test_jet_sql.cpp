@@ -14,8 +14,8 @@ private slots:
     void concatenationTreatsNullAsEmpty_data();
     void concatenationTreatsNullAsEmpty();
     void doubleQuotedTextIsNeverAColumn();
-    void likeIgnoresCaseInEveryScript_data();
-    void likeIgnoresCaseInEveryScript();
+    void likeIgnoresCaseAndWidth_data();
+    void likeIgnoresCaseAndWidth();
 };
 
 void TestJetSql::translates_data() {
@@ -118,7 +118,7 @@ void TestJetSql::doubleQuotedTextIsNeverAColumn() {
     QCOMPARE(rs.RecordCount(), 1);
 }
 
-void TestJetSql::likeIgnoresCaseInEveryScript_data() {
+void TestJetSql::likeIgnoresCaseAndWidth_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<int>("matches"); // -1: NULL
@@ -132,8 +132,30 @@ void TestJetSql::likeIgnoresCaseInEveryScript_data() {
                                         << "%工業%" << 1;
     QTest::newRow("no match") << "架空窯業株式会社"
                               << "%工業%" << 0;
-    QTest::newRow("widths are not folded") << "ABC"
-                                           << "%ＡＢＣ%" << 0;
+    // Widths, dashes and case are folded alike on both sides; kinds of kana, the long
+    // vowel mark and look-alike letters are not.
+    QTest::newRow("full-width typed, half-width stored") << "DJ-2747"
+                                                         << "%ＤＪ－２７４７%" << 1;
+    QTest::newRow("half-width typed, full-width stored") << "ＤＪ－２７４７"
+                                                         << "%dj-2747%" << 1;
+    QTest::newRow("full-width dash typed, en dash stored") << "AB\u2013100"
+                                                           << "%AB－100%" << 1;
+    QTest::newRow("minus sign and em dash") << "AB\u2212100"
+                                            << "%AB\u2014100%" << 1;
+    QTest::newRow("half-width katakana stored") << "ｶﾞﾗｽ工業"
+                                                << "%ガラス%" << 1;
+    QTest::newRow("half-width katakana typed") << "ガラス工業"
+                                               << "%ｶﾞﾗｽ%" << 1;
+    QTest::newRow("long vowel mark is no dash") << "ボ－ド"
+                                                << "%ボード%" << 0;
+    QTest::newRow("katakana and hiragana differ") << "アスベスト"
+                                                  << "%あすべすと%" << 0;
+    QTest::newRow("one and small L differ") << "A1B"
+                                            << "%AlB%" << 0;
+    QTest::newRow("a full-width percent is no wildcard") << "50abc"
+                                                         << "%50％%" << 0;
+    QTest::newRow("a full-width percent finds itself") << "含有率50%"
+                                                       << "%50％%" << 1;
     QTest::newRow("wave dashes differ") << "1970\u301C1990"
                                         << "%\uFF5E%" << 0;
     QTest::newRow("underscore is one character") << "石綿A"
@@ -156,7 +178,7 @@ void TestJetSql::likeIgnoresCaseInEveryScript_data() {
                                << "NULL" << -1;
 }
 
-void TestJetSql::likeIgnoresCaseInEveryScript() {
+void TestJetSql::likeIgnoresCaseAndWidth() {
     QFETCH(QString, text);
     QFETCH(QString, pattern);
     QFETCH(int, matches);
