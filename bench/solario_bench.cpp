@@ -214,7 +214,7 @@ int main(int argc, char* argv[]) {
             s.DataVersion = kDataEdition;
             QElapsedTimer print;
             print.start();
-            Check(WriteListReport(s, part), "write");
+            Check(WriteListReport(s, &part), "write");
             const double written = double(print.nsecsElapsed()) / 1e6;
             const Result<int> pages =
                 SaveReportPdf(DataReport_ListKenzai2(), *s.DataEnvironment1->rsCommand2,

@@ -136,7 +136,7 @@ int main(int argc, char* argv[]) {
                                    out.filePath(layout.name + QStringLiteral(".pdf")));
         std::printf("%s\n", qUtf8Printable(out.filePath(layout.name + QStringLiteral(".pdf"))));
     };
-    save(solario::DataReport_ListKenzai2(), solario::WriteListReport(s, *s.MainRecordset));
+    save(solario::DataReport_ListKenzai2(), solario::WriteListReport(s, s.MainRecordset.get()));
     // The preview as the print button shows it, pictured and then closed.
     QTimer::singleShot(2500, [&] {
         Shoot(out, QStringLiteral("preview"));

@@ -68,8 +68,14 @@ bool IsDash(char32_t c) {
 // stay as they are.
 void AppendFolded(const QString& text, std::u32string& out) {
     const QString plain = text.normalized(QString::NormalizationForm_KC);
-    for (const char32_t c : plain.toUcs4())
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        char32_t c = plain[i].unicode();
+        if (plain[i].isHighSurrogate() && i + 1 < plain.size() && plain[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(plain[i], plain[i + 1]);
+            ++i;
+        }
         out.push_back(IsDash(c) ? U'-' : char32_t(QChar::toCaseFolded(c)));
+    }
 }
 
 QString TextOf(sqlite3_value* value) {

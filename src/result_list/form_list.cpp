@@ -70,8 +70,8 @@ QString BuildSortOrder(const AppState& s, int gridColumn, const QString& directi
 
 Result<qint32> RunListQuery(AppState& s, Platform& platform, const QString& where) {
     if (!s.MainConnection) {
-        ShowWarning(platform, QStringLiteral("データベースに接続されていません。"));
-        return Failure{QStringLiteral("データベースに接続されていません。")};
+        ShowWarning(platform, kNotConnected);
+        return Failure{kNotConnected};
     }
     if (!s.MainRecordset)
         s.MainRecordset = std::make_unique<Recordset>();
@@ -366,10 +366,8 @@ void Form_List::CommandSort_Click() {
 
 void Form_List::Command_ReportOut_Click() {
     // The grid's current order is the printed order.
-    PrintReport(s_, p_, this, DataReport_ListKenzai2(), [this] {
-        return s_.MainRecordset ? WriteListReport(s_, *s_.MainRecordset)
-                                : WriteListReport(s_, Recordset());
-    });
+    PrintReport(s_, p_, this, DataReport_ListKenzai2(),
+                [this] { return WriteListReport(s_, s_.MainRecordset.get()); });
 }
 
 void Form_List::CommandGoMenu_Click() {

@@ -38,14 +38,14 @@ const QStringList& HeadingLine() {
 
 } // namespace
 
-Status WriteListReport(AppState& s, const Recordset& list) {
+Status WriteListReport(AppState& s, const Recordset* list) {
     ReportDataEnvironment& env = *s.DataEnvironment1;
     ReportRecordset& rs = *env.rsCommand2;
     if (Status st = WriteListConditions(s, env); !st)
         return st;
     if (Status st = DeleteAllRows(env, kListReportTable, rs); !st)
         return st;
-    const qint32 rows = list.IsOpen() ? list.RecordCount() : 0;
+    const qint32 rows = list && list->IsOpen() ? list->RecordCount() : 0;
     int c = 0, k = 0;
     for (qint32 r = 1; r <= rows; ++r) {
         ++c;
@@ -58,7 +58,7 @@ Status WriteListReport(AppState& s, const Recordset& list) {
         }
         QStringList row;
         for (int column = 0; column < 8; ++column) {
-            const QString text = list.ValueText(r - 1, column);
+            const QString text = list->ValueText(r - 1, column);
             row.append(TrimBlanks(text).isEmpty() ? kBlankCell : text);
         }
         row << SortNoText(++k) << QStringLiteral("01");

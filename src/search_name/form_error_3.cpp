@@ -147,8 +147,8 @@ void Form_Error_3::BuildCautions() {
     PlaceTwips(*Command_kenzai_info, 7320, 5820, 4215, 660);
     PlaceTwips(*Command_shiyou_bui, 7320, 6540, 4215, 420);
     PlaceTwips(*Command_ryutu_kikan, 7320, 7020, 4215, 420);
-    if (Command_kenzai_info->height() < TwoLinesHeight(*this))
-        Command_kenzai_info->setFixedHeight(TwoLinesHeight(*this));
+    if (const int twoLines = TwoLinesHeight(*this); Command_kenzai_info->height() < twoLines)
+        Command_kenzai_info->setFixedHeight(twoLines);
 }
 
 void Form_Error_3::Form_Load() {

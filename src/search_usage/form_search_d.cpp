@@ -55,11 +55,7 @@ Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
     CommandSearchDetail = MakeButton(QStringLiteral("CommandSearchDetail"),
                                      QStringLiteral("建材名リスト（一般名）表示"));
     CommandSearchDetail->setMinimumSize(Twips(*this, 4200), Twips(*this, 600));
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(CommandSearchDetail);
-    bottom->addStretch();
-    page->addLayout(bottom);
+    page->addLayout(CentredRow(CommandSearchDetail));
     setMinimumWidth(Twips(*this, 11400));
     ConnectControls();
     TextStartYear->setFocus();

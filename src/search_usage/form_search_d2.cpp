@@ -41,11 +41,7 @@ Form_Search_D2::Form_Search_D2(AppState& state, Platform& platform)
     CommandSearchDetail = MakeButton(QStringLiteral("CommandSearchDetail"),
                                      QStringLiteral("建材リスト（商品名）表示"));
     CommandSearchDetail->setMinimumSize(Twips(*this, 4200), Twips(*this, 600));
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(CommandSearchDetail);
-    bottom->addStretch();
-    page->addLayout(bottom);
+    page->addLayout(CentredRow(CommandSearchDetail));
     setMinimumWidth(Twips(*this, 11400));
 
     const QList<QWidget*> order = {TextMaker,   TextShohin,        CommandSearchDetail,

@@ -5,6 +5,9 @@
 
 namespace solario {
 
+// The cause given when the material database is not open.
+inline const QString kNotConnected = QStringLiteral("データベースに接続されていません。");
+
 // Warning box: the text, title "エラー", exclamation icon, OK.
 void ShowWarning(Platform& platform, const QString& text);
 // The numbered message of the message table as a warning box.

@@ -1,6 +1,7 @@
 #include "shell/screen_kit.h"
 
 #include <QFont>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -64,6 +65,14 @@ QPushButton* MakePictureButton(QWidget* parent, const QString& objectName, const
     button->setIcon(QIcon(image));
     button->setAccessibleName(accessibleName);
     return button;
+}
+
+QHBoxLayout* CentredRow(QWidget* widget) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(widget);
+    row->addStretch();
+    return row;
 }
 
 QPushButton* MakeHelpButton(QWidget* parent) {

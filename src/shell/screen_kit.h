@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 class QFont;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -44,6 +45,8 @@ QLabel* MakeBanner(QWidget* parent);
 // A picture button that Enter never presses on its own.
 QPushButton* MakePictureButton(QWidget* parent, const QString& objectName, const QString& image,
                                const QString& accessibleName);
+// A row that holds the widget in its middle: the search buttons below the questions.
+QHBoxLayout* CentredRow(QWidget* widget);
 // The help button of every screen with help ("CommandHelp").
 QPushButton* MakeHelpButton(QWidget* parent);
 // Sizes a picture button's image to the button, less a small border.

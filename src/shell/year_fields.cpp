@@ -1,6 +1,5 @@
 #include "shell/year_fields.h"
 
-#include "data/field_catalogue.h"
 #include "data/input_rules.h"
 #include "data/query_builders.h"
 #include "shell/message_boxes.h"
@@ -12,9 +11,7 @@
 namespace solario {
 
 bool LoadYearCombos(const AppState& s, Platform& platform, QComboBox& start, QComboBox& end) {
-    Status years = s.MainConnection
-                       ? Status()
-                       : Status(Failure{QStringLiteral("データベースに接続されていません。")});
+    Status years = s.MainConnection ? Status() : Status(Failure{kNotConnected});
     std::unique_ptr<Recordset> rs;
     QStringList startYears, endYears;
     if (years)
