@@ -347,6 +347,8 @@ void Form_Search_N::KeepConditions(const QString& name, const QString& maker,
 }
 
 void Form_Search_N::CommandSearch_Click() {
+    if (!CommitYearInFocus(s_, p_, {{TextStartYear, ComboStartYear}, {TextEndYear, ComboEndYear}}))
+        return;
     const Condition c = BuildNameCondition();
     if (!c.ok)
         return;

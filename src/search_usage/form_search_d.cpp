@@ -263,7 +263,7 @@ void Form_Search_D::BoxKeyPressed(QList<QCheckBox*>& boxes, int index) {
 }
 
 bool Form_Search_D::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->text().isEmpty()) {
+    if (event->type() == QEvent::KeyPress && IsCharacterKey(*static_cast<QKeyEvent*>(event))) {
         for (QList<QCheckBox*>* array : {&Check_Sekobui, &Check_Shiyoho}) {
             const qsizetype i = array->indexOf(qobject_cast<QCheckBox*>(watched));
             if (i >= 0)
@@ -288,6 +288,8 @@ void Form_Search_D::TextEndYear_LostFocus() {
 }
 
 void Form_Search_D::CommandSearchDetail_Click() {
+    if (!CommitYearInFocus(s_, p_, {{TextStartYear, ComboStartYear}, {TextEndYear, ComboEndYear}}))
+        return;
     const QString start = SearchYear(*ComboStartYear);
     const QString end = SearchYear(*ComboEndYear);
     if (const YearCheck years = CheckYearRange(start, end, true); !years.ok()) {

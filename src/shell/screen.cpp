@@ -174,6 +174,11 @@ bool Screen::CloseHelpIfUserCloses(int unloadMode) {
     return true;
 }
 
+bool IsCharacterKey(const QKeyEvent& event) {
+    const QString text = event.text();
+    return !text.isEmpty() && text.front().isPrint();
+}
+
 void ShowInTaskbar(QWidget& window) {
     if (window.windowFlags() != kApplicationWindow || window.parentWidget()) {
         window.setParent(nullptr);

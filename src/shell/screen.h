@@ -10,6 +10,7 @@
 #include <memory>
 #include <utility>
 
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 
@@ -99,6 +100,11 @@ template <class S> bool RunKeyHandler(S& screen, int keyCode, KeyTable<S> keys) 
         }
     return false;
 }
+
+// True for a key that types a character, Space included: the keys that toggle a tick
+// box. Tab, Enter, Esc, Backspace, arrows and function keys are not; Tab and Enter carry
+// a control character as their text, so the text alone does not tell.
+bool IsCharacterKey(const QKeyEvent& event);
 
 // Gives the window its own task-bar entry and shows it.
 void ShowInTaskbar(QWidget& window);

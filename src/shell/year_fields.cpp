@@ -30,10 +30,20 @@ bool LoadYearCombos(const AppState& s, Platform& platform, QComboBox& start, QCo
     return years.ok();
 }
 
-void LeaveYearField(const AppState& s, Platform& platform, QLineEdit& field, QComboBox& combo) {
+bool LeaveYearField(const AppState& s, Platform& platform, QLineEdit& field, QComboBox& combo) {
     combo.setEditText(field.text());
-    if (!CheckDigitsExact(platform, combo.currentText(), 4, s.Messages[2]))
-        field.setFocus();
+    if (CheckDigitsExact(platform, combo.currentText(), 4, s.Messages[2]))
+        return true;
+    field.setFocus();
+    return false;
+}
+
+bool CommitYearInFocus(const AppState& s, Platform& platform,
+                       std::initializer_list<YearBox> fields) {
+    for (const YearBox& f : fields)
+        if (f.field->window()->focusWidget() == f.field)
+            return LeaveYearField(s, platform, *f.field, *f.combo);
+    return true;
 }
 
 QString SearchYear(const QComboBox& combo) {

@@ -3,6 +3,8 @@
 #include "data/app_state.h"
 #include "shell/platform.h"
 
+#include <initializer_list>
+
 class QComboBox;
 class QEvent;
 class QLineEdit;
@@ -15,8 +17,21 @@ namespace solario {
 bool LoadYearCombos(const AppState& s, Platform& platform, QComboBox& start, QComboBox& end);
 
 // Leaving a year field: its text goes to the hidden year list's text, then must be empty
-// or four digits; otherwise the message is shown and the focus goes back to the field.
-void LeaveYearField(const AppState& s, Platform& platform, QLineEdit& field, QComboBox& combo);
+// or four digits; otherwise the message is shown, the focus goes back to the field and
+// the result is false.
+bool LeaveYearField(const AppState& s, Platform& platform, QLineEdit& field, QComboBox& combo);
+
+// A year field and the hidden list a search reads it from.
+struct YearBox {
+    QLineEdit* field;
+    QComboBox* combo;
+};
+
+// Before a search by its function key: the year field that still has the focus is left
+// as if the cursor moved on, so the year on screen is the year searched. False when that
+// year was refused (the message has been shown and the focus stays in the field).
+bool CommitYearInFocus(const AppState& s, Platform& platform,
+                       std::initializer_list<YearBox> fields);
 
 // The year a search reads from a hidden year list: trimmed, in half-width digits.
 QString SearchYear(const QComboBox& combo);

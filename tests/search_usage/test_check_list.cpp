@@ -1,4 +1,5 @@
 #include "search_usage/uctl_rs_nextpage.h"
+#include "support/helpers.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QtTest>
 
 using namespace solario;
+using namespace solario::test;
 
 namespace {
 
@@ -53,6 +55,7 @@ private slots:
     void pageSizes();
     void ticksSurvivePaging();
     void keyboardTickIsRecordedAtOnce();
+    void keyboardAloneTicksAndPages();
     void rowsTellTheirIds();
     void threeHundredEntries();
 };
@@ -136,6 +139,38 @@ void TestCheckList::keyboardTickIsRecordedAtOnce() {
     QList<int> checks;
     t.list.Get_Check(checks); // no page change in between
     QCOMPARE(checks.value(2), 1);
+}
+
+void TestCheckList::keyboardAloneTicksAndPages() {
+    Paged t(14);
+    t.list.show();
+    QApplication::setActiveWindow(&t.list);
+    t.list.Check1[0]->setFocus();
+    Press(Qt::Key_Space);
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("Check1(1)"));
+    Press(Qt::Key_Space);
+    // On to the page button, passing the other rows: moving never changes a tick.
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_F4})
+        Press(key);
+    while (FocusName() != u"Cmd_Next") {
+        QVERIFY(FocusName().startsWith(u"C"));
+        Press(Qt::Key_Tab);
+    }
+    Press(Qt::Key_Space);
+    QCOMPARE(t.Rows().first(), QStringLiteral("名6"));
+    t.list.Check1[3]->setFocus();
+    Press(Qt::Key_Space);
+    t.list.Cmd_Before->setFocus();
+    Press(Qt::Key_Space);
+    QCOMPARE(t.Rows().first(), QStringLiteral("名0"));
+    QVERIFY(t.list.Check1[0]->isChecked());
+    QVERIFY(t.list.Check1[1]->isChecked());
+    QVERIFY(!t.list.Check1[2]->isChecked());
+    QList<int> checks;
+    t.list.Get_Check(checks);
+    QCOMPARE(checks.mid(0, 10), QList<int>({1, 1, 0, 0, 0, 0, 0, 0, 0, 1}));
 }
 
 void TestCheckList::rowsTellTheirIds() {

@@ -102,6 +102,9 @@ private slots:
     void search_data();
     void search();
     void partsAreASingleChoice();
+    void movingKeysKeepTheTicks();
+    void typedYearIsSearched_data();
+    void typedYearIsSearched();
     void nameCondition();
     void nameConditionRefusals();
     void nameSearchAndNotice();
@@ -240,6 +243,80 @@ void TestSearchUsage::partsAreASingleChoice() {
     QVERIFY(t.screen.Check_Sekobui[7]->isChecked());
     QCOMPARE(t.screen.Check_Sekobui[14]->text(), QStringLiteral("煙突\u3000臭気抜き"));
     QCOMPARE(t.screen.Check_Sekobui.size(), 18);
+}
+
+void TestSearchUsage::movingKeysKeepTheTicks() {
+    Usage t;
+    t.screen.TextStartYear->setFocus();
+    Type(QStringLiteral("1985"));
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("Check_Sekobui(0)"));
+    QCOMPARE(t.screen.Check_Sekobui[0]->text(), QStringLiteral("屋根"));
+    Press(Qt::Key_Space);
+    // Across every other part, on to the usages, and back: nothing the cursor passes is
+    // cleared, and no key but Space ticks.
+    for (int i = 0; i < 18; ++i)
+        Press(Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("Check_Shiyoho(0)"));
+    Press(Qt::Key_Space);
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Right, Qt::Key_Left, Qt::Key_F1,
+                        Qt::Key_Return, Qt::Key_Backspace})
+        Press(key);
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Tab);
+    QVERIFY(t.screen.Check_Sekobui[0]->isChecked());
+    QVERIFY(t.screen.Check_Shiyoho[0]->isChecked());
+    for (int i = 1; i < 18; ++i)
+        QVERIFY(!t.screen.Check_Sekobui[i]->isChecked());
+    QVERIFY(!t.screen.Check_Shiyoho[1]->isChecked());
+    t.p.calls.clear();
+    Press(Qt::Key_F2);
+    QVERIFY(t.p.boxes.isEmpty());
+    QCOMPARE(t.p.Calls(QStringLiteral("ShowModal")), QStringList{"ShowModal:Form_Search_D2"});
+    QCOMPARE(t.s.CondSekobui, QStringLiteral("屋根"));
+    QCOMPARE(t.s.CondShiyoho, QStringLiteral("仕上げ材"));
+}
+
+void TestSearchUsage::typedYearIsSearched_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("end");   // typed, the cursor still in the field at F2
+    QTest::addColumn<int>("message");   // 0: the search runs
+    QTest::addColumn<QString>("focus"); // after the message
+    QTest::newRow("end year counts") << "1985"
+                                     << "1990" << 0 << "";
+    QTest::newRow("end before start") << "1990"
+                                      << "1985" << 3 << "TextStartYear";
+    QTest::newRow("a bad year stays in its field") << "1985"
+                                                   << "19x" << 2 << "TextEndYear";
+}
+
+void TestSearchUsage::typedYearIsSearched() {
+    QFETCH(QString, start);
+    QFETCH(QString, end);
+    QFETCH(int, message);
+    QFETCH(QString, focus);
+    Usage t;
+    t.screen.Check_Sekobui[0]->setChecked(true);
+    t.screen.Check_Shiyoho[0]->setChecked(true);
+    t.screen.TextStartYear->setFocus();
+    Type(start);
+    Press(Qt::Key_Tab);
+    Type(end);
+    Press(Qt::Key_F2);
+    if (message != 0) {
+        QCOMPARE(t.p.boxes.size(), 1);
+        QCOMPARE(t.p.boxes[0].text, t.s.Messages[size_t(message)]);
+        QCOMPARE(FocusName(), focus);
+        QVERIFY(t.p.Calls(QStringLiteral("ShowModal")).isEmpty());
+        return;
+    }
+    QVERIFY(t.p.boxes.isEmpty());
+    QCOMPARE(t.s.CondStartYear, start);
+    QCOMPARE(t.s.CondEndYear, end);
+    QCOMPARE(t.s.UsageWhere, BuildUsageWhere(start, end));
 }
 
 void TestSearchUsage::nameCondition() {

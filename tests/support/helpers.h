@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QApplication>
 #include <QComboBox>
 #include <QStringList>
+#include <QTest>
 #include <QVariantMap>
 #include <initializer_list>
 #include <utility>
@@ -22,6 +24,26 @@ inline QStringList Items(const QComboBox& combo) {
     for (int i = 0; i < combo.count(); ++i)
         items.append(combo.itemText(i));
     return items;
+}
+
+// A key pressed and released on the control that has the focus, as a user types.
+inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* focused = QApplication::focusWidget();
+    QVERIFY2(focused, "no control has the focus");
+    QTest::keyClick(focused, key, modifiers);
+}
+
+// Text typed into the control that has the focus.
+inline void Type(const QString& text) {
+    QWidget* focused = QApplication::focusWidget();
+    QVERIFY2(focused, "no control has the focus");
+    QTest::keyClicks(focused, text);
+}
+
+// The object name of the control that has the focus.
+inline QString FocusName() {
+    QWidget* focused = QApplication::focusWidget();
+    return focused ? focused->objectName() : QString();
 }
 
 } // namespace solario::test
