@@ -87,12 +87,19 @@ void Screen::closeEvent(QCloseEvent* event) {
 }
 
 void Screen::keyPressEvent(QKeyEvent* event) {
-    // A dialog would close on Esc and press its default button on Enter by itself.
+    // A dialog would close on Esc and press its default button on Enter by itself. Here
+    // Enter presses the button that has the focus, as on the users' desktop, and only
+    // that one: in a text box or on a tick box it does nothing.
     switch (event->key()) {
     case Qt::Key_Escape:
+        event->accept();
+        return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         event->accept();
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget());
+            button && button->isEnabled() && button->isVisible())
+            button->click();
         return;
     default:
         QDialog::keyPressEvent(event);
@@ -109,12 +116,30 @@ void Screen::OpenChild(std::unique_ptr<Screen> child, const std::function<void()
         return;
     show();
     Form_Activate();
+    if (!IsUnloaded())
+        TakeKeyboardBack();
+}
+
+void Screen::TakeKeyboardBack() {
+    activateWindow();
+    if (keyed_.contains(focusWidget()))
+        return;
+    // The control that opened the child has no key handler (the menu's explanation
+    // button, say): the first one in tab order that has one takes the focus.
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (keyed_.contains(w) && w->isVisible() && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
 }
 
 void Screen::InstallKeyHandler(std::initializer_list<QWidget*> controls) {
     auto* handler = new KeyHandler(*this);
-    for (QWidget* control : controls)
+    for (QWidget* control : controls) {
         control->installEventFilter(handler);
+        keyed_.append(control);
+    }
 }
 
 QPushButton* Screen::MakeButton(const QString& objectName, const QString& caption) {

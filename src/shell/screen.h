@@ -85,7 +85,11 @@ protected:
 
 private:
     void Finish();
+    // Back from a child: this window takes the keyboard again, on a control whose keys
+    // reach the dispatcher, so the function keys work at once.
+    void TakeKeyboardBack();
     bool unloaded_ = false;
+    QList<QWidget*> keyed_; // the controls with a key handler
 };
 
 // A screen's function keys: the key code and the handler it runs.

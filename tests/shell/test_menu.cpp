@@ -3,6 +3,7 @@
 #include "shell/form_menu.h"
 #include "support/fake_platform.h"
 #include "support/fixture_db.h"
+#include "support/helpers.h"
 #include "support/test_screen.h"
 
 #include <QFile>
@@ -83,6 +84,7 @@ private slots:
     void explanationKeys_data();
     void explanationKeys();
     void explanationCloseBoxReturnsToMenu();
+    void functionKeysWorkOnReturn();
     void controlsAndTabOrder();
 };
 
@@ -273,7 +275,10 @@ void TestMenu::menuKeys_data() {
         << "CommandExplan" << int(Qt::Key_F4) << "";
     QTest::newRow("Esc on the explanation button does nothing")
         << "CommandExplan" << int(Qt::Key_Escape) << "";
-    QTest::newRow("Enter presses no button") << "CommandExplan" << int(Qt::Key_Return) << "";
+    QTest::newRow("Enter presses the focused button")
+        << "CommandExplan" << int(Qt::Key_Return) << "ShowModal:Form_Explan";
+    QTest::newRow("keypad Enter presses the focused button")
+        << "CommandSearchN" << int(Qt::Key_Enter) << "ShowModal:SearchN";
 }
 
 void TestMenu::menuKeys() {
@@ -345,6 +350,24 @@ void TestMenu::explanationKeys() {
     }
     QCOMPARE(stillOpen, key != Qt::Key_Escape);
     QVERIFY(t.menu.isVisible());
+}
+
+void TestMenu::functionKeysWorkOnReturn() {
+    Started t;
+    t.menu.MakeSearchD = [](AppState& s, Platform& p) {
+        return std::make_unique<TestScreen>(s, p, QStringLiteral("SearchD"));
+    };
+    QApplication::setActiveWindow(&t.menu);
+    t.menu.CommandExplan->setFocus();
+    t.p.drivers = {[&](Screen&) { solario::test::Press(Qt::Key_Escape); }};
+    solario::test::Press(Qt::Key_Space);
+    QCOMPARE(t.p.Calls(QStringLiteral("Closed")), QStringList{"Closed:Form_Explan"});
+    QVERIFY(t.menu.isVisible());
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::activeWindow(), &t.menu);
+    t.p.calls.clear();
+    solario::test::Press(Qt::Key_F2); // no Tab first
+    QCOMPARE(t.p.Calls(QStringLiteral("ShowModal")), QStringList{"ShowModal:SearchD"});
 }
 
 void TestMenu::explanationCloseBoxReturnsToMenu() {

@@ -1,8 +1,11 @@
 #include "shell/qt_platform.h"
 #include "shell/screen.h"
 #include "support/fake_platform.h"
+#include "support/helpers.h"
 #include "support/test_screen.h"
 
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QThread>
 #include <QTimer>
 #include <QtTest>
@@ -35,6 +38,8 @@ private slots:
     void closeBoxGoesBackWithoutQuestion();
     void childIsItsOwnWindow();
     void escAndEnterDoNothingOnTheirOwn();
+    void enterPressesOnlyTheFocusedButton_data();
+    void enterPressesOnlyTheFocusedButton();
     void keyCodes_data();
     void keyCodes();
     void desktopLoopDoesNotNest();
@@ -113,9 +118,43 @@ void TestNavigation::escAndEnterDoNothingOnTheirOwn() {
     screen.show();
     QTest::keyClick(&screen, Qt::Key_Escape);
     QTest::keyClick(&screen, Qt::Key_Return);
-    QTest::keyClick(screen.CommandExit, Qt::Key_Return);
     QVERIFY(screen.isVisible());
     QVERIFY(!screen.IsUnloaded());
+}
+
+void TestNavigation::enterPressesOnlyTheFocusedButton_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<bool>("pressed");
+    QTest::newRow("button, Enter") << "CommandExit" << false << true;
+    QTest::newRow("button, keypad Enter") << "CommandExit" << true << true;
+    QTest::newRow("text box") << "Text" << false << false;
+    QTest::newRow("tick box") << "Tick" << true << false;
+}
+
+void TestNavigation::enterPressesOnlyTheFocusedButton() {
+    QFETCH(QString, focus);
+    QFETCH(bool, keypad);
+    QFETCH(bool, pressed);
+    AppState s;
+    FakePlatform p;
+    TestScreen screen(s, p, QStringLiteral("Screen"));
+    auto* text = new QLineEdit(&screen);
+    text->setObjectName(QStringLiteral("Text"));
+    text->setText(QStringLiteral("型番"));
+    auto* tick = new QCheckBox(QStringLiteral("屋根"), &screen);
+    tick->setObjectName(QStringLiteral("Tick"));
+    screen.show();
+    QApplication::setActiveWindow(&screen);
+    screen.findChild<QWidget*>(focus)->setFocus();
+    QCOMPARE(solario::test::FocusName(), focus);
+    if (keypad)
+        solario::test::Press(Qt::Key_Enter, Qt::KeypadModifier);
+    else
+        solario::test::Press(Qt::Key_Return);
+    QCOMPARE(screen.IsUnloaded(), pressed);
+    QCOMPARE(text->text(), QStringLiteral("型番"));
+    QVERIFY(!tick->isChecked());
 }
 
 void TestNavigation::keyCodes_data() {

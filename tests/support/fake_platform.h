@@ -39,6 +39,7 @@ public:
     void ShowModal(Screen& screen) override {
         calls.append(QStringLiteral("ShowModal:") + screen.objectName());
         screen.show();
+        QApplication::setActiveWindow(&screen); // as the desktop gives it the keyboard
         screen.Form_Activate();
         if (!screen.IsUnloaded() && !drivers.isEmpty())
             drivers.takeFirst()(screen);
