@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -123,6 +124,7 @@ Form_List::Form_List(AppState& state, Platform& platform)
                         Command_ReportOut, CommandDetail, MSHFlexGridSearchResult};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
+    CommandHelp->setFocus(); // first in tab order
 
     connect(CommandDetail, &QPushButton::clicked, this, &Form_List::CommandDetail_Click);
     connect(CommandSort, &QPushButton::clicked, this, &Form_List::CommandSort_Click);
@@ -133,6 +135,7 @@ Form_List::Form_List(AppState& state, Platform& platform)
     connect(MSHFlexGridSearchResult->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &Form_List::ClickHeading);
     MSHFlexGridSearchResult->viewport()->installEventFilter(this);
+    MSHFlexGridSearchResult->installEventFilter(this);
     InstallKeyHandler({Command_ReportOut, CommandDetail, CommandExit, CommandHelp, CommandSort,
                        MSHFlexGridSearchResult});
 }
@@ -183,6 +186,7 @@ void Form_List::BuildGrid() {
     grid.setSelectionMode(QAbstractItemView::SingleSelection);
     grid.setSelectionBehavior(QAbstractItemView::SelectItems);
     grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid.setTabKeyNavigation(false); // Tab leaves the grid for the buttons; arrows move in it
     grid.setWordWrap(false);
     grid.setTextElideMode(Qt::ElideRight);
     grid.horizontalHeader()->setHighlightSections(false);
@@ -239,6 +243,16 @@ void Form_List::DispatchFunctionKey(int keyCode) {
 }
 
 bool Form_List::eventFilter(QObject* watched, QEvent* event) {
+    // Space ticks or unticks the row of the current cell, as a click on its tick cell.
+    if (watched == MSHFlexGridSearchResult && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QModelIndex current = MSHFlexGridSearchResult->currentIndex();
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier &&
+            current.isValid()) {
+            ClickTickCell(current.row() + 1);
+            return true;
+        }
+    }
     if (watched == MSHFlexGridSearchResult->viewport() &&
         event->type() == QEvent::MouseButtonRelease) {
         const QModelIndex index = MSHFlexGridSearchResult->indexAt(

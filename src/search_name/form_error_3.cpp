@@ -46,7 +46,7 @@ Form_Error_3::Form_Error_3(AppState& state, Platform& platform)
     setTabOrder(CommandExit, Command_kenzai_info);
     setTabOrder(Command_kenzai_info, Command_shiyou_bui);
     setTabOrder(Command_shiyou_bui, Command_ryutu_kikan);
-    CommandExit->setFocus();
+    Command_ReportOut->setFocus(); // first in tab order
 
     connect(Command_ReportOut, &QPushButton::clicked, this, &Form_Error_3::Command_ReportOut_Click);
     connect(CommandExit, &QPushButton::clicked, this, &Form_Error_3::CommandExit_Click);

@@ -49,6 +49,7 @@ Form_Search_D2::Form_Search_D2(AppState& state, Platform& platform)
                                    CommandExit};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
+    TextMaker->setFocus(); // first in tab order
 
     connect(CommandSearchDetail, &QPushButton::clicked, this,
             &Form_Search_D2::CommandSearchDetail_Click);

@@ -3,6 +3,7 @@
 #include "result_list/form_list.h"
 #include "result_list/list_model.h"
 #include "shell/screen_kit.h"
+#include "support/helpers.h"
 #include "support/loaded_state.h"
 
 #include <QAbstractItemModelTester>
@@ -76,6 +77,7 @@ private slots:
     void periodSortsByStartThenEnd();
     void detailOfTheTickedProduct();
     void keysAndButtons();
+    void keyboardTicksAndLeavesTheGrid();
     void modelKeepsItsContract();
 };
 
@@ -284,6 +286,36 @@ void TestList::keysAndButtons() {
     QTest::keyClick(name.screen.CommandDetail, Qt::Key_Escape);
     QVERIFY(name.screen.IsUnloaded());
     QCOMPARE(name.s.BackToMenu, 0);
+}
+
+void TestList::keyboardTicksAndLeavesTheGrid() {
+    List t;
+    QApplication::setActiveWindow(&t.screen);
+    QCOMPARE(FocusName(), QStringLiteral("CommandHelp")); // first in tab order
+    t.screen.CommandDetail->setFocus();
+    Press(Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("MSHFlexGridSearchResult"));
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Right); // on a data cell of the second row: the row is ticked all the same
+    Press(Qt::Key_Space);
+    QCOMPARE(t.screen.TickedRow(), 2);
+    Press(Qt::Key_Space);
+    QCOMPARE(t.screen.TickedRow(), 0);
+    Press(Qt::Key_Space);
+    QCOMPARE(t.screen.TickedRow(), 2);
+    Press(Qt::Key_Tab); // out of the grid, round to the first button
+    QCOMPARE(FocusName(), QStringLiteral("CommandHelp"));
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(FocusName(), QStringLiteral("MSHFlexGridSearchResult"));
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(FocusName(), QStringLiteral("CommandDetail"));
+    QCOMPARE(t.screen.TickedRow(), 2);
+    t.p.drivers = {[&](Screen& detail) {
+        QCOMPARE(detail.objectName(), QStringLiteral("Form_Detail"));
+        QCOMPARE(t.s.DetailValues.value(82), t.s.ListIds.value(1));
+    }};
+    Press(Qt::Key_Return); // the focused button
+    QCOMPARE(t.p.Calls(QStringLiteral("ShowModal")), QStringList{"ShowModal:Form_Detail"});
 }
 
 void TestList::modelKeepsItsContract() {

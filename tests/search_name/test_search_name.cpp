@@ -2,6 +2,7 @@
 #include "result_list/form_list.h"
 #include "search_name/form_error_3.h"
 #include "search_name/form_search_n.h"
+#include "support/helpers.h"
 #include "support/loaded_state.h"
 #include "support/test_screen.h"
 #include "tools/sample_data.h"
@@ -282,7 +283,8 @@ void TestSearchName::searchWithoutResultOpensTheNotice() {
         QCOMPARE(notice.objectName(), QStringLiteral("Form_Error_3"));
         auto& n = static_cast<Form_Error_3&>(notice);
         QCOMPARE(n.Label_maker_name->text(), QStringLiteral("存在しない会社"));
-        QTest::keyClick(n.CommandExit, Qt::Key_Escape);
+        QCOMPARE(FocusName(), QStringLiteral("Command_ReportOut")); // first in tab order
+        Press(Qt::Key_Escape);
     }};
     t.screen.CommandSearch->click();
     QCOMPARE(t.p.Calls(QStringLiteral("Closed:")), QStringList{"Closed:Form_Error_3"});

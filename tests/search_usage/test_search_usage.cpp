@@ -321,7 +321,8 @@ void TestSearchUsage::typedYearIsSearched() {
 
 void TestSearchUsage::nameCondition() {
     Select t;
-    QCOMPARE(t.screen.List1->count(), 2); // up to the first empty name
+    QCOMPARE(FocusName(), QStringLiteral("TextMaker")); // first in tab order
+    QCOMPARE(t.screen.List1->count(), 2);               // up to the first empty name
     QCOMPARE(t.screen.List1->item(1)->text(), QStringLiteral("金属屋根"));
     QCOMPARE(t.screen.UCtl_RS_NextPage1->Label_Target_Name_List[2]->text(), kChimney);
     t.screen.UCtl_RS_NextPage1->Check1[0]->click();
