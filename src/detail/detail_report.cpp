@@ -71,7 +71,7 @@ QStringList DetailReportValues(const AppState& s) {
 Status WriteDetailReport(AppState& s) {
     QStringList values = DetailReportValues(s);
     for (QString& v : values)
-        if (v.trimmed().isEmpty() || TrimBlanks(v).isEmpty())
+        if (TrimBlanks(v).isEmpty()) // blanks only: a line break alone is written as it is
             v = kBlankCell;
     values.append(s.DataVersion);
     // The list ends with an empty name.

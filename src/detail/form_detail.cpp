@@ -33,8 +33,13 @@ QLabel* CaptionLabel(QWidget* parent, const QString& name, const QString& text) 
     return label;
 }
 
+// A value of the record: it can be selected and copied (a phone or model number), never
+// edited. A click gives it the focus, so that the keys select and Ctrl+C copies; Tab
+// passes it by.
 QLabel* ValueLabel(QWidget* parent, const QString& name) {
     auto* label = CaptionLabel(parent, name, QString());
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::ClickFocus);
     label->setWordWrap(true);
     label->setMinimumWidth(0);
     label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -110,6 +115,10 @@ Form_Detail::Form_Detail(AppState& state, Platform& platform)
     connect(VScroll1, &QScrollBar::valueChanged, this, &Form_Detail::VScroll1_Change);
     picI_Scroll->installEventFilter(this);
     picWindow->installEventFilter(this);
+    // Page Up and Page Down still turn the page while a value has the focus.
+    for (QLabel* label : picI_Scroll->findChildren<QLabel*>())
+        if (label->focusPolicy() == Qt::ClickFocus)
+            label->installEventFilter(this);
     InstallKeyHandler({Command_ReportOut, CommandExit, CommandHelp});
 }
 
@@ -523,7 +532,8 @@ bool Form_Detail::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
     }
-    if (watched == picI_Scroll && event->type() == QEvent::KeyPress) {
+    if ((watched == picI_Scroll || qobject_cast<QLabel*>(watched)) &&
+        event->type() == QEvent::KeyPress) {
         const int code = KeyCodeOf(static_cast<QKeyEvent*>(event)->key());
         if (code == kKeyPageUp || code == kKeyPageDown) {
             CheckKeyCode(code);

@@ -1,8 +1,10 @@
 #include "detail/form_detail.h"
 #include "shell/screen_kit.h"
+#include "support/helpers.h"
 #include "support/loaded_state.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -57,6 +59,7 @@ private slots:
     void boxesStandBesideTheirCaptions();
     void salesRegionIsNeverShown();
     void boxesAreReadOnly();
+    void valuesCanBeCopiedNotChanged();
     void pageKeys_data();
     void pageKeys();
     void scrollBarSettings();
@@ -202,6 +205,34 @@ void TestDetail::boxesAreReadOnly() {
     QVERIFY(on->isChecked());
     QVERIFY(!off->isChecked());
     QCOMPARE(on->focusPolicy(), Qt::NoFocus); // not a tab stop
+}
+
+void TestDetail::valuesCanBeCopiedNotChanged() {
+    Detail t({{u"型番・品番", QStringLiteral("ＤＪ－2747")},
+              {u"相談窓口（メーカー電話）", QStringLiteral("03-0000-1234")}});
+    QLabel* model = t.screen.Label_Kataban;
+    QTest::mouseClick(model, Qt::LeftButton, {}, QPoint(2, model->height() / 2));
+    QCOMPARE(FocusName(), QStringLiteral("Label_Kataban"));
+    Press(Qt::Key_Home);
+    Press(Qt::Key_End, Qt::ShiftModifier);
+    QCOMPARE(model->selectedText(), QStringLiteral("ＤＪ－2747"));
+    QApplication::clipboard()->clear();
+    Press(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("ＤＪ－2747"));
+    // Typing, deleting and pasting change nothing.
+    Type(QStringLiteral("x"));
+    Press(Qt::Key_Delete);
+    Press(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(model->text(), QStringLiteral("ＤＪ－2747"));
+    // The page keys still turn the page while the value has the focus.
+    Press(Qt::Key_PageDown);
+    QVERIFY(t.screen.VScroll1->value() > 0);
+    // Tab passes the values by: from the last button it goes round to the first.
+    t.screen.Command_shiyou_bui->setFocus();
+    Press(Qt::Key_Tab);
+    QVERIFY(!FocusName().startsWith(u"Label"));
+    QCOMPARE(t.screen.Label_Madoguchi_Maker_TEL->text(), QStringLiteral("03-0000-1234"));
+    QVERIFY(t.screen.Label_Madoguchi_Maker_TEL->textInteractionFlags() & Qt::TextSelectableByMouse);
 }
 
 void TestDetail::pageKeys_data() {

@@ -318,6 +318,9 @@ void TestPrinting::detailRow() {
     set(u"素材（繊維系）", QStringLiteral("x"));
     set(u"販売地域", QStringLiteral("全国"));
     set(u"商品名", QStringLiteral("it's"));
+    set(u"型番・品番", QStringLiteral(" \u3000 ")); // blanks only: blank
+    set(u"石綿含有率", QStringLiteral("\r\n"));     // a line break is not a blank
+    set(u"石綿の種類", QStringLiteral("\t"));       // nor is a tab
     QVERIFY(WriteDetailReport(t.s));
     QVERIFY(WriteDetailReport(t.s)); // twice: still one row
     const Recordset& row = *t.s.DataEnvironment1->rsCommand3->Parent().value();
@@ -334,6 +337,9 @@ void TestPrinting::detailRow() {
     QCOMPARE(c("商品名"), QStringLiteral("it's"));
     QCOMPARE(c("DBバージョン"), QStringLiteral("２００６年１２月版"));
     QCOMPARE(c("ＪＩＳ許可番号"), QStringLiteral("\u3000"));
+    QCOMPARE(c("型番・品番"), QStringLiteral("\u3000"));
+    QCOMPARE(c("石綿含有率"), QStringLiteral("\r\n"));
+    QCOMPARE(c("石綿の種類"), QStringLiteral("\t"));
 }
 
 void TestPrinting::detailPrintsOnePage() {
