@@ -1,6 +1,7 @@
 #include "tools/sample_data.h"
 
 #include "data/app_state.h"
+#include "data/database.h"
 #include "data/field_catalogue.h"
 
 #include <QFile>
@@ -133,14 +134,18 @@ const char16_t* const kCertKinds[] = {
 
 const char16_t* const kBrands[] = {
     u"ソラリナ", u"ミナモ", u"カザハナ", u"ユキシロ", u"ホシカゲ", u"アオバネ", u"ツキミノ",
-    u"ハルカゼ", u"コモレビ", u"シズクナ", u"ナギサ", u"ヒバリノ", u"クモイ", u"ウタカタ"};
+    u"ハルカゼ", u"コモレビ", u"シズクナ", u"ナギサ", u"ヒバリノ", u"クモイ", u"ウタカタ",
+    // Catalogues of the time print Latin letters and kana in either width.
+    u"ＮＥＷソラリナ", u"NEWミナモ", u"ＦＲカザハナ", u"FRユキシロ", u"ｶｾﾞﾐﾁ", u"ｼﾞｭｳﾓﾝ"};
 
 const char16_t* const kMakers[] = {
     u"架空スレート工業株式会社", u"架空窯業株式会社", u"サンプル建材工業株式会社",
     u"見本ボード製作所", u"架空セメント工業株式会社", u"試作床材㈱", u"架空保温工業株式会社",
     u"サンプル屋根材株式会社", u"見本化成工業株式会社", u"架空建材販売株式会社",
     u"試作パネル工業株式会社", u"架空住設株式会社", u"サンプル断熱株式会社",
-    u"見本サイディング工業㈱", u"架空管材株式会社", u"架空内装工業株式会社"};
+    u"見本サイディング工業㈱", u"架空管材株式会社", u"架空内装工業株式会社",
+    // One maker written in both widths, and one in half-width kana.
+    u"ＡＳＫ架空工業株式会社", u"ASK架空工業株式会社", u"ｶｸｳｶﾞﾗｽ繊維株式会社"};
 
 const char16_t* const kAssociations[] = {u"架空建材協会", u"サンプル窯業建材協議会",
                                          u"見本住宅部材連合会", u"架空保温材工業会"};
@@ -254,6 +259,33 @@ struct Product {
 };
 
 // An optional text: mostly the value, sometimes NULL, sometimes empty.
+// The full-width form of printable ASCII ("-" becomes "－").
+QString FullWidth(const QString& ascii) {
+    QString wide = ascii;
+    for (QChar& c : wide)
+        if (c.unicode() > 0x20 && c.unicode() < 0x7F)
+            c = QChar(char16_t(c.unicode() + 0xFEE0));
+    return wide;
+}
+
+// A model number such as "DJ-2747", written the ways catalogues write it: mostly half
+// width, some wholly full width, some with only the dash or the letters full width.
+QString ModelNumber(Random& r) {
+    const QString letters = QString(QChar(u'A' + r.Below(26))) + QChar(u'A' + r.Below(26));
+    const QString digits = QString::number(r.Between(10, 9999));
+    switch (r.Below(10)) {
+    case 0:
+    case 1:
+        return FullWidth(letters + u'-' + digits);
+    case 2:
+        return letters + u"－"_s + digits;
+    case 3:
+        return FullWidth(letters) + u'-' + digits;
+    default:
+        return letters + u'-' + digits;
+    }
+}
+
 QVariant Optional(Random& r, const QString& value, int present = 80) {
     const int roll = r.Below(100);
     if (roll < present)
@@ -375,16 +407,14 @@ public:
 
         set(u"ID"_s, QStringLiteral("%1").arg(serial, 6, 10, QChar(u'0')));
         set(u"建材名（一般名）"_s, name);
-        QString product = brand + word + QStringLiteral(" %1号").arg(model);
+        // Some catalogues print the number in full-width digits.
+        QString product = brand + word +
+                          (serial % 4 == 0 ? u"\u3000"_s + FullWidth(QString::number(model)) + u"号"_s
+                                           : QStringLiteral(" %1号").arg(model));
         if (serial % 97 == 0)
             product = brand + u"'"_s + QString::number(60 + serial % 30) + u' ' + word;
         set(u"商品名"_s, product);
-        set(u"型番・品番"_s,
-            Optional(r, QStringLiteral("%1%2-%3")
-                            .arg(QChar(u'A' + r.Below(26)))
-                            .arg(QChar(u'A' + r.Below(26)))
-                            .arg(r.Between(10, 9999)),
-                     85));
+        set(u"型番・品番"_s, Optional(r, ModelNumber(r), 85));
         set(u"生産時のメーカー名"_s, maker);
 
         const int start = r.Chance(6) ? 0 : r.Between(1950, 2000);
@@ -595,6 +625,17 @@ Status WriteSampleDatabase(const QString& path, int products, quint64 seed) {
     sqlite3_finalize(insert);
     if (!status)
         return status;
+
+    // Says that the products are made up, so that the program marks them as such.
+    if (Status s = d.Exec(u"CREATE TABLE "_s + kMetadataTable +
+                          u" (key TEXT PRIMARY KEY, value TEXT NOT NULL)"_s);
+        !s)
+        return s;
+    if (Status s = d.Exec(u"INSERT INTO "_s + kMetadataTable + u" VALUES ('"_s + kMetadataKind +
+                          u"', '"_s + kSampleKind + u"'), ('"_s + kMetadataEdition + u"', '"_s +
+                          kDataEdition + u"')"_s);
+        !s)
+        return s;
 
     const QString table = Quote(kMaterialTable);
     for (const char16_t* column : {u"建材名（一般名）", u"製造開始", u"製造終了"})

@@ -23,6 +23,7 @@
 #include "search_usage/usage_reports.h"
 #include "shell/form_explan.h"
 #include "shell/form_menu.h"
+#include "shell/print_report.h"
 #include "shell/qt_platform.h"
 #include <QCheckBox>
 
@@ -131,7 +132,7 @@ int main(int argc, char* argv[]) {
     list.hide();
     auto save = [&](const solario::ReportLayout& layout, const solario::Status& written) {
         if (written)
-            solario::SaveReportPdf(layout,
+            solario::SaveReportPdf(solario::PrintedLayout(s, layout),
                                    solario::CommandRecordset(*s.DataEnvironment1, layout.command),
                                    out.filePath(layout.name + QStringLiteral(".pdf")));
         std::printf("%s\n", qUtf8Printable(out.filePath(layout.name + QStringLiteral(".pdf"))));
@@ -143,8 +144,9 @@ int main(int argc, char* argv[]) {
         if (QWidget* preview = QApplication::activeModalWidget())
             preview->close();
     });
-    const solario::Status shown = platform.ShowReport(solario::DataReport_ListKenzai2(),
-                                                      *s.DataEnvironment1->rsCommand2, &list);
+    const solario::Status shown =
+        platform.ShowReport(solario::PrintedLayout(s, solario::DataReport_ListKenzai2()),
+                            *s.DataEnvironment1->rsCommand2, &list);
     if (!shown)
         std::printf("preview: %s\n", qUtf8Printable(shown.error()));
 

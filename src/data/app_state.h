@@ -44,6 +44,9 @@ struct AppState {
     std::unique_ptr<Recordset> DetailRecordset;
     bool DbOpen = false;
     QString ConnectionString;
+    // The open database says that its products are made up: every screen and printed
+    // page then says so.
+    bool SampleData = false;
 
     // The report tables and their recordsets.
     std::unique_ptr<ReportDataEnvironment> DataEnvironment1;

@@ -13,6 +13,16 @@ inline const QString kDatabaseFileName = QStringLiteral("app.db");
 Status OpenDatabaseFile(const QString& programFolder, std::unique_ptr<Connection>& connection,
                         const QString& fileName, QString& connectionString);
 
+// The small table in which a material database says what it is: rows of key and value.
+// A database without it is taken as real data of the program's own edition.
+inline const QString kMetadataTable = QStringLiteral("solario_metadata");
+inline const QString kMetadataKind = QStringLiteral("kind");       // "sample" for made-up data
+inline const QString kMetadataEdition = QStringLiteral("edition"); // e.g. "２００６年１２月版"
+inline const QString kSampleKind = QStringLiteral("sample");
+
+// True when the database says that its products are made up.
+bool IsSampleDatabase(Connection& connection);
+
 // Closes the connection and releases it.
 void CloseDatabase(std::unique_ptr<Connection>& connection);
 

@@ -91,6 +91,18 @@ void DrawBand(QPainter& p, const ReportBand& band, const Recordset* rows, qint32
     }
 }
 
+// The page note, in small type just below the printable area.
+void DrawPageNote(QPainter& p, const QString& note, int width, int pageHeight) {
+    QFont font(QStringLiteral("IPAexGothic"));
+    font.setPixelSize(int(kBodyPoints * 0.9 * 20));
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(0, pageHeight + 40, width, 240), Qt::AlignLeft | Qt::AlignTop, note);
+    QPen line(Qt::black);
+    line.setWidthF(12);
+    p.setPen(line);
+}
+
 } // namespace
 
 void SetUpReportPage(const ReportLayout& layout, QPagedPaintDevice& device) {
@@ -161,6 +173,8 @@ Result<int> RenderReport(const ReportLayout& layout, ReportRecordset& data,
         for (const Placed& item : pages[i])
             DrawBand(p, *item.band, item.rows, item.row, item.y, i + 1, count);
         DrawBand(p, layout.pageFooter, rows, 0, bottom, i + 1, count);
+        if (!layout.pageNote.isEmpty())
+            DrawPageNote(p, layout.pageNote, layout.width, pageHeight);
     }
     p.end();
     return count;

@@ -43,6 +43,9 @@ struct ReportLayout {
     ReportBand detail;
     ReportBand groupFooter;
     ReportBand pageFooter;
+    // A line printed at the foot of every page, below the page footer, in the bottom
+    // margin: it takes no room from the bands, so the pages break as without it.
+    QString pageNote;
 };
 
 const ReportLayout& DataReport_ListKenzai2();

@@ -43,6 +43,7 @@ Form_Menu::Form_Menu(AppState& state, Platform& platform)
     Image1 = MakeBanner(this);
     Label4 = MakeLabel(this, QStringLiteral("Label4"), QStringLiteral("ソラリオ ") + kDataEdition);
     Label4->setFont(ScaledFont(Label4->font(), 1.5, true));
+    SampleMark = MakeSampleMark(this);
     CommandHelp = MakeHelpButton(this);
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("終了"));
     CommandSearchD = MakePictureButton(this, QStringLiteral("CommandSearchD"),
@@ -91,6 +92,11 @@ void Form_Menu::PlaceControls() {
         QStringLiteral("このデータベースは「ご利用にあたって」をご覧いただき、\u3000\u3000"));
     Label1->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     Label3->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    // The sample mark stands right after the edition.
+    SampleMark->adjustSize();
+    SampleMark->move(Label4->x() + Label4->fontMetrics().horizontalAdvance(Label4->text()) +
+                         Twips(*this, 180),
+                     Label4->y() + (Label4->height() - SampleMark->height()) / 2);
     for (QPushButton* b : {CommandHelp, CommandSearchD, CommandSearchN})
         FitIcon(b);
     setFixedSize(Twips(*this, 12135), Twips(*this, 7440));
@@ -116,6 +122,7 @@ bool Form_Menu::Form_Load(int* exitCode) {
         *exitCode = 1;
         return false;
     }
+    s_.SampleData = IsSampleDatabase(*s_.MainConnection);
     s_.DataEnvironment1 = std::make_unique<ReportDataEnvironment>();
     Status report = s_.DataEnvironment1->OpenConnection();
     if (report)

@@ -36,6 +36,7 @@ public:
     QPushButton* CommandSearchN;
     QPushButton* CommandExplan;
     QLabel* Label4;
+    QLabel* SampleMark; // "サンプルデータ（架空）" beside the edition, for made-up data
     QLabel* Label1;
     QLabel* Label3;
     QLabel* Image1;

@@ -3,8 +3,16 @@
 #include "data/report_writing.h"
 #include "reports/report_layout.h"
 #include "shell/message_boxes.h"
+#include "shell/screen_kit.h"
 
 namespace solario {
+
+ReportLayout PrintedLayout(const AppState& s, const ReportLayout& layout) {
+    ReportLayout printed = layout;
+    if (s.SampleData)
+        printed.pageNote = kSamplePageNote;
+    return printed;
+}
 
 void PrintReport(AppState& s, Platform& platform, QWidget* owner, const ReportLayout& layout,
                  const std::function<Status()>& write) {
@@ -17,7 +25,8 @@ void PrintReport(AppState& s, Platform& platform, QWidget* owner, const ReportLa
         status = write();
     platform.SetBusy(false);
     if (status)
-        status = platform.ShowReport(layout, CommandRecordset(*env, layout.command), owner);
+        status = platform.ShowReport(PrintedLayout(s, layout),
+                                     CommandRecordset(*env, layout.command), owner);
     if (!status)
         ShowFailure(platform, QStringLiteral("印刷できませんでした。"), status.error());
 }

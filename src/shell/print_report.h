@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/app_state.h"
+#include "reports/report_layout.h"
 #include "shell/platform.h"
 
 #include <functional>
@@ -9,7 +10,8 @@ class QWidget;
 
 namespace solario {
 
-struct ReportLayout;
+// The layout as it is printed: over sample data, with the sample note on every page.
+ReportLayout PrintedLayout(const AppState& s, const ReportLayout& layout);
 
 // The printing sequence of every screen: busy pointer, write the report tables, default
 // pointer, then the report shown modally over its command's recordset. A failure is

@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -84,6 +85,12 @@ void Screen::closeEvent(QCloseEvent* event) {
     Form_Unload();
     Finish();
     event->accept();
+}
+
+void Screen::showEvent(QShowEvent* event) {
+    for (QLabel* mark : findChildren<QLabel*>(kSampleMarkName))
+        mark->setVisible(s_.SampleData);
+    QDialog::showEvent(event);
 }
 
 void Screen::keyPressEvent(QKeyEvent* event) {

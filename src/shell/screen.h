@@ -77,6 +77,8 @@ protected:
     bool CloseHelpIfUserCloses(int unloadMode);
 
     void closeEvent(QCloseEvent* event) override;
+    // Shows or hides the sample marks as the open database asks.
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
     // The shared state and the desktop, as every handler reaches them.

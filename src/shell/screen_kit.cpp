@@ -49,10 +49,25 @@ QFont ScaledFont(const QFont& font, double factor, bool bold) {
     return scaled;
 }
 
+QLabel* MakeSampleMark(QWidget* parent) {
+    QLabel* mark = MakeLabel(parent, kSampleMarkName, kSampleMarkText);
+    mark->setFont(ScaledFont(mark->font(), 1.0, true));
+    mark->setStyleSheet(
+        QStringLiteral("QLabel { color: #ffffff; background: #b3261e; border: 1px solid #ffffff;"
+                       " border-radius: 3px; padding: 1px 6px; }"));
+    mark->setAccessibleName(kSampleMarkText);
+    mark->hide();
+    return mark;
+}
+
 QLabel* MakeBanner(QWidget* parent) {
     QLabel* banner = MakeLabel(parent, QStringLiteral("Image1"), QString());
     banner->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
     banner->setScaledContents(true);
+    auto* row = new QHBoxLayout(banner);
+    row->setContentsMargins(0, 0, Twips(*banner, 180), 0);
+    row->addStretch();
+    row->addWidget(MakeSampleMark(banner), 0, Qt::AlignVCenter);
     return banner;
 }
 

@@ -40,7 +40,17 @@ void FitToFirstLine(QLabel& label, const QString& firstLine);
 // The font scaled by the factor, bold when asked: the screens' titles and headlines.
 QFont ScaledFont(const QFont& font, double factor, bool bold);
 
-// The banner picture across a screen ("Image1").
+// The mark of made-up data and the page note of its prints. Every screen shows the mark
+// on its banner (and the menu beside the edition) while the open database says it is
+// sample data; the screens show or hide it as they are shown.
+inline const QString kSampleMarkText = QStringLiteral("サンプルデータ（架空）");
+inline const QString kSampleMarkName = QStringLiteral("SampleMark");
+inline const QString kSamplePageNote =
+    QStringLiteral("サンプルデータ（架空）：実在の製品情報ではありません");
+// A hidden mark, in colours of its own so that it reads on any desktop palette.
+QLabel* MakeSampleMark(QWidget* parent);
+
+// The banner picture across a screen ("Image1"), with the sample mark at its right.
 QLabel* MakeBanner(QWidget* parent);
 // A picture button that Enter never presses on its own.
 QPushButton* MakePictureButton(QWidget* parent, const QString& objectName, const QString& image,

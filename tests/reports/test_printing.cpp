@@ -99,6 +99,8 @@ private slots:
     void detailRow();
     void detailPrintsOnePage();
     void failureIsShownNotFatal();
+    void sampleNoteOnEveryPage_data();
+    void sampleNoteOnEveryPage();
 };
 
 void TestPrinting::listHeadings_data() {
@@ -382,6 +384,36 @@ void TestPrinting::failureIsShownNotFatal() {
     QVERIFY(t.p.boxes[0].text.startsWith(QStringLiteral("印刷できませんでした。")));
     QVERIFY(t.p.Calls(QStringLiteral("ShowReport")).isEmpty());
     QCOMPARE(t.p.Calls(QStringLiteral("NotBusy")).size(), 1); // the pointer is back
+}
+
+void TestPrinting::sampleNoteOnEveryPage_data() {
+    QTest::addColumn<bool>("sample");
+    QTest::newRow("sample data") << true;
+    QTest::newRow("a database without the mark") << false;
+}
+
+void TestPrinting::sampleNoteOnEveryPage() {
+    QFETCH(bool, sample);
+    const QString note = QStringLiteral("サンプルデータ（架空）：実在の製品情報ではありません");
+    Printed t(40);
+    t.s.SampleData = sample;
+    t.list->Command_ReportOut->click();
+    const int pages = t.p.reportPages;
+    QVERIFY(pages >= 2);
+    QProcess run;
+    run.start(QStringLiteral("pdftotext"),
+              {t.out.filePath(QStringLiteral("DataReport_ListKenzai2.pdf")), QStringLiteral("-")});
+    QVERIFY(run.waitForFinished(30000));
+    // Read back as it comes out of the file: the note must be searchable as written.
+    const QStringList text =
+        QString::fromUtf8(run.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(text.size(), pages);
+    for (const QString& page : text)
+        QCOMPARE(page.contains(note), sample);
+    // The note takes no room from the rows: the pages break as without it.
+    Printed plain(40);
+    plain.list->Command_ReportOut->click();
+    QCOMPARE(plain.p.reportPages, pages);
 }
 
 QTEST_MAIN(TestPrinting)

@@ -5,6 +5,7 @@
 #include "support/fixture_db.h"
 #include "support/helpers.h"
 #include "support/test_screen.h"
+#include "tools/sample_data.h"
 
 #include <QFile>
 #include <QLabel>
@@ -25,6 +26,9 @@ struct Installation {
         const QString db = dir.filePath(QStringLiteral("app.db"));
         if (database == u"fixture") {
             FixtureDb(db).Close();
+        } else if (database == u"sample") {
+            if (!solario::sample::WriteSampleDatabase(db, 60))
+                qFatal("cannot write the sample");
         } else if (database == u"garbage") {
             QFile f(db);
             if (f.open(QIODevice::WriteOnly))
@@ -49,7 +53,8 @@ struct Installation {
 
 // A started menu, shown as the program shows it.
 struct Started : Installation {
-    Started() : menu(s, p) {
+    explicit Started(const QString& database = QStringLiteral("fixture"))
+        : Installation(database), menu(s, p) {
         int code = -1;
         ok = menu.Form_Load(&code);
         menu.show();
@@ -86,6 +91,8 @@ private slots:
     void explanationCloseBoxReturnsToMenu();
     void functionKeysWorkOnReturn();
     void controlsAndTabOrder();
+    void sampleDataIsMarked_data();
+    void sampleDataIsMarked();
 };
 
 void TestMenu::startupLeavesEverythingOpen() {
@@ -426,6 +433,56 @@ void TestMenu::controlsAndTabOrder() {
         QCOMPARE(w->objectName(), name);
         w = w->nextInFocusChain();
     }
+}
+
+void TestMenu::sampleDataIsMarked_data() {
+    QTest::addColumn<QString>("database");
+    QTest::addColumn<bool>("marked");
+    QTest::newRow("sample data") << "sample" << true;
+    QTest::newRow("a database without the mark") << "fixture" << false;
+}
+
+void TestMenu::sampleDataIsMarked() {
+    QFETCH(QString, database);
+    QFETCH(bool, marked);
+    Started t(database);
+    QVERIFY(t.ok);
+    QCOMPARE(t.s.SampleData, marked);
+    auto marks = [](const QWidget& screen) {
+        QStringList shown;
+        for (const QLabel* l : screen.findChildren<QLabel*>(QStringLiteral("SampleMark")))
+            if (l->isVisible())
+                shown.append(l->parentWidget()->objectName() + u':' + l->text());
+        return shown;
+    };
+    const QStringList expected =
+        marked ? QStringList{"Form_Menu:サンプルデータ（架空）", "Image1:サンプルデータ（架空）"}
+               : QStringList{};
+    QStringList menuMarks = marks(t.menu);
+    menuMarks.sort();
+    QCOMPARE(menuMarks, expected);
+    QCOMPARE(t.menu.windowTitle(), QStringLiteral("【ソラリオ】【メニュー】"));
+    if (marked) {
+        // Beside the edition: on its line, after its text, inside the window.
+        const QLabel* edition = t.menu.findChild<QLabel*>(QStringLiteral("Label4"));
+        const QLabel* mark =
+            t.menu.findChild<QLabel*>(QStringLiteral("SampleMark"), Qt::FindDirectChildrenOnly);
+        QVERIFY(mark->geometry().left() >
+                edition->x() + edition->fontMetrics().horizontalAdvance(edition->text()));
+        QVERIFY(mark->geometry().center().y() > edition->geometry().top());
+        QVERIFY(mark->geometry().center().y() < edition->geometry().bottom());
+        QVERIFY(mark->geometry().right() <
+                t.menu.findChild<QWidget*>(QStringLiteral("CommandHelp"))->x());
+    }
+    QStringList childMarks;
+    QString childTitle;
+    t.p.drivers = {[&](Screen& child) {
+        childMarks = marks(child);
+        childTitle = child.windowTitle();
+    }};
+    t.menu.CommandExplan->click();
+    QCOMPARE(childMarks, marked ? QStringList{"Image1:サンプルデータ（架空）"} : QStringList{});
+    QCOMPARE(childTitle, QStringLiteral("【ソラリオ】【ご利用にあたって】"));
 }
 
 QTEST_MAIN(TestMenu)

@@ -1,5 +1,8 @@
+#include "data/database.h"
 #include "data/field_catalogue.h"
 #include "data/query_builders.h"
+#include "data/search_conditions.h"
+#include "support/fixture_db.h"
 #include "tools/sample_data.h"
 
 #include <QCryptographicHash>
@@ -51,6 +54,8 @@ private slots:
     void flagsMatchThePlacesOfTheirName();
     void valuesCoverTheCasesTheScreensHandle();
     void searchesFindTheSampleProducts();
+    void mixedWidthsAreFoundEitherWay();
+    void saysItIsSampleData();
 
 private:
     QTemporaryDir dir_;
@@ -265,6 +270,64 @@ void TestSampleData::searchesFindTheSampleProducts() {
     QVERIFY(
         s.GeneralNames.mid(0, floor.value()).contains(QStringLiteral("石綿含有ビニル床タイル")));
     QVERIFY(!s.GeneralNames.contains(QStringLiteral("石綿含有住宅屋根用化粧スレート")));
+}
+
+void TestSampleData::mixedWidthsAreFoundEitherWay() {
+    // Model numbers come in the widths catalogues print them in.
+    const QString model = QStringLiteral("SELECT count(*) FROM アスベスト建材情報マスタ WHERE ");
+    QVERIFY(Count(c_, model + QStringLiteral("instr(型番・品番, '-') > 0")) > 100);
+    QVERIFY(Count(c_, model + QStringLiteral("instr(型番・品番, '－') > 0")) > 100);
+    QVERIFY(Count(c_, model + QStringLiteral("型番・品番 GLOB '[Ａ-Ｚ]*'")) > 100);
+    QVERIFY(Count(c_, model + QStringLiteral("商品名 GLOB '*[０-９]号'")) > 100);
+    QVERIFY(Count(c_, model + QStringLiteral("instr(生産時のメーカー名, 'ｶｸｳｶﾞﾗｽ') > 0")) > 0);
+
+    AppState s;
+    InitFieldCatalogue(s);
+    Recordset half;
+    QVERIFY(
+        half.Open(model.left(model.indexOf(u"count")) +
+                      QStringLiteral("型番・品番 FROM アスベスト建材情報マスタ WHERE 型番・品番 "
+                                     "GLOB '[A-Z][A-Z]-[0-9]*' LIMIT 1"),
+                  c_));
+    QCOMPARE(half.RecordCount(), 1);
+    const QString printed = half.ValueText(0, 0); // e.g. "DJ-2747"
+    QString wide = printed;
+    for (QChar& ch : wide)
+        ch = ch == u'-' ? QChar(u'－') : QChar(char16_t(ch.unicode() + 0xFEE0));
+    struct Case {
+        QString where;
+        QString same; // the products it must find, by exact values
+    };
+    const Case cases[] = {
+        {LikeCondition(QStringLiteral("型番・品番"), wide),
+         QStringLiteral("型番・品番 = '") + printed + u'\''},
+        {MakerCondition(QStringLiteral("ASK架空工業")),
+         QStringLiteral(
+             "生産時のメーカー名 IN ('ＡＳＫ架空工業株式会社', 'ASK架空工業株式会社') OR "
+             "現在のメーカー名 IN ('ＡＳＫ架空工業株式会社', 'ASK架空工業株式会社')")},
+        {MakerCondition(QStringLiteral("カクウガラス")),
+         QStringLiteral("生産時のメーカー名 = 'ｶｸｳｶﾞﾗｽ繊維株式会社' OR 現在のメーカー名 = "
+                        "'ｶｸｳｶﾞﾗｽ繊維株式会社'")},
+    };
+    for (const Case& c : cases) {
+        Recordset list;
+        const Result<qint32> found = OpenMaterialList(s, c_, list, c.where);
+        QVERIFY2(found, qPrintable(found.error()));
+        const qint64 expected = Count(c_, model + u'(' + c.same + u')');
+        QVERIFY2(expected > 0, qPrintable(c.same));
+        QCOMPARE(qint64(found.value()), expected);
+    }
+}
+
+void TestSampleData::saysItIsSampleData() {
+    QVERIFY(IsSampleDatabase(c_));
+    QCOMPARE(Dump(c_, QStringLiteral("SELECT value FROM solario_metadata WHERE key = 'edition'")),
+             Dump(c_, QStringLiteral("SELECT '２００６年１２月版'")));
+    const QString plain = dir_.filePath(QStringLiteral("plain.db"));
+    test::FixtureDb(plain).Close();
+    Connection p;
+    QVERIFY(p.OpenReadOnly(plain));
+    QVERIFY(!IsSampleDatabase(p));
 }
 
 QTEST_GUILESS_MAIN(TestSampleData)
