@@ -37,6 +37,9 @@ UsageNotice::UsageNotice(AppState& state, Platform& platform, UsageNoticeKind ki
     : Screen(state, platform, QStringLiteral("【ソラリオ】【使用状態からの検索】")), kind_(kind) {
     setObjectName(objectName);
     auto* page = new QVBoxLayout(this);
+    QLabel* banner = MakeBanner(this);
+    banner->setFixedHeight(Twips(*this, 600));
+    page->addWidget(banner);
     auto* top = new QHBoxLayout;
     // The notice without products says it on two lines, set when it loads.
     Label_info = MakeLabel(

@@ -54,7 +54,7 @@ QLabel* MakeSampleMark(QWidget* parent) {
     mark->setFont(ScaledFont(mark->font(), 1.0, true));
     mark->setStyleSheet(
         QStringLiteral("QLabel { color: #ffffff; background: #b3261e; border: 1px solid #ffffff;"
-                       " border-radius: 3px; padding: 1px 6px; }"));
+                       " border-radius: 3px; padding: 2px 8px; }"));
     mark->setAccessibleName(kSampleMarkText);
     mark->hide();
     return mark;
