@@ -38,6 +38,13 @@ void FillProducts(FixtureDb& db) {
                            {u"現在のメーカー名", "サンプル床材"},
                            {u"製造開始", 0},
                            {u"製造終了", 1990}}));
+    db.AddProduct(Product({{u"ID", "0003"},
+                           {u"建材名（一般名）", "石綿含有スレートボード・フレキシブル板"},
+                           {u"商品名", "ＦＲボード １２号"},
+                           {u"型番・品番", "DJ-2747"},
+                           {u"生産時のメーカー名", "ｶｸｳｶﾞﾗｽ繊維株式会社"},
+                           {u"製造開始", 1970},
+                           {u"製造終了", 1990}}));
 }
 
 // The name search as the menu opens it, shown.
@@ -63,6 +70,8 @@ private slots:
     void yearFieldCheckOnLeaving();
     void searchOpensTheListAndComesBack();
     void searchWithoutResultOpensTheNotice();
+    void typedWidthsFindTheProduct_data();
+    void typedWidthsFindTheProduct();
     void failingQueryKeepsTheScreen();
     void keys();
     void noticeShowsTheConditions();
@@ -274,6 +283,42 @@ void TestSearchName::searchOpensTheListAndComesBack() {
     t.p.drivers = {[&](Screen&) { ids = t.s.ListIds; }};
     t.screen.CommandSearch->click();
     QCOMPARE(ids.mid(0, 2), QStringList({"0001", "0002"}));
+}
+
+void TestSearchName::typedWidthsFindTheProduct_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("ids");
+    QTest::newRow("model, full width") << "Text_Kataban"
+                                       << "ＤＪ－２７４７" << QStringList{"0003"};
+    QTest::newRow("model, full-width dash only") << "Text_Kataban"
+                                                 << "dj－2747" << QStringList{"0003"};
+    QTest::newRow("maker in full-width kana, stored half width")
+        << "Text_Maker"
+        << "カクウガラス" << QStringList{"0003"};
+    QTest::newRow("product, half-width letters, blank and digits")
+        << "Text_Shohin"
+        << "FRボード 12" << QStringList{"0003"};
+    QTest::newRow("product, half-width letters") << "Text_Shohin"
+                                                 << "frボード" << QStringList{"0003"};
+    QTest::newRow("kana of another kind is another text") << "Text_Maker"
+                                                          << "かくう" << QStringList{};
+}
+
+void TestSearchName::typedWidthsFindTheProduct() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, ids);
+    Search t;
+    t.screen.findChild<QWidget*>(field)->setFocus();
+    Type(typed);
+    QStringList found;
+    t.p.drivers = {[&](Screen&) { found = t.s.ListIds.mid(0, t.s.ListIds.size() - 1); }};
+    Press(Qt::Key_F2);
+    QVERIFY2(t.p.boxes.isEmpty(), qPrintable(t.p.boxes.value(0).text));
+    QCOMPARE(found, ids);
+    QCOMPARE(t.p.Calls(QStringLiteral("ShowModal")),
+             QStringList{ids.isEmpty() ? "ShowModal:Form_Error_3" : "ShowModal:Form_List"});
 }
 
 void TestSearchName::searchWithoutResultOpensTheNotice() {

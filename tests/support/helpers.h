@@ -33,11 +33,17 @@ inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(focused, key, modifiers);
 }
 
-// Text typed into the control that has the focus.
+// Text typed into the control that has the focus, one key event per character; a
+// character beyond ASCII comes as an input method gives it, as text on an unknown key.
 inline void Type(const QString& text) {
     QWidget* focused = QApplication::focusWidget();
     QVERIFY2(focused, "no control has the focus");
-    QTest::keyClicks(focused, text);
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(focused, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, focused, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 // The object name of the control that has the focus.
