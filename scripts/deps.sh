@@ -7,7 +7,7 @@ packages=(
   cmake g++ make
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libgl-dev
   libsqlite3-dev libqt6sql6-sqlite
-  fonts-ipaexfont poppler-utils
+  fonts-ipaexfont poppler-utils qt6-translations-l10n
 )
 
 missing=()

@@ -2,25 +2,17 @@
 #include "platform/instance_lock.h"
 #include "search_name/form_search_n.h"
 #include "search_usage/form_search_d.h"
+#include "shell/application.h"
 #include "shell/form_menu.h"
 #include "shell/qt_platform.h"
 
 #include <QApplication>
-#include <QFont>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // Screens are hidden while their children are open; the program ends only through
-    // the menu.
-    app.setQuitOnLastWindowClosed(false);
-    QFont font = app.font();
-    font.setFamilies({QStringLiteral("Meiryo UI"), QStringLiteral("Yu Gothic UI"),
-                      QStringLiteral("IPAexGothic"), QStringLiteral("MS UI Gothic")});
-    font.setPointSize(10);
-    app.setFont(font);
-
     solario::AppState state;
     state.ProgramFolder = QCoreApplication::applicationDirPath();
+    solario::SetUpApplication(app, state.ProgramFolder);
     state.InstanceLockPath = solario::DefaultInstanceLockPath();
     solario::QtPlatform platform(state.ProgramFolder);
 

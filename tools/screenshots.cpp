@@ -21,6 +21,7 @@
 #include "search_usage/form_search_d2.h"
 #include "search_usage/uctl_rs_nextpage.h"
 #include "search_usage/usage_reports.h"
+#include "shell/application.h"
 #include "shell/form_explan.h"
 #include "shell/form_menu.h"
 #include "shell/print_report.h"
@@ -58,11 +59,6 @@ void Shoot(const QDir& out, const QString& name) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    QFont font = app.font();
-    font.setFamilies({QStringLiteral("IPAexGothic")});
-    font.setPointSize(10);
-    app.setFont(font);
     if (app.arguments().size() != 3) {
         std::fprintf(stderr, "usage: screenshots INSTALLATION_DIR OUTPUT_DIR\n");
         return 2;
@@ -73,6 +69,7 @@ int main(int argc, char* argv[]) {
 
     solario::AppState s;
     s.ProgramFolder = app.arguments()[1];
+    solario::SetUpApplication(app, s.ProgramFolder);
     s.InstanceLockPath = lock.filePath(QStringLiteral("lock"));
     solario::QtPlatform platform(s.ProgramFolder);
     solario::Form_Menu menu(s, platform);

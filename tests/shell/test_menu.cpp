@@ -1,4 +1,5 @@
 #include "data/report_data.h"
+#include "shell/application.h"
 #include "shell/form_explan.h"
 #include "shell/form_menu.h"
 #include "support/fake_platform.h"
@@ -9,7 +10,9 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLockFile>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -91,6 +94,7 @@ private slots:
     void explanationCloseBoxReturnsToMenu();
     void functionKeysWorkOnReturn();
     void controlsAndTabOrder();
+    void qtDialogsSpeakJapanese();
     void sampleDataIsMarked_data();
     void sampleDataIsMarked();
 };
@@ -433,6 +437,20 @@ void TestMenu::controlsAndTabOrder() {
         QCOMPARE(w->objectName(), name);
         w = w->nextInFocusChain();
     }
+}
+
+void TestMenu::qtDialogsSpeakJapanese() {
+    QTemporaryDir folder; // no translations beside this program: Qt's own are used
+    QVERIFY(SetUpApplication(*qApp, folder.path()));
+    QCOMPARE(QLocale().language(), QLocale::Japanese);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
+    QLineEdit field;
+    std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* a : menu->actions())
+        texts.append(a->text().section(u'\t', 0, 0)); // the shortcut follows a tab
+    QVERIFY2(texts.contains(QStringLiteral("コピー(&C)")), qPrintable(texts.join(u'|')));
+    QVERIFY(!qApp->quitOnLastWindowClosed());
 }
 
 void TestMenu::sampleDataIsMarked_data() {
