@@ -3,6 +3,7 @@
 // them, and one document per asbestos-containing general name, named by its ID.
 //   make_documents SOURCE_DIR APP_INI OUTPUT_DIR
 #include "platform/ini_file.h"
+#include "reports/report_font.h"
 #include "tools/sample_data.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -49,7 +50,7 @@ bool WritePdf(const QString& markdown, const QString& title, const QString& path
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
     QTextDocument doc;
-    QFont font(QStringLiteral("IPAexGothic"));
+    QFont font(solario::ReportFontFamily());
     font.setPointSize(11);
     doc.setDefaultFont(font);
     doc.setDefaultStyleSheet(QStringLiteral("h1 { color: #1d3f63; } h2 { color: #1d3f63; }"));

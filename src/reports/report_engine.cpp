@@ -1,6 +1,7 @@
 #include "reports/report_engine.h"
 
 #include "data/report_data.h"
+#include "reports/report_font.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -59,7 +60,7 @@ void DrawBand(QPainter& p, const ReportBand& band, const Recordset* rows, qint32
             text = QString::number(page);
         else if (e.kind == ReportElement::Kind::PageCount)
             text = QString::number(pages);
-        QFont font(QStringLiteral("IPAexGothic"));
+        QFont font(ReportFontFamily());
         int pixels = int(kBodyPoints * e.size * 20); // one device unit is one twip
         font.setPixelSize(pixels);
         font.setBold(e.bold);
@@ -93,7 +94,7 @@ void DrawBand(QPainter& p, const ReportBand& band, const Recordset* rows, qint32
 
 // The page note, in small type just below the printable area.
 void DrawPageNote(QPainter& p, const QString& note, int width, int pageHeight) {
-    QFont font(QStringLiteral("IPAexGothic"));
+    QFont font(ReportFontFamily());
     font.setPixelSize(int(kBodyPoints * 0.9 * 20));
     p.setFont(font);
     p.setPen(Qt::black);

@@ -3,6 +3,7 @@
 #include "detail/detail_report.h"
 #include "detail/form_detail.h"
 #include "reports/report_engine.h"
+#include "reports/report_font.h"
 #include "result_list/form_list.h"
 #include "result_list/list_model.h"
 #include "search_name/form_error_3.h"
@@ -11,8 +12,10 @@
 #include "shell/print_report.h"
 #include "support/loaded_state.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QPushButton>
+#include <QRawFont>
 
 using namespace solario;
 using namespace solario::test;
@@ -37,6 +40,28 @@ std::function<void(FixtureDb&)> Products(int n) {
     };
 }
 
+// The text layer of a saved PDF exactly as pdftotext reads it: what a search in the file
+// finds. Nothing is folded, so a radical standing in for its ideograph shows.
+QString ReadPdf(const QString& path, const QStringList& options = {}) {
+    QProcess run;
+    run.start(QStringLiteral("pdftotext"), options + QStringList{path, QStringLiteral("-")});
+    run.waitForFinished(30000);
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
+// The words are found in the PDF as written, and no look-alike code point (a Kangxi
+// radical, a soft hyphen for a minus, an em space for an ideographic one) stands in for
+// a character.
+void ExpectReadable(const QString& path, const QStringList& words) {
+    const QString text = ReadPdf(path);
+    QVERIFY2(!text.isEmpty(), qPrintable(path));
+    for (const QString& word : words)
+        QVERIFY2(text.contains(word), qPrintable(path + QStringLiteral(": ") + word));
+    for (const char32_t c : text.toUcs4())
+        QVERIFY2(!IsLookAlike(c),
+                 qPrintable(path + QStringLiteral(": U+%1").arg(quint32(c), 4, 16)));
+}
+
 // A result list over every product of the fixture, on the given route.
 struct Printed : LoadedState {
     explicit Printed(int n, SearchRoute route = SearchRoute::ByName) : LoadedState(Products(n)) {
@@ -55,15 +80,7 @@ struct Printed : LoadedState {
         return parent->ValueText(0, parent->FieldIndex(column));
     }
     QString PdfText(const QString& layout) {
-        QProcess run;
-        run.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-layout"), out.filePath(layout + QStringLiteral(".pdf")),
-                   QStringLiteral("-")});
-        run.waitForFinished(30000);
-        // Some kanji come back as radicals; fold them as the eye would.
-        return QString::fromUtf8(run.readAllStandardOutput())
-            .normalized(QString::NormalizationForm_KC)
-            .replace(u'〜', u'～');
+        return ReadPdf(out.filePath(layout + QStringLiteral(".pdf")), {QStringLiteral("-layout")});
     }
     QTemporaryDir out;
     std::unique_ptr<Form_List> list;
@@ -99,6 +116,7 @@ private slots:
     void detailRow();
     void detailPrintsOnePage();
     void failureIsShownNotFatal();
+    void reportFontKeepsItsCharacters();
     void sampleNoteOnEveryPage_data();
     void sampleNoteOnEveryPage();
 };
@@ -177,11 +195,14 @@ void TestPrinting::listPrintsOnEveryPageItNeeds() {
                  qPrintable(pages[i].right(200)));
         QVERIFY(pages[i].contains(QStringLiteral("ソラリオ"))); // the page header on every page
         QVERIFY(
-            pages[i].contains(QStringLiteral("建材名(一般名)"))); // a heading line on every page
+            pages[i].contains(QStringLiteral("建材名（一般名）"))); // a heading line on every page
     }
     QCOMPARE(text.count(QStringLiteral("【入力内容】")), 1); // the conditions once
     QVERIFY(text.indexOf(QStringLiteral("建材000")) < text.indexOf(QStringLiteral("建材039")));
     QVERIFY(text.contains(QStringLiteral("O'Brien")));
+    ExpectReadable(t.out.filePath(QStringLiteral("DataReport_ListKenzai2.pdf")),
+                   {QStringLiteral("石綿"), QStringLiteral("【入力内容】"),
+                    QStringLiteral("２００６年１２月版"), QStringLiteral("1970～1980")});
 }
 
 void TestPrinting::nameSelection() {
@@ -216,6 +237,9 @@ void TestPrinting::nameSelection() {
     QCOMPARE(cond.ValueText(0, cond.FieldIndex(QStringLiteral("建物の種類"))),
              QStringLiteral("戸建住宅"));
     QVERIFY(t.p.reportPages >= 2);
+    ExpectReadable(out.filePath(QStringLiteral("DataReport_SelectKenzai.pdf")),
+                   {QStringLiteral("【入力内容】"), QStringLiteral("２００６年１２月版"),
+                    QStringLiteral("給排水管"), QStringLiteral("ロックウール")});
 }
 
 void TestPrinting::notices() {
@@ -264,6 +288,11 @@ void TestPrinting::notices() {
     QCOMPARE(c("建材名"), QStringLiteral(" "));
     QCOMPARE(c("現在のメーカー名"), QStringLiteral("工業"));
     QCOMPARE(c("型番・品番"), QStringLiteral(" "));
+    for (const char* layout :
+         {"DataReport_Error_1", "DataReport_Error_1_1", "DataReport_Error_2", "DataReport_Error_3"})
+        ExpectReadable(out.filePath(QString::fromUtf8(layout) + QStringLiteral(".pdf")),
+                       {QStringLiteral("石綿（アスベスト）"), QStringLiteral("【入力内容】"),
+                        QStringLiteral("２００６年１２月版")});
 }
 
 void TestPrinting::detailRow_data() {
@@ -363,16 +392,13 @@ void TestPrinting::detailPrintsOnePage() {
     detail.Command_ReportOut->click();
     QCOMPARE(t.p.calls.last(), QStringLiteral("ShowReport:DataReport_DetailKenzai"));
     QCOMPARE(t.p.reportPages, 1);
-    QProcess run;
-    run.start(QStringLiteral("pdftotext"),
-              {out.filePath(QStringLiteral("DataReport_DetailKenzai.pdf")), QStringLiteral("-")});
-    run.waitForFinished(30000);
-    const QString text =
-        QString::fromUtf8(run.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    const QString text = ReadPdf(out.filePath(QStringLiteral("DataReport_DetailKenzai.pdf")));
     QVERIFY(text.contains(
         QStringLiteral("駐車場天井"))); // the long interior line wraps inside its cell
     QVERIFY(text.contains(QStringLiteral("緻密。")));
-    QVERIFY(text.contains(QStringLiteral("石綿(アスベスト)含有建材個別情報")));
+    QVERIFY(text.contains(QStringLiteral("石綿（アスベスト）含有建材個別情報")));
+    ExpectReadable(out.filePath(QStringLiteral("DataReport_DetailKenzai.pdf")),
+                   {QStringLiteral("２００６年１２月版"), QStringLiteral("建材名（一般名）")});
 }
 
 void TestPrinting::failureIsShownNotFatal() {
@@ -384,6 +410,25 @@ void TestPrinting::failureIsShownNotFatal() {
     QVERIFY(t.p.boxes[0].text.startsWith(QStringLiteral("印刷できませんでした。")));
     QVERIFY(t.p.Calls(QStringLiteral("ShowReport")).isEmpty());
     QCOMPARE(t.p.Calls(QStringLiteral("NotBusy")).size(), 1); // the pointer is back
+}
+
+void TestPrinting::reportFontKeepsItsCharacters() {
+    QFile file(QStringLiteral("/usr/share/fonts/opentype/ipaexfont-gothic/ipaexg.ttf"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray original = file.readAll();
+    const QByteArray rewritten = WithoutLookAlikes(original, QStringLiteral("Test Gothic"));
+    QRawFont before(original, 12), after(rewritten, 12);
+    QVERIFY(after.isValid());
+    QCOMPARE(after.familyName(), QStringLiteral("Test Gothic"));
+    // Every character keeps its glyph; a look-alike sharing one is gone.
+    const QString kept = QStringLiteral("石綿入力月 ～−　—‘’-A1ｶﾞ㈱");
+    QCOMPARE(after.glyphIndexesForString(kept), before.glyphIndexesForString(kept));
+    for (const char32_t gone : {0x2F6FU, 0x00ADU, 0x2003U, 0x301CU, 0x0336U})
+        QVERIFY2(before.supportsCharacter(gone) && !after.supportsCharacter(gone),
+                 qPrintable(QString::number(quint32(gone), 16)));
+    QVERIFY(WithoutLookAlikes(QByteArray("not a font"), QStringLiteral("x")).isEmpty());
+    QVERIFY(WithoutLookAlikes(original.left(4000), QStringLiteral("x")).isEmpty());
+    QCOMPARE(ReportFontFamily(), QStringLiteral("Solario Report Gothic"));
 }
 
 void TestPrinting::sampleNoteOnEveryPage_data() {
