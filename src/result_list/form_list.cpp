@@ -4,6 +4,7 @@
 #include "data/query_builders.h"
 #include "detail/form_detail.h"
 #include "reports/report_layout.h"
+#include "result_list/list_header.h"
 #include "result_list/list_model.h"
 #include "result_list/list_report.h"
 #include "shell/help_topics.h"
@@ -18,14 +19,38 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 
 namespace solario {
 
+namespace {
+
+// A period is never cut ("1972～1988"), and the columns fill the grid's width without a
+// horizontal scroll bar: what they need beyond the catalogue's widths is taken from the
+// general name's column, the widest.
+void FitColumns(QTableView& grid, int nameColumn, int periodColumn) {
+    if (nameColumn < 0 || periodColumn < 0)
+        return;
+    const int period = grid.fontMetrics().horizontalAdvance(QStringLiteral("0000～0000")) + 10;
+    grid.setColumnWidth(periodColumn, std::max(grid.columnWidth(periodColumn), period));
+    int total = 0;
+    for (int c = 0; c < grid.model()->columnCount(); ++c)
+        if (!grid.isColumnHidden(c))
+            total += grid.columnWidth(c);
+    const int room = grid.width() - 2 * grid.frameWidth() -
+                     grid.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &grid);
+    if (total > room)
+        grid.setColumnWidth(nameColumn, grid.columnWidth(nameColumn) - (total - room));
+}
+
+} // namespace
+
 void SetupListGrid(const AppState& s, QTableView& grid, ListModel& model) {
     QHeaderView& header = *grid.horizontalHeader();
-    // The tick column is wide enough for its picture at any resolution.
-    grid.setColumnWidth(0, std::max(Twips(grid, 200), 24));
+    // The tick column holds its picture at any resolution.
+    grid.setColumnWidth(0, std::max(Twips(grid, 200), grid.iconSize().width() + 8));
+    int nameColumn = -1, periodColumn = -1;
     grid.setColumnHidden(0, false);
     int c = 0;
     for (qint32 row = 0; row < s.FieldCount; ++row) {
@@ -35,23 +60,23 @@ void SetupListGrid(const AppState& s, QTableView& grid, ListModel& model) {
         ++c;
         if (c >= model.columnCount())
             break;
+        // The catalogue's widths; a heading too long for its column wraps.
         const int width = s.FieldWidths[size_t(row)];
         grid.setColumnHidden(c, width == 0);
-        if (width > 0) {
-            // At least the catalogue's width, and never narrower than the heading (or,
-            // for the period, a whole period) so that no caption is cut.
-            const QFontMetrics fm = header.fontMetrics();
-            const QString widest =
-                name == u"製造開始"
-                    ? QStringLiteral("0000～0000")
-                    : model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-            grid.setColumnWidth(c, std::max(Twips(grid, width), fm.horizontalAdvance(widest) + 14));
-        }
+        if (width > 0)
+            grid.setColumnWidth(c, Twips(grid, width));
+        if (name == u"製造開始")
+            periodColumn = c;
+        else if (name == u"建材名（一般名）")
+            nameColumn = c;
         if (s.FieldKinds[size_t(row)] == kKindYesNo || name == u"製造開始")
             model.SetAlignment(c, Qt::AlignCenter);
     }
+    FitColumns(grid, nameColumn, periodColumn);
     header.setSectionResizeMode(QHeaderView::Interactive);
     header.setSectionResizeMode(0, QHeaderView::Fixed);
+    if (auto* wrapping = qobject_cast<WrappingHeader*>(&header))
+        wrapping->setFixedHeight(wrapping->NeededHeight());
 }
 
 QString BuildSortOrder(const AppState& s, int gridColumn, const QString& direction) {
@@ -181,6 +206,8 @@ void Form_List::BuildGrid() {
     MSHFlexGridSearchResult = new QTableView(this);
     QTableView& grid = *MSHFlexGridSearchResult;
     grid.setObjectName(QStringLiteral("MSHFlexGridSearchResult"));
+    grid.setHorizontalHeader(new WrappingHeader(&grid));
+    grid.setIconSize(QSize(16, 16));
     grid.setModel(Model);
     grid.verticalHeader()->hide();
     grid.setSelectionMode(QAbstractItemView::SingleSelection);
@@ -189,8 +216,6 @@ void Form_List::BuildGrid() {
     grid.setTabKeyNavigation(false); // Tab leaves the grid for the buttons; arrows move in it
     grid.setWordWrap(false);
     grid.setTextElideMode(Qt::ElideRight);
-    grid.horizontalHeader()->setHighlightSections(false);
-    grid.horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     grid.verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height() + 6, 22));
 }
 
@@ -206,6 +231,15 @@ void Form_List::PlaceControls() {
     FitIcon(CommandHelp);
     setMinimumSize(Twips(*this, 12120), Twips(*this, 8640));
     resize(minimumSize());
+    AllowEnlarging();
+}
+
+void Form_List::resizeEvent(QResizeEvent* event) {
+    // The grid takes what the window gains; the buttons and texts stay where they are.
+    const int margin = Twips(*this, 240);
+    const QPoint corner = MSHFlexGridSearchResult->pos();
+    MSHFlexGridSearchResult->resize(width() - corner.x() - margin, height() - corner.y() - margin);
+    Screen::resizeEvent(event);
 }
 
 Form_List::~Form_List() = default;

@@ -83,6 +83,7 @@ protected:
     bool Form_QueryUnload(int unloadMode) override;
     void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildHeadings();

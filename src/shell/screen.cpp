@@ -52,6 +52,11 @@ Screen::Screen(AppState& state, Platform& platform, const QString& caption)
     setModal(false); // our own loop waits for it; QDialog's would end when it hides
 }
 
+void Screen::AllowEnlarging() {
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+    setSizeGripEnabled(true);
+}
+
 void Screen::Form_Activate() {
     ShowInTaskbar(*this);
 }
@@ -212,9 +217,12 @@ bool IsCharacterKey(const QKeyEvent& event) {
 }
 
 void ShowInTaskbar(QWidget& window) {
-    if (window.windowFlags() != kApplicationWindow || window.parentWidget()) {
+    // A screen that can be enlarged keeps its maximise button.
+    const Qt::WindowFlags wanted =
+        kApplicationWindow | (window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    if (window.windowFlags() != wanted || window.parentWidget()) {
         window.setParent(nullptr);
-        window.setWindowFlags(kApplicationWindow); // this hides the window
+        window.setWindowFlags(wanted); // this hides the window
     }
     if (!window.isVisible())
         window.show();

@@ -51,6 +51,9 @@ protected:
     // activation (which unloads it too while a return to the menu is under way).
     void OpenChild(std::unique_ptr<Screen> child, const std::function<void()>& afterClose = {});
 
+    // The window can be enlarged and maximised (not made smaller than its opening size,
+    // which the screen sets as its minimum); the screen lays out what grows.
+    void AllowEnlarging();
     // Routes the key-down events of these controls to DispatchFunctionKey.
     void InstallKeyHandler(std::initializer_list<QWidget*> controls);
     // A button that Enter never presses on its own.

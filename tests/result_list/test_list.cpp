@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 
 using namespace solario;
@@ -87,13 +88,34 @@ void TestList::gridLayout() {
     QCOMPARE(t.screen.Model->columnCount(), 82);
     QCOMPARE(t.screen.LabelCount->text(), QStringLiteral("7"));
     QCOMPARE(t.screen.windowTitle(), QStringLiteral("【ソラリオ】"));
+    // The catalogue's widths; the period is never cut, and what it takes comes out of the
+    // general name's column so that all eight fit without a horizontal scroll bar.
     const int widths[] = {2200, 1700, 900, 1700, 1000, 900, 1000, 1700};
     for (int c = 1; c <= 8; ++c) {
         QVERIFY(!grid.isColumnHidden(c));
-        QVERIFY(grid.columnWidth(c) >= Twips(grid, widths[c - 1]));
+        if (c != 1 && c != 5)
+            QCOMPARE(grid.columnWidth(c), Twips(grid, widths[c - 1]));
     }
-    QCOMPARE(grid.columnWidth(1),
-             Twips(grid, 2200)); // a heading that fits keeps the catalogue width
+    QVERIFY(grid.columnWidth(5) >= Twips(grid, 1000));
+    QVERIFY(grid.columnWidth(5) >
+            grid.fontMetrics().horizontalAdvance(QStringLiteral("1972～1988")));
+    QVERIFY(grid.columnWidth(1) <= Twips(grid, 2200));
+    QVERIFY(grid.columnWidth(1) > Twips(grid, 1800));
+    QCoreApplication::processEvents();
+    QCOMPARE(grid.horizontalScrollBar()->maximum(), 0);
+    // A heading wider than its column wraps; the heading row is tall enough for it.
+    QHeaderView& header = *grid.horizontalHeader();
+    for (int c = 1; c <= 8; ++c) {
+        const QString text = t.screen.Model->headerData(c, Qt::Horizontal).toString();
+        const QRect needed = header.fontMetrics().boundingRect(
+            QRect(0, 0, header.sectionSize(c) - 8, 1000), Qt::AlignCenter | Qt::TextWordWrap, text);
+        QVERIFY2(needed.width() <= header.sectionSize(c) - 8, qPrintable(text));
+        QVERIFY2(needed.height() <= header.height() - 8, qPrintable(text));
+    }
+    QVERIFY(header.height() >= 2 * header.fontMetrics().height()); // 型番・品番 takes two
+    // The user can still widen a column; the heading row follows.
+    header.resizeSection(3, Twips(grid, 3000));
+    QCOMPARE(grid.columnWidth(3), Twips(grid, 3000));
     for (int c = 9; c <= 81; ++c)
         QVERIFY(grid.isColumnHidden(c));
     const QStringList headings = {
