@@ -100,7 +100,9 @@ Form_Detail::Form_Detail(AppState& state, Platform& platform)
         box->installEventFilter(this);
     }
 
-    setFixedSize(Twips(*this, kClientWidth), Twips(*this, kClientHeight));
+    setMinimumSize(Twips(*this, kClientWidth), Twips(*this, kClientHeight));
+    resize(minimumSize());
+    AllowEnlarging();
     setTabOrder(CommandHelp, Command_ReportOut);
     setTabOrder(Command_ReportOut, CommandGoMenu);
     setTabOrder(CommandGoMenu, CommandExit);
@@ -486,20 +488,36 @@ void Form_Detail::Form_Load() {
 }
 
 void Form_Detail::LayOutViewport() {
-    // The page is at least its designed height, and taller when its texts need it.
-    const int width = Twips(*this, kClientWidth - kScrollBarWidth);
-    picI_Scroll->setFixedWidth(width);
-    const int needed = picI_Scroll->layout()->heightForWidth(width);
-    const int dpi = logicalDpiY();
-    contentHeight_ = std::max(15300, needed * 1440 / dpi + 1);
-    picI_Scroll->setFixedHeight(Twips(*this, contentHeight_));
-    picWindow->setGeometry(0, 0, width, Twips(*this, kViewportHeight));
-    VScroll1->setGeometry(width, 0, Twips(*this, kScrollBarWidth), Twips(*this, kViewportHeight));
-    VScroll1->setRange(0, qint16(contentHeight_ - kViewportHeight));
-    VScroll1->setSingleStep(100);
-    VScroll1->setPageStep(qint16(kViewportHeight));
+    FitPage();
     top_ = 0;
     picI_Scroll->move(0, 0);
+}
+
+void Form_Detail::FitPage() {
+    // The page is as wide as the window less the scroll bar, at least its designed height
+    // and taller when its texts need it; the viewport is as tall as the window.
+    const int dpi = logicalDpiY();
+    const int width = this->width() - Twips(*this, kScrollBarWidth);
+    viewportHeight_ =
+        std::max(kViewportHeight, height() * 1440 / dpi - (kClientHeight - kViewportHeight));
+    picI_Scroll->setFixedWidth(width);
+    const int needed = picI_Scroll->layout()->heightForWidth(width);
+    contentHeight_ = std::max({15300, needed * 1440 / dpi + 1, viewportHeight_});
+    picI_Scroll->setFixedHeight(Twips(*this, contentHeight_));
+    picWindow->setGeometry(0, 0, width, Twips(*this, viewportHeight_));
+    VScroll1->setGeometry(width, 0, Twips(*this, kScrollBarWidth), Twips(*this, viewportHeight_));
+    VScroll1->setRange(0, qint16(contentHeight_ - viewportHeight_));
+    VScroll1->setSingleStep(100);
+    VScroll1->setPageStep(qint16(viewportHeight_));
+}
+
+void Form_Detail::resizeEvent(QResizeEvent* event) {
+    Screen::resizeEvent(event);
+    // The page keeps its place, as far as the new size allows.
+    FitPage();
+    const int value = std::min(-top_, VScroll1->maximum());
+    VScroll1->setValue(value);
+    VScroll1_Change(value);
 }
 
 void Form_Detail::VScroll1_Change(int value) {
@@ -510,7 +528,7 @@ void Form_Detail::VScroll1_Change(int value) {
 void Form_Detail::CheckKeyCode(int keyCode) {
     if (keyCode != kKeyPageUp && keyCode != kKeyPageDown)
         return;
-    const qint16 page = qint16(kViewportHeight);
+    const qint16 page = qint16(viewportHeight_);
     int target = keyCode == kKeyPageDown ? page - top_ : -top_ - page;
     if (target > VScroll1->maximum()) {
         target = VScroll1->maximum();

@@ -88,6 +88,7 @@ public slots:
 protected:
     bool Form_QueryUnload(int unloadMode) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The frame of a row of tick boxes, and the caption that leads it (none when empty).
@@ -113,10 +114,12 @@ private:
                       const QList<FlagColumn>& flags, QHBoxLayout* into);
     QString Value(const QString& column) const;
     void LayOutViewport();
+    void FitPage();
 
     QList<QCheckBox*> allBoxes_;
     int top_ = 0;
     int contentHeight_ = 15300; // twips
+    int viewportHeight_ = 7700; // twips
 };
 
 } // namespace solario

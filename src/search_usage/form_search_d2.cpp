@@ -35,7 +35,7 @@ Form_Search_D2::Form_Search_D2(AppState& state, Platform& platform)
     page->addWidget(image1);
     UCtl_RS_NextPage1 = new UCtl_RS_NextPage(this);
     UCtl_RS_NextPage1->setObjectName(QStringLiteral("UCtl_RS_NextPage1"));
-    page->addWidget(UCtl_RS_NextPage1);
+    page->addWidget(UCtl_RS_NextPage1, 1); // the check list takes what the window gains
     page->addWidget(BuildFilters());
     page->addLayout(BuildReference());
     CommandSearchDetail = MakeButton(QStringLiteral("CommandSearchDetail"),
@@ -43,6 +43,7 @@ Form_Search_D2::Form_Search_D2(AppState& state, Platform& platform)
     CommandSearchDetail->setMinimumSize(Twips(*this, 4200), Twips(*this, 600));
     page->addLayout(CentredRow(CommandSearchDetail));
     setMinimumWidth(Twips(*this, 11400));
+    AllowEnlarging();
 
     const QList<QWidget*> order = {TextMaker,   TextShohin,        CommandSearchDetail,
                                    CommandHelp, Command_ReportOut, CommandGoMenu,
@@ -122,7 +123,8 @@ QHBoxLayout* Form_Search_D2::BuildReference() {
     refText->addStretch();
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setFixedHeight(Twips(*this, 1200));
+    List1->setMinimumHeight(Twips(*this, 1200));
+    List1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
     reference->addLayout(refText, 3);
     reference->addWidget(List1, 2);
     return reference;

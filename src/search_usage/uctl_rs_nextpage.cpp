@@ -12,6 +12,26 @@
 
 namespace solario {
 
+namespace {
+
+// A name of the list: always room for two lines ("石綿含有スレートボード・フレキシブル
+// 板" needs them), so that the rows stand still as pages change and no line is cut.
+// The height does not follow the width: a grid gives a wrapped label too little.
+class TwoLineLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    bool hasHeightForWidth() const override { return false; }
+    QSize sizeHint() const override {
+        return {QLabel::sizeHint().width(), fontMetrics().lineSpacing() * 2 + 4};
+    }
+    QSize minimumSizeHint() const override {
+        return {fontMetrics().horizontalAdvance(QStringLiteral("石綿含有スレート")),
+                sizeHint().height()};
+    }
+};
+
+} // namespace
+
 UCtl_RS_NextPage::UCtl_RS_NextPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("UCtl_RS_NextPage"));
     auto* outer = new QVBoxLayout(this);
@@ -42,11 +62,11 @@ void UCtl_RS_NextPage::BuildRows(QGridLayout& grid) {
         const int side = row / 3, line = row % 3 + 1;
         auto* box = new QCheckBox(Frame_Name_List);
         box->setObjectName(QStringLiteral("Check1(%1)").arg(row));
-        auto* name = new QLabel(Frame_Name_List);
+        auto* name = new TwoLineLabel(Frame_Name_List);
         name->setObjectName(QStringLiteral("Label_Target_Name_List(%1)").arg(row));
         name->setWordWrap(true);
         name->setTextFormat(Qt::PlainText);
-        name->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        name->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         auto* count = new QLabel(Frame_Name_List);
         count->setObjectName(QStringLiteral("Label_Another_Name_List(%1)").arg(row));
         count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -60,6 +60,7 @@ private slots:
     void salesRegionIsNeverShown();
     void boxesAreReadOnly();
     void valuesCanBeCopiedNotChanged();
+    void enlargingGrowsThePage();
     void pageKeys_data();
     void pageKeys();
     void scrollBarSettings();
@@ -233,6 +234,27 @@ void TestDetail::valuesCanBeCopiedNotChanged() {
     QVERIFY(!FocusName().startsWith(u"Label"));
     QCOMPARE(t.screen.Label_Madoguchi_Maker_TEL->text(), QStringLiteral("03-0000-1234"));
     QVERIFY(t.screen.Label_Madoguchi_Maker_TEL->textInteractionFlags() & Qt::TextSelectableByMouse);
+}
+
+void TestDetail::enlargingGrowsThePage() {
+    Detail t({{u"商品名", QStringLiteral("ボード")}});
+    QVERIFY(t.screen.windowFlags() & Qt::WindowMaximizeButtonHint);
+    const QSize opening = t.screen.size();
+    const int pageWidth = t.screen.picI_Scroll->width();
+    const int maximum = t.screen.VScroll1->maximum();
+    t.screen.resize(opening + QSize(200, 300));
+    QCOMPARE(t.screen.picI_Scroll->width(), pageWidth + 200);
+    QCOMPARE(t.screen.VScroll1->height(), t.screen.height() - Twips(t.screen, 25));
+    QVERIFY(t.screen.VScroll1->maximum() < maximum); // more of the page in view
+    // A page key turns a whole (taller) view.
+    t.screen.picI_Scroll->setFocus();
+    Press(Qt::Key_PageDown);
+    QCOMPARE(t.screen.VScroll1->value(),
+             std::min(t.screen.VScroll1->pageStep(), t.screen.VScroll1->maximum()));
+    QVERIFY(t.screen.VScroll1->pageStep() > 7700);
+    // Back to the opening size: as it opened.
+    t.screen.resize(opening);
+    QCOMPARE(t.screen.VScroll1->maximum(), maximum);
 }
 
 void TestDetail::pageKeys_data() {

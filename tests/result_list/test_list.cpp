@@ -79,6 +79,7 @@ private slots:
     void detailOfTheTickedProduct();
     void keysAndButtons();
     void keyboardTicksAndLeavesTheGrid();
+    void enlargingGrowsTheGrid();
     void modelKeepsItsContract();
 };
 
@@ -106,7 +107,8 @@ void TestList::gridLayout() {
     // A heading wider than its column wraps; the heading row is tall enough for it.
     QHeaderView& header = *grid.horizontalHeader();
     for (int c = 1; c <= 8; ++c) {
-        const QString text = t.screen.Model->headerData(c, Qt::Horizontal).toString();
+        const QString text =
+            t.screen.Model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
         const QRect needed = header.fontMetrics().boundingRect(
             QRect(0, 0, header.sectionSize(c) - 8, 1000), Qt::AlignCenter | Qt::TextWordWrap, text);
         QVERIFY2(needed.width() <= header.sectionSize(c) - 8, qPrintable(text));
@@ -338,6 +340,18 @@ void TestList::keyboardTicksAndLeavesTheGrid() {
     }};
     Press(Qt::Key_Return); // the focused button
     QCOMPARE(t.p.Calls(QStringLiteral("ShowModal")), QStringList{"ShowModal:Form_Detail"});
+}
+
+void TestList::enlargingGrowsTheGrid() {
+    List t;
+    QVERIFY(t.screen.windowFlags() & Qt::WindowMaximizeButtonHint);
+    const QSize opening = t.screen.size();
+    QCOMPARE(t.screen.minimumSize(), opening); // it opens at its designed size
+    const QSize grid = t.screen.MSHFlexGridSearchResult->size();
+    const QRect detail = t.screen.CommandDetail->geometry();
+    t.screen.resize(opening + QSize(300, 200));
+    QCOMPARE(t.screen.MSHFlexGridSearchResult->size(), grid + QSize(300, 200));
+    QCOMPARE(t.screen.CommandDetail->geometry(), detail);
 }
 
 void TestList::modelKeepsItsContract() {

@@ -4,6 +4,7 @@
 #include "search_usage/form_search_d.h"
 #include "search_usage/form_search_d2.h"
 #include "search_usage/uctl_rs_nextpage.h"
+#include "shell/screen_kit.h"
 #include "support/loaded_state.h"
 #include "support/test_screen.h"
 
@@ -106,6 +107,7 @@ private slots:
     void typedYearIsSearched_data();
     void typedYearIsSearched();
     void nameCondition();
+    void enlargingGrowsTheCheckList();
     void nameConditionRefusals();
     void nameSearchAndNotice();
     void nameDocumentsAndKeys();
@@ -317,6 +319,22 @@ void TestSearchUsage::typedYearIsSearched() {
     QCOMPARE(t.s.CondStartYear, start);
     QCOMPARE(t.s.CondEndYear, end);
     QCOMPARE(t.s.UsageWhere, BuildUsageWhere(start, end));
+}
+
+void TestSearchUsage::enlargingGrowsTheCheckList() {
+    Select t;
+    QVERIFY(t.screen.windowFlags() & Qt::WindowMaximizeButtonHint);
+    const QSize opening = t.screen.size();
+    const QSize list = t.screen.UCtl_RS_NextPage1->size();
+    const QPoint help = t.screen.CommandHelp->pos();
+    t.screen.resize(opening + QSize(0, 240));
+    QCoreApplication::processEvents();
+    QVERIFY(t.screen.UCtl_RS_NextPage1->height() >= list.height() + 200);
+    QCOMPARE(t.screen.CommandHelp->pos(), help);
+    // Nothing overlaps: the reference list stands whole above the search button.
+    const QRect reference(t.screen.List1->mapTo(&t.screen, QPoint()), t.screen.List1->size());
+    QVERIFY(reference.bottom() < t.screen.CommandSearchDetail->geometry().top());
+    QCOMPARE(t.screen.List1->height(), Twips(t.screen, 1200));
 }
 
 void TestSearchUsage::nameCondition() {
