@@ -123,8 +123,7 @@ QHBoxLayout* Form_Search_D2::BuildReference() {
     refText->addStretch();
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setMinimumHeight(Twips(*this, 1200));
-    List1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
+    List1->setFixedHeight(Twips(*this, 1200));
     reference->addLayout(refText, 3);
     reference->addWidget(List1, 2);
     return reference;

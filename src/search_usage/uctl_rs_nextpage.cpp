@@ -66,7 +66,7 @@ void UCtl_RS_NextPage::BuildRows(QGridLayout& grid) {
         name->setObjectName(QStringLiteral("Label_Target_Name_List(%1)").arg(row));
         name->setWordWrap(true);
         name->setTextFormat(Qt::PlainText);
-        name->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        name->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         auto* count = new QLabel(Frame_Name_List);
         count->setObjectName(QStringLiteral("Label_Another_Name_List(%1)").arg(row));
         count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
