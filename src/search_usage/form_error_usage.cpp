@@ -62,7 +62,7 @@ UsageNotice::UsageNotice(AppState& state, Platform& platform, UsageNoticeKind ki
     else
         page->addLayout(BuildCautions());
     page->addStretch();
-    setMinimumWidth(Twips(*this, 11400));
+    KeepLaidOutWidth(11400);
     connect(Command_ReportOut, &QPushButton::clicked, this, &UsageNotice::Command_ReportOut_Click);
     connect(CommandExit, &QPushButton::clicked, this, &UsageNotice::CommandExit_Click);
     InstallKeyHandler({Command_ReportOut, CommandExit});
@@ -151,15 +151,18 @@ void UsageNotice::BuildInsulationReference(QVBoxLayout& page) {
 }
 
 // Why a material might still contain asbestos, and the three documents on it.
-QHBoxLayout* UsageNotice::BuildCautions() {
+QVBoxLayout* UsageNotice::BuildCautions() {
+    // The warning runs across the whole notice, so that it never breaks inside a word;
+    // the cases and the document buttons stand side by side below it.
+    auto* section = new QVBoxLayout;
     auto* cautions = new QHBoxLayout;
     auto* texts = new QVBoxLayout;
     QLabel* warn = MakeLabel(this, QStringLiteral("Label7"),
                              QStringLiteral("以下のような場合には、石綿（アスベスト）含有建材である"
                                             "可能性を否定できませんのでご注意ください。"));
-    warn->setWordWrap(true);
     warn->setFont(ScaledFont(warn->font(), 1.0, true));
-    texts->addWidget(warn);
+    section->addWidget(warn);
+    section->addLayout(cautions);
     texts->addWidget(
         MakeLabel(this, QStringLiteral("Label8"),
                   QStringLiteral("１．データベースに登録されていない建材を用いている場合")));
@@ -193,7 +196,7 @@ QHBoxLayout* UsageNotice::BuildCautions() {
     connect(Command_ryutu_kikan, &QPushButton::clicked, this,
             &UsageNotice::Command_ryutu_kikan_Click);
     InstallKeyHandler({Command_kenzai_info, Command_shiyou_bui, Command_ryutu_kikan});
-    return cautions;
+    return section;
 }
 
 void UsageNotice::Form_Load() {

@@ -50,7 +50,7 @@ private:
     QGroupBox* BuildConditions();
     void BuildNamesAndFilters(QGridLayout& f1);
     void BuildInsulationReference(QVBoxLayout& page);
-    QHBoxLayout* BuildCautions();
+    QVBoxLayout* BuildCautions();
 
     UsageNoticeKind kind_;
 };

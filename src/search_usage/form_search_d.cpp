@@ -56,7 +56,7 @@ Form_Search_D::Form_Search_D(AppState& state, Platform& platform)
                                      QStringLiteral("建材名リスト（一般名）表示"));
     CommandSearchDetail->setMinimumSize(Twips(*this, 4200), Twips(*this, 600));
     page->addLayout(CentredRow(CommandSearchDetail));
-    setMinimumWidth(Twips(*this, 11400));
+    KeepLaidOutWidth(11400);
     ConnectControls();
     TextStartYear->setFocus();
 }

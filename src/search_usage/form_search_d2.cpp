@@ -42,7 +42,7 @@ Form_Search_D2::Form_Search_D2(AppState& state, Platform& platform)
                                      QStringLiteral("建材リスト（商品名）表示"));
     CommandSearchDetail->setMinimumSize(Twips(*this, 4200), Twips(*this, 600));
     page->addLayout(CentredRow(CommandSearchDetail));
-    setMinimumWidth(Twips(*this, 11400));
+    KeepLaidOutWidth(11400);
     AllowEnlarging();
 
     const QList<QWidget*> order = {TextMaker,   TextShohin,        CommandSearchDetail,

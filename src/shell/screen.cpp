@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -55,6 +56,12 @@ Screen::Screen(AppState& state, Platform& platform, const QString& caption)
 void Screen::AllowEnlarging() {
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
+}
+
+void Screen::KeepLaidOutWidth(int twips) {
+    const QMargins margins = layout()->contentsMargins();
+    layout()->addItem(new QSpacerItem(Twips(*this, twips) - margins.left() - margins.right(), 0,
+                                      QSizePolicy::Fixed, QSizePolicy::Minimum));
 }
 
 void Screen::Form_Activate() {

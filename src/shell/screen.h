@@ -54,6 +54,10 @@ protected:
     // The window can be enlarged and maximised (not made smaller than its opening size,
     // which the screen sets as its minimum); the screen lays out what grows.
     void AllowEnlarging();
+    // A screen laid out by its layout opens at least this wide (twips) and is never made
+    // narrower than its contents need, at any resolution: an explicit minimum width on
+    // the window would let the contents be cut.
+    void KeepLaidOutWidth(int twips);
     // Routes the key-down events of these controls to DispatchFunctionKey.
     void InstallKeyHandler(std::initializer_list<QWidget*> controls);
     // A button that Enter never presses on its own.

@@ -64,6 +64,8 @@ QLabel* MakeBanner(QWidget* parent) {
     QLabel* banner = MakeLabel(parent, QStringLiteral("Image1"), QString());
     banner->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
     banner->setScaledContents(true);
+    // The picture stretches to the screen's width; its own size asks for nothing.
+    banner->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* row = new QHBoxLayout(banner);
     row->setContentsMargins(0, 0, Twips(*banner, 180), 0);
     row->addStretch();
