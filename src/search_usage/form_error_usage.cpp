@@ -45,7 +45,8 @@ UsageNotice::UsageNotice(AppState& state, Platform& platform, UsageNoticeKind ki
     Label_info = MakeLabel(
         this, QStringLiteral("Label_info"),
         kind == UsageNoticeKind::NoProduct ? QString() : QString(kNoHitSentence).remove(u'\r'));
-    Label_info->setWordWrap(true);
+    // One line as it stands, or the two lines the notice without products gives it: the
+    // window makes room rather than break the sentence inside a word.
     Label_info->setFont(ScaledFont(Label_info->font(), 1.3, true));
     Command_ReportOut =
         MakeButton(QStringLiteral("Command_ReportOut"), QStringLiteral("検索結果の印刷"));
