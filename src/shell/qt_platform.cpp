@@ -12,12 +12,15 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHelpEngineCore>
 #include <QHelpLink>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -80,6 +83,26 @@ QtPlatform::~QtPlatform() {
         delete w.data();
 }
 
+namespace {
+
+// A message box is as wide as the message's longest line (up to most of the screen), so
+// that a line never breaks in the middle of a word: Japanese text would wrap anywhere.
+void KeepLinesWhole(QMessageBox& box, const QString& text) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label)
+        return;
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString& line : text.split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const QScreen* screen =
+        box.parentWidget() ? box.parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const int limit = screen ? screen->availableGeometry().width() * 4 / 5 : widest;
+    label->setMinimumWidth(std::min(widest + 8, limit));
+}
+
+} // namespace
+
 int QtPlatform::MessageBox(const QString& text, const QString& title, int flags) {
     QMessageBox mb(QApplication::activeWindow());
     mb.setWindowTitle(title);
@@ -89,6 +112,7 @@ int QtPlatform::MessageBox(const QString& text, const QString& title, int flags)
     shown.replace(u'\r', u'\n');
     mb.setText(shown);
     mb.setTextFormat(Qt::PlainText);
+    KeepLinesWhole(mb, shown);
     switch (flags & box::kIconMask) {
     case box::kCritical:
         mb.setIcon(QMessageBox::Critical);

@@ -5,6 +5,9 @@
 #include "support/loaded_state.h"
 #include "support/test_screen.h"
 
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
@@ -19,6 +22,7 @@ class TestDesktopRoute : public QObject {
 
 private slots:
     void routeUnwindsThroughRealLoops();
+    void messageLinesStayWhole();
 };
 
 namespace {
@@ -37,6 +41,32 @@ void When(const QString& screen, std::function<void(QWidget*)> step, int tries =
 }
 
 } // namespace
+
+void TestDesktopRoute::messageLinesStayWhole() {
+    AppState s;
+    InitMessages(s);
+    QtPlatform desktop(QDir::tempPath());
+    // Every numbered message: each of its lines is shown on one line of the box.
+    for (size_t n = 1; n < s.Messages.size(); ++n) {
+        const QString message = s.Messages[n];
+        if (message.isEmpty())
+            continue;
+        int widest = 0, shown = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            for (const QString& line : QString(message).replace(u'\r', u'\n').split(u'\n'))
+                widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+            shown = label->contentsRect().width();
+            box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click()
+                                         : box->buttons().first()->click();
+        });
+        desktop.MessageBox(message, QStringLiteral("メッセージ"), box::kExclamation);
+        QVERIFY2(shown >= widest,
+                 qPrintable(QStringLiteral("%1: %2 < %3").arg(n).arg(shown).arg(widest)));
+    }
+}
 
 void TestDesktopRoute::routeUnwindsThroughRealLoops() {
     LoadedState t([](FixtureDb& db) {
