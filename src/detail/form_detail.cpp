@@ -67,10 +67,10 @@ Form_Detail::Form_Detail(AppState& state, Platform& platform)
     picWindow->setObjectName(QStringLiteral("picWindow"));
     picI_Scroll = new QWidget(picWindow);
     picI_Scroll->setObjectName(QStringLiteral("picI_Scroll"));
+    // The page stands out as a sheet in the desktop's own colours (white in a light
+    // palette, dark in a dark one), so that its texts always read against it.
     picI_Scroll->setAutoFillBackground(true);
-    QPalette white = picI_Scroll->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    picI_Scroll->setPalette(white);
+    picI_Scroll->setBackgroundRole(QPalette::Base);
     picI_Scroll->setFocusPolicy(Qt::StrongFocus);
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));

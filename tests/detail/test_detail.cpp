@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -61,6 +62,8 @@ private slots:
     void boxesAreReadOnly();
     void valuesCanBeCopiedNotChanged();
     void enlargingGrowsThePage();
+    void readableInLightAndDarkPalettes_data();
+    void readableInLightAndDarkPalettes();
     void pageKeys_data();
     void pageKeys();
     void scrollBarSettings();
@@ -255,6 +258,35 @@ void TestDetail::enlargingGrowsThePage() {
     // Back to the opening size: as it opened.
     t.screen.resize(opening);
     QCOMPARE(t.screen.VScroll1->maximum(), maximum);
+}
+
+void TestDetail::readableInLightAndDarkPalettes_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+void TestDetail::readableInLightAndDarkPalettes() {
+    QFETCH(bool, dark);
+    Detail t({{u"型番・品番", QStringLiteral("AB-100")}});
+    QPalette palette = t.screen.palette();
+    if (dark) {
+        palette.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+        palette.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
+        palette.setColor(QPalette::Base, QColor(0x10, 0x10, 0x10));
+        palette.setColor(QPalette::Text, QColor(0xf0, 0xf0, 0xf0));
+    }
+    t.screen.setPalette(palette);
+    // What the page is painted with, and what its texts are written in.
+    const QImage page = t.screen.picI_Scroll->grab().toImage();
+    const QColor behind = page.pixelColor(page.width() - 2, page.height() - 2);
+    const QLabel* value = t.screen.Label_Kataban;
+    const QColor text = value->palette().color(value->foregroundRole());
+    auto luminance = [](const QColor& c) {
+        return 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF();
+    };
+    QVERIFY2(std::abs(luminance(behind) - luminance(text)) > 0.5,
+             qPrintable(behind.name() + QStringLiteral(" / ") + text.name()));
 }
 
 void TestDetail::pageKeys_data() {
