@@ -106,11 +106,15 @@ void DrawPageNote(QPainter& p, const QString& note, int width, int pageHeight) {
 
 } // namespace
 
-void SetUpReportPage(const ReportLayout& layout, QPagedPaintDevice& device) {
-    device.setPageLayout(QPageLayout(
+QPageLayout ReportPage(const ReportLayout& layout) {
+    return QPageLayout(
         QPageSize(QPageSize::A4), layout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
         QMarginsF(kSideMarginMm, layout.verticalMarginMm, kSideMarginMm, layout.verticalMarginMm),
-        QPageLayout::Millimeter));
+        QPageLayout::Millimeter);
+}
+
+void SetUpReportPage(const ReportLayout& layout, QPagedPaintDevice& device) {
+    device.setPageLayout(ReportPage(layout));
 }
 
 Result<int> RenderReport(const ReportLayout& layout, ReportRecordset& data,
@@ -139,8 +143,10 @@ Result<int> RenderReport(const ReportLayout& layout, ReportRecordset& data,
         items.append({&layout.groupFooter, rows, r, 0});
     }
 
-    // Pages: a band that does not fit what is left of a page starts the next one.
-    const QRectF area = device.pageLayout().paintRectPoints();
+    // Pages: a band that does not fit what is left of a page starts the next one. The
+    // page is always the report's A4 page, so the page breaks (and the heading lines the
+    // lists put at the top of each page) stay where they belong on any paper.
+    const QRectF area = ReportPage(layout).paintRectPoints();
     const int pageHeight = int(area.height() * 20); // points to twips
     const int top = layout.pageHeader.height;
     const int bottom = pageHeight - layout.pageFooter.height;
@@ -162,7 +168,10 @@ Result<int> RenderReport(const ReportLayout& layout, ReportRecordset& data,
     QPainter p;
     if (!p.begin(&device))
         return Failure{QStringLiteral("印刷を始められませんでした。")};
-    p.scale(device.logicalDpiX() / 1440.0, device.logicalDpiY() / 1440.0);
+    // On other paper the A4 page is scaled to fit the printable area.
+    const QRectF paper = device.pageLayout().paintRectPoints();
+    const double fit = std::min(paper.width() / area.width(), paper.height() / area.height());
+    p.scale(fit * device.logicalDpiX() / 1440.0, fit * device.logicalDpiY() / 1440.0);
     QPen pen(Qt::black);
     pen.setWidthF(12);
     p.setPen(pen);

@@ -3,6 +3,7 @@
 #include "platform/result.h"
 #include "reports/report_layout.h"
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QPrinter;
 
@@ -21,8 +22,11 @@ Result<int> RenderReport(const ReportLayout& layout, ReportRecordset& data,
 // Writes the report as a PDF file.
 Result<int> SaveReportPdf(const ReportLayout& layout, ReportRecordset& data, const QString& path);
 
-// Sets up a printer (or PDF writer) page for the layout: A4 in the layout's orientation,
-// small margins.
+// The report's own page: A4 in the layout's orientation, small margins. Pages are laid out
+// on it whatever the paper; on other paper the page is scaled to fit.
+QPageLayout ReportPage(const ReportLayout& layout);
+
+// Sets up a printer (or PDF writer) page for the layout: its own page.
 void SetUpReportPage(const ReportLayout& layout, QPagedPaintDevice& device);
 
 } // namespace solario

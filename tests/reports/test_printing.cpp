@@ -13,6 +13,7 @@
 #include "support/loaded_state.h"
 
 #include <QFile>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRawFont>
@@ -117,6 +118,8 @@ private slots:
     void detailPrintsOnePage();
     void failureIsShownNotFatal();
     void reportFontKeepsItsCharacters();
+    void anyPaperKeepsTheA4Pages_data();
+    void anyPaperKeepsTheA4Pages();
     void sampleNoteOnEveryPage_data();
     void sampleNoteOnEveryPage();
 };
@@ -410,6 +413,40 @@ void TestPrinting::failureIsShownNotFatal() {
     QVERIFY(t.p.boxes[0].text.startsWith(QStringLiteral("印刷できませんでした。")));
     QVERIFY(t.p.Calls(QStringLiteral("ShowReport")).isEmpty());
     QCOMPARE(t.p.Calls(QStringLiteral("NotBusy")).size(), 1); // the pointer is back
+}
+
+void TestPrinting::anyPaperKeepsTheA4Pages_data() {
+    QTest::addColumn<int>("paper");
+    QTest::newRow("Letter") << int(QPageSize::Letter);
+    QTest::newRow("A3") << int(QPageSize::A3);
+    QTest::newRow("B5") << int(QPageSize::B5);
+}
+
+void TestPrinting::anyPaperKeepsTheA4Pages() {
+    QFETCH(int, paper);
+    Printed t(40);
+    t.list->Command_ReportOut->click();
+    const int a4Pages = t.p.reportPages;
+    // The same report onto other paper, as a printer dialog may set it.
+    const QString path = t.out.filePath(QStringLiteral("other.pdf"));
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(600);
+        SetUpReportPage(DataReport_ListKenzai2(), writer);
+        writer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+        const Result<int> pages =
+            RenderReport(DataReport_ListKenzai2(), *t.s.DataEnvironment1->rsCommand2, writer);
+        QVERIFY(pages);
+        QCOMPARE(pages.value(), a4Pages);
+    }
+    const QStringList pages = ReadPdf(path).split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), a4Pages);
+    for (int i = 1; i < pages.size(); ++i) {
+        // The heading line stands above the page's first product, as on A4.
+        const qsizetype heading = pages[i].indexOf(QStringLiteral("建材名（一般名）"));
+        QVERIFY2(heading >= 0 && heading < pages[i].indexOf(QStringLiteral("建材0")),
+                 qPrintable(QString::number(i)));
+    }
 }
 
 void TestPrinting::reportFontKeepsItsCharacters() {
