@@ -194,7 +194,7 @@ Result<int> SaveReportPdf(const ReportLayout& layout, ReportRecordset& data, con
     QPdfWriter writer(path);
     writer.setResolution(1440);
     writer.setCreator(QStringLiteral("ソラリオ"));
-    writer.setTitle(layout.name);
+    writer.setTitle(layout.title.isEmpty() ? layout.name : layout.title);
     SetUpReportPage(layout, writer);
     return RenderReport(layout, data, writer);
 }

@@ -30,7 +30,9 @@ struct ReportBand {
 // A report layout: which command it reads, its page, and its bands.
 struct ReportLayout {
     QString name;
-    int command = 1; // 1, 2 or 3: rsCommand1, rsCommand2, rsCommand3
+    QString title;    // the document's title, as a saved PDF names it
+    QString fileStem; // the start of the file name a save suggests: stem_YYYYMMDD.pdf
+    int command = 1;  // 1, 2 or 3: rsCommand1, rsCommand2, rsCommand3
     bool landscape = false;
     int width = 0; // twips
     // The top and bottom page margins. The lists put a heading line at the top of every

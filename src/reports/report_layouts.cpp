@@ -138,6 +138,8 @@ const ReportLayout& DataReport_ListKenzai2() {
     static const ReportLayout layout = [] {
         ReportLayout l;
         l.name = QStringLiteral("DataReport_ListKenzai2");
+        l.title = QStringLiteral("石綿含有建材リスト");
+        l.fileStem = QStringLiteral("検索結果一覧");
         l.command = 2;
         l.landscape = true;
         l.width = 14775;
@@ -182,6 +184,8 @@ const ReportLayout& DataReport_SelectKenzai() {
     static const ReportLayout layout = [] {
         ReportLayout l;
         l.name = QStringLiteral("DataReport_SelectKenzai");
+        l.title = QStringLiteral("石綿含有建材名リスト（一般名）");
+        l.fileStem = QStringLiteral("建材名リスト");
         l.command = 1;
         l.verticalMarginMm = 11.93;
         l.width = 9975;
@@ -235,6 +239,8 @@ ReportLayout NoticeLayout(const QString& name, int width, int height, const Noti
                           int messageTop, Qt::Alignment messageAlign) {
     ReportLayout l;
     l.name = name;
+    l.title = QStringLiteral("石綿含有建材の検索結果（該当なし）");
+    l.fileStem = QStringLiteral("検索結果_該当なし");
     l.landscape = true;
     l.width = width;
     ReportBand& g = l.groupHeader;
@@ -330,6 +336,8 @@ const ReportLayout& DataReport_DetailKenzai() {
     static const ReportLayout layout = [] {
         ReportLayout l;
         l.name = QStringLiteral("DataReport_DetailKenzai");
+        l.title = QStringLiteral("石綿含有建材個別情報");
+        l.fileStem = QStringLiteral("建材個別情報");
         l.command = 3;
         l.verticalMarginMm = 8;
         l.width = 10365;

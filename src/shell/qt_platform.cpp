@@ -4,6 +4,7 @@
 #include "reports/report_engine.h"
 #include "shell/message_boxes.h"
 #include "shell/screen.h"
+#include "shell/settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -248,11 +249,12 @@ Status QtPlatform::ShowReport(const ReportLayout& layout, ReportRecordset& data,
         QObject::connect(pdf, &QAction::triggered, &dialog, [&] {
             const QString path = QFileDialog::getSaveFileName(
                 &dialog, QStringLiteral("PDF保存"),
-                QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                    .filePath(QStringLiteral("検索結果.pdf")),
+                QDir(LastUsedFolder(QStringLiteral("pdf")))
+                    .filePath(SuggestedFileName(layout.fileStem, QStringLiteral("pdf"))),
                 QStringLiteral("PDF (*.pdf)"));
             if (path.isEmpty())
                 return;
+            RememberFolder(QStringLiteral("pdf"), QFileInfo(path).absolutePath());
             const Result<int> saved = SaveReportPdf(layout, data, path);
             if (!saved)
                 ShowFailure(*this, QStringLiteral("PDFを保存できませんでした。"), saved.error());

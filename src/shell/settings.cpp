@@ -3,6 +3,8 @@
 #include "platform/ini_file.h"
 
 #include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace solario {
 
@@ -37,6 +39,24 @@ QString ResolveDocumentPath(const QString& programFolder, const QString& path) {
 
 void OpenDocument(const AppState& s, Platform& platform, const QString& path) {
     platform.OpenDocument(ResolveDocumentPath(s.ProgramFolder, path));
+}
+
+QString LastUsedFolder(const QString& kind) {
+    const QString folder = QSettings(QStringLiteral("Solario"), QStringLiteral("Solario"))
+                               .value(QStringLiteral("folders/") + kind)
+                               .toString();
+    if (!folder.isEmpty() && QDir(folder).exists())
+        return folder;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void RememberFolder(const QString& kind, const QString& folder) {
+    QSettings(QStringLiteral("Solario"), QStringLiteral("Solario"))
+        .setValue(QStringLiteral("folders/") + kind, folder);
+}
+
+QString SuggestedFileName(const QString& stem, const QString& extension, const QDate& date) {
+    return stem + u'_' + date.toString(QStringLiteral("yyyyMMdd")) + u'.' + extension;
 }
 
 } // namespace solario

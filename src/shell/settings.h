@@ -3,6 +3,8 @@
 #include "data/app_state.h"
 #include "shell/platform.h"
 
+#include <QDate>
+
 namespace solario {
 
 inline const QString kSettingsFileName = QStringLiteral("app.ini");
@@ -17,5 +19,16 @@ QString ResolveDocumentPath(const QString& programFolder, const QString& path);
 
 // Opens the document with the desktop's viewer; nothing is reported when it cannot.
 void OpenDocument(const AppState& s, Platform& platform, const QString& path);
+
+// The user's own choices, kept between runs in the user's settings (not in app.ini, which
+// belongs to the installation): the folder a kind of file ("pdf", "csv") was last saved
+// in, the user's documents folder until then.
+QString LastUsedFolder(const QString& kind);
+void RememberFolder(const QString& kind, const QString& folder);
+
+// The name a save suggests: the stem, the date as YYYYMMDD and the extension
+// ("検索結果一覧_20261210.pdf").
+QString SuggestedFileName(const QString& stem, const QString& extension,
+                          const QDate& date = QDate::currentDate());
 
 } // namespace solario

@@ -203,6 +203,12 @@ void TestPrinting::listPrintsOnEveryPageItNeeds() {
     QCOMPARE(text.count(QStringLiteral("【入力内容】")), 1); // the conditions once
     QVERIFY(text.indexOf(QStringLiteral("建材000")) < text.indexOf(QStringLiteral("建材039")));
     QVERIFY(text.contains(QStringLiteral("O'Brien")));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"),
+               {t.out.filePath(QStringLiteral("DataReport_ListKenzai2.pdf"))});
+    info.waitForFinished(30000);
+    QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
+                .contains(QStringLiteral("石綿含有建材リスト")));
     ExpectReadable(t.out.filePath(QStringLiteral("DataReport_ListKenzai2.pdf")),
                    {QStringLiteral("石綿"), QStringLiteral("【入力内容】"),
                     QStringLiteral("２００６年１２月版"), QStringLiteral("1970～1980")});

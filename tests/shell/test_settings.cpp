@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -40,6 +41,7 @@ private slots:
     void documentPaths_data();
     void documentPaths();
     void openDocumentResolvesThePath();
+    void savesSuggestANameAndTheLastFolder();
 };
 
 void TestSettings::readsValues_data() {
@@ -218,6 +220,23 @@ void TestSettings::openDocumentResolvesThePath() {
     FakePlatform p;
     OpenDocument(s, p, QStringLiteral("docs\\01.pdf"));
     QCOMPARE(p.calls, QStringList{QStringLiteral("OpenDocument:/prog/docs/01.pdf")});
+}
+
+void TestSettings::savesSuggestANameAndTheLastFolder() {
+    QCOMPARE(SuggestedFileName(QStringLiteral("検索結果一覧"), QStringLiteral("pdf"),
+                               QDate(2026, 12, 10)),
+             QStringLiteral("検索結果一覧_20261210.pdf"));
+    QCOMPARE(
+        SuggestedFileName(QStringLiteral("建材個別情報"), QStringLiteral("csv"), QDate(2027, 1, 5)),
+        QStringLiteral("建材個別情報_20270105.csv"));
+    QStandardPaths::setTestModeEnabled(true); // the user's own settings stay untouched
+    QTemporaryDir folder;
+    RememberFolder(QStringLiteral("pdf"), folder.path());
+    QCOMPARE(LastUsedFolder(QStringLiteral("pdf")), folder.path());
+    // A folder that has gone since: the documents folder again.
+    RememberFolder(QStringLiteral("pdf"), folder.filePath(QStringLiteral("gone")));
+    QCOMPARE(LastUsedFolder(QStringLiteral("pdf")),
+             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
