@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
+#include <QTextLayout>
 
 namespace solario {
 namespace {
@@ -30,9 +31,99 @@ QString Text(const Recordset* rows, qint32 row, const QString& column) {
     return text;
 }
 
+constexpr double kSmallestType = 0.8; // of an element's own size, when its text is long
+
+QFont ElementFont(const ReportElement& e, double scale) {
+    QFont font(ReportFontFamily());
+    font.setPixelSize(int(kBodyPoints * e.size * 20 * scale)); // one device unit is a twip
+    font.setBold(e.bold);
+    return font;
+}
+
+bool Fits(QPainter& p, const QRectF& r, const QString& text, int flags) {
+    const QRectF needed = p.boundingRect(r, flags, text);
+    return needed.height() <= r.height() + 10 && needed.width() <= r.width() + 10;
+}
+
+// The largest type, down to four fifths of the element's size, in which the text fits its
+// cell: wrapped onto more lines first, smaller only when the lines do not fit.
+double FitScale(QPainter& p, const ReportElement& e, const QRectF& r, const QString& text) {
+    const int flags = int(e.align) | Qt::TextWordWrap;
+    for (double scale = 1.0; scale > kSmallestType; scale -= 0.05) {
+        p.setFont(ElementFont(e, scale));
+        if (Fits(p, r, text, flags))
+            return scale;
+    }
+    return kSmallestType;
+}
+
+QString ElementText(const ReportElement& e, const Recordset* rows, qint32 row, int page,
+                    int pages) {
+    switch (e.kind) {
+    case ReportElement::Kind::Value:
+        return Text(rows, row, e.text);
+    case ReportElement::Kind::PageNumber:
+        return QString::number(page);
+    case ReportElement::Kind::PageCount:
+        return QString::number(pages);
+    default:
+        return e.text;
+    }
+}
+
+QString CutToFit(QPainter& p, const QRectF& r, const QString& text) {
+    const QFontMetrics metrics = p.fontMetrics();
+    const int room = std::max(1, int((r.height() + 10) / metrics.lineSpacing()));
+    QTextLayout layout(text, p.font(), p.device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    qsizetype lastStart = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(r.width());
+        if (lines.size() + 1 == room) {
+            lastStart = line.textStart();
+            break;
+        }
+        lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
+        lastStart = line.textStart() + line.textLength();
+    }
+    layout.endLayout();
+    QString rest = text.mid(lastStart);
+    rest.replace(u'\n', u' ');
+    lines.append(metrics.elidedText(rest, Qt::ElideRight, int(r.width())));
+    return lines.join(u'\n');
+}
+
+void DrawText(QPainter& p, const ReportElement& e, const QRectF& r, QString text, double scale) {
+    p.setFont(ElementFont(e, scale));
+    const int flags = int(e.align) | Qt::TextWordWrap;
+    // Still too long at the smallest type: the lines that fit, the last one ending in
+    // "…", so that the page shows that the text goes on.
+    if (!Fits(p, r, text, flags))
+        text = CutToFit(p, r, text);
+    p.setPen(e.orange ? QColor(255, 128, 0) : QColor(Qt::black));
+    p.save();
+    p.setClipRect(r.adjusted(-15, -15, 15, 15));
+    p.drawText(r, flags, text);
+    p.restore();
+    QPen line(Qt::black);
+    line.setWidthF(12);
+    p.setPen(line);
+}
+
 void DrawBand(QPainter& p, const ReportBand& band, const Recordset* rows, qint32 row, int y,
               int page, int pages) {
     static const QPixmap banner(QStringLiteral(":/images/banner.png"));
+    // The values of a row share one type size: the smallest any of them needs.
+    double rowScale = 1.0;
+    for (const ReportElement& e : band.elements)
+        if (e.kind == ReportElement::Kind::Value)
+            rowScale =
+                std::min(rowScale, FitScale(p, e, QRectF(e.left, y + e.top, e.width, e.height),
+                                            ElementText(e, rows, row, page, pages)));
     for (const ReportElement& e : band.elements) {
         const QRectF r(e.left, y + e.top, e.width, e.height);
         switch (e.kind) {
@@ -53,42 +144,9 @@ void DrawBand(QPainter& p, const ReportBand& band, const Recordset* rows, qint32
         default:
             break;
         }
-        QString text = e.text;
-        if (e.kind == ReportElement::Kind::Value)
-            text = Text(rows, row, e.text);
-        else if (e.kind == ReportElement::Kind::PageNumber)
-            text = QString::number(page);
-        else if (e.kind == ReportElement::Kind::PageCount)
-            text = QString::number(pages);
-        QFont font(ReportFontFamily());
-        int pixels = int(kBodyPoints * e.size * 20); // one device unit is one twip
-        font.setPixelSize(pixels);
-        font.setBold(e.bold);
-        p.setFont(font);
-        // A text too long for its cell takes a smaller type (down to about two thirds)
-        // rather than run over the rules: a one-line cell keeps it on one line if it
-        // can, a tall cell wraps it.
-        const int flags = int(e.align) | Qt::TextWordWrap;
-        const bool oneLine = r.height() <= 400 && !text.contains(u'\n');
-        const int smallest = int(kBodyPoints * e.size * 20 * 0.65);
-        auto overflows = [&] {
-            if (oneLine)
-                return p.fontMetrics().horizontalAdvance(text) > r.width();
-            return p.boundingRect(r, flags, text).height() > r.height() + 10;
-        };
-        while (pixels > smallest && overflows()) {
-            pixels = pixels * 9 / 10;
-            font.setPixelSize(pixels);
-            p.setFont(font);
-        }
-        p.setPen(e.orange ? QColor(255, 128, 0) : QColor(Qt::black));
-        p.save();
-        p.setClipRect(r.adjusted(-15, -15, 15, 15));
-        p.drawText(r, flags, text);
-        p.restore();
-        QPen line(Qt::black);
-        line.setWidthF(12);
-        p.setPen(line);
+        const QString text = ElementText(e, rows, row, page, pages);
+        DrawText(p, e, r, text,
+                 e.kind == ReportElement::Kind::Value ? rowScale : FitScale(p, e, r, text));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "reports/report_font.h"
 #include "result_list/form_list.h"
 #include "result_list/list_model.h"
+#include "result_list/list_report.h"
 #include "search_name/form_error_3.h"
 #include "search_usage/form_error_usage.h"
 #include "search_usage/form_search_d2.h"
@@ -13,10 +14,12 @@
 #include "support/loaded_state.h"
 
 #include <QFile>
+#include <QMap>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRawFont>
+#include <QRegularExpression>
 
 using namespace solario;
 using namespace solario::test;
@@ -118,6 +121,7 @@ private slots:
     void detailPrintsOnePage();
     void failureIsShownNotFatal();
     void reportFontKeepsItsCharacters();
+    void longTextsWrapThenShrinkAFifthAtMost();
     void anyPaperKeepsTheA4Pages_data();
     void anyPaperKeepsTheA4Pages();
     void sampleNoteOnEveryPage_data();
@@ -453,6 +457,51 @@ void TestPrinting::anyPaperKeepsTheA4Pages() {
         QVERIFY2(heading >= 0 && heading < pages[i].indexOf(QStringLiteral("建材0")),
                  qPrintable(QString::number(i)));
     }
+}
+
+void TestPrinting::longTextsWrapThenShrinkAFifthAtMost() {
+    LoadedState t([](FixtureDb& db) {
+        auto add = [&](const char* id, const QString& fibre) {
+            db.AddProduct(Product({{u"ID", id},
+                                   {u"建材名（一般名）", QStringLiteral("石綿含有ビニル床タイル")},
+                                   {u"商品名", QStringLiteral("床タイル") + id},
+                                   {u"石綿の種類", fibre},
+                                   {u"製造開始", 1970},
+                                   {u"製造終了", 1980}}));
+        };
+        add("1", QStringLiteral("クリソタイル"));
+        add("2", QStringLiteral("クリソタイル、アモサイト、クロシドライト、トレモライト"));
+    });
+    t.s.MainRecordset = std::make_unique<Recordset>();
+    OpenMaterialList(t.s, *t.s.MainConnection, *t.s.MainRecordset, QString());
+    QVERIFY(WriteListReport(t.s, t.s.MainRecordset.get()));
+    QTemporaryDir out;
+    const QString path = out.filePath(QStringLiteral("list.pdf"));
+    QVERIFY(SaveReportPdf(DataReport_ListKenzai2(), *t.s.DataEnvironment1->rsCommand2, path));
+    QProcess run;
+    run.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    run.waitForFinished(30000);
+    const QString xml = QString::fromUtf8(run.readAllStandardOutput());
+    // Each word's height against the body type (9 pt), by the row it stands in.
+    QMap<QString, double> heightOf;
+    const QRegularExpression word(
+        QStringLiteral(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]+)<)re"));
+    for (auto m = word.globalMatch(xml); m.hasNext();) {
+        const auto hit = m.next();
+        heightOf[hit.captured(3)] = hit.captured(2).toDouble() - hit.captured(1).toDouble();
+    }
+    QVERIFY(!heightOf.isEmpty());
+    for (auto it = heightOf.cbegin(); it != heightOf.cend(); ++it)
+        QVERIFY2(it.value() >= 9.0 * 0.8 - 0.05, qPrintable(it.key()));
+    // The short row keeps (nearly) the body size; the long row takes one size for all its
+    // cells, and shows with "…" where its text is cut.
+    QVERIFY(heightOf.value(QStringLiteral("床タイル1")) >= 9.0 * 0.95 - 0.05);
+    QString cutWord;
+    for (auto it = heightOf.cbegin(); it != heightOf.cend(); ++it)
+        if (it.key().endsWith(u'…'))
+            cutWord = it.key();
+    QVERIFY2(!cutWord.isEmpty(), qPrintable(xml.left(400)));
+    QVERIFY(qAbs(heightOf.value(QStringLiteral("床タイル2")) - heightOf.value(cutWord)) < 0.05);
 }
 
 void TestPrinting::reportFontKeepsItsCharacters() {
