@@ -44,6 +44,11 @@ public:
         layout->addWidget(browser_);
         browser_->setOpenExternalLinks(false);
         resize(logicalDpiX() * 7, logicalDpiY() * 6);
+        // The caption follows the page, also when a link leads to another.
+        connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+            if (const QString title = browser_->documentTitle(); !title.isEmpty())
+                setWindowTitle(QStringLiteral("【ソラリオ】ヘルプ - ") + title);
+        });
     }
 
     void ShowPage(const QUrl& url) {
@@ -52,8 +57,6 @@ public:
         browser_->document()->setDefaultStyleSheet(
             QString::fromUtf8(browser_->Engine().fileData(css)));
         browser_->setSource(url);
-        if (const QString title = browser_->documentTitle(); !title.isEmpty())
-            setWindowTitle(QStringLiteral("【ソラリオ】ヘルプ - ") + title);
         show();
         raise();
         activateWindow();
