@@ -286,6 +286,13 @@ bool Form_List::eventFilter(QObject* watched, QEvent* event) {
             ClickTickCell(current.row() + 1);
             return true;
         }
+        // Ctrl+Space chooses the current cell's column for sorting, as a click on its
+        // heading does (spreadsheets select a column so).
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::ControlModifier &&
+            current.isValid()) {
+            ClickHeading(current.column());
+            return true;
+        }
     }
     if (watched == MSHFlexGridSearchResult->viewport() &&
         event->type() == QEvent::MouseButtonRelease) {

@@ -340,6 +340,15 @@ void TestList::keyboardTicksAndLeavesTheGrid() {
     }};
     Press(Qt::Key_Return); // the focused button
     QCOMPARE(t.p.Calls(QStringLiteral("ShowModal")), QStringList{"ShowModal:Form_Detail"});
+    // A sort from the keyboard: Ctrl+Space on a cell of the 商品名 column, then F2.
+    QApplication::setActiveWindow(&t.screen);
+    t.screen.MSHFlexGridSearchResult->setFocus();
+    t.screen.MSHFlexGridSearchResult->setCurrentIndex(t.screen.Model->index(0, 2));
+    Press(Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(t.screen.SortColumn, 2);
+    Press(Qt::Key_F2);
+    QCOMPARE(t.Products().first(), QStringLiteral("あ"));
+    QCOMPARE(t.screen.TickedRow(), 1); // the ticked product (あ), found again after the sort
 }
 
 void TestList::enlargingGrowsTheGrid() {
