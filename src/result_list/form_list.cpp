@@ -239,6 +239,7 @@ void Form_List::resizeEvent(QResizeEvent* event) {
     const int margin = Twips(*this, 240);
     const QPoint corner = MSHFlexGridSearchResult->pos();
     MSHFlexGridSearchResult->resize(width() - corner.x() - margin, height() - corner.y() - margin);
+    Image1->resize(width(), Image1->height()); // the banner spans the window
     Screen::resizeEvent(event);
 }
 

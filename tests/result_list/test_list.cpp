@@ -361,6 +361,7 @@ void TestList::enlargingGrowsTheGrid() {
     t.screen.resize(opening + QSize(300, 200));
     QCOMPARE(t.screen.MSHFlexGridSearchResult->size(), grid + QSize(300, 200));
     QCOMPARE(t.screen.CommandDetail->geometry(), detail);
+    QCOMPARE(t.screen.Image1->width(), t.screen.width()); // the banner spans the window
 }
 
 void TestList::modelKeepsItsContract() {
