@@ -102,7 +102,7 @@ void DrawText(QPainter& p, const ReportElement& e, const QRectF& r, QString text
     const int flags = int(e.align) | Qt::TextWordWrap;
     // Still too long at the smallest type: the lines that fit, the last one ending in
     // "…", so that the page shows that the text goes on.
-    if (!Fits(p, r, text, flags))
+    if (scale <= kSmallestType && !Fits(p, r, text, flags))
         text = CutToFit(p, r, text);
     p.setPen(e.orange ? QColor(255, 128, 0) : QColor(Qt::black));
     p.save();
