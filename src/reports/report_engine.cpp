@@ -31,6 +31,13 @@ QString Text(const Recordset* rows, qint32 row, const QString& column) {
     return text;
 }
 
+// The pen of the rules and frames; text drawing changes the pen and puts this one back.
+void UseRulePen(QPainter& p) {
+    QPen line(Qt::black);
+    line.setWidthF(12);
+    p.setPen(line);
+}
+
 constexpr double kSmallestType = 0.8; // of an element's own size, when its text is long
 
 QFont ElementFont(const ReportElement& e, double scale) {
@@ -109,22 +116,25 @@ void DrawText(QPainter& p, const ReportElement& e, const QRectF& r, QString text
     p.setClipRect(r.adjusted(-15, -15, 15, 15));
     p.drawText(r, flags, text);
     p.restore();
-    QPen line(Qt::black);
-    line.setWidthF(12);
-    p.setPen(line);
+    UseRulePen(p);
 }
 
 void DrawBand(QPainter& p, const ReportBand& band, const Recordset* rows, qint32 row, int y,
               int page, int pages) {
     static const QPixmap banner(QStringLiteral(":/images/banner.png"));
-    // The values of a row share one type size: the smallest any of them needs.
+    // Each text read once; the values of a row share one type size, the smallest any of
+    // them needs.
+    QStringList texts;
     double rowScale = 1.0;
-    for (const ReportElement& e : band.elements)
+    for (const ReportElement& e : band.elements) {
+        texts.append(ElementText(e, rows, row, page, pages));
         if (e.kind == ReportElement::Kind::Value)
             rowScale =
                 std::min(rowScale, FitScale(p, e, QRectF(e.left, y + e.top, e.width, e.height),
-                                            ElementText(e, rows, row, page, pages)));
-    for (const ReportElement& e : band.elements) {
+                                            texts.last()));
+    }
+    for (qsizetype i = 0; i < band.elements.size(); ++i) {
+        const ReportElement& e = band.elements[i];
         const QRectF r(e.left, y + e.top, e.width, e.height);
         switch (e.kind) {
         case ReportElement::Kind::Rect:
@@ -144,9 +154,8 @@ void DrawBand(QPainter& p, const ReportBand& band, const Recordset* rows, qint32
         default:
             break;
         }
-        const QString text = ElementText(e, rows, row, page, pages);
-        DrawText(p, e, r, text,
-                 e.kind == ReportElement::Kind::Value ? rowScale : FitScale(p, e, r, text));
+        DrawText(p, e, r, texts[i],
+                 e.kind == ReportElement::Kind::Value ? rowScale : FitScale(p, e, r, texts[i]));
     }
 }
 
@@ -157,9 +166,7 @@ void DrawPageNote(QPainter& p, const QString& note, int width, int pageHeight) {
     p.setFont(font);
     p.setPen(Qt::black);
     p.drawText(QRectF(0, pageHeight + 40, width, 240), Qt::AlignLeft | Qt::AlignTop, note);
-    QPen line(Qt::black);
-    line.setWidthF(12);
-    p.setPen(line);
+    UseRulePen(p);
 }
 
 } // namespace
@@ -230,9 +237,7 @@ Result<int> RenderReport(const ReportLayout& layout, ReportRecordset& data,
     const QRectF paper = device.pageLayout().paintRectPoints();
     const double fit = std::min(paper.width() / area.width(), paper.height() / area.height());
     p.scale(fit * device.logicalDpiX() / 1440.0, fit * device.logicalDpiY() / 1440.0);
-    QPen pen(Qt::black);
-    pen.setWidthF(12);
-    p.setPen(pen);
+    UseRulePen(p);
     const int count = int(pages.size());
     for (int i = 0; i < count; ++i) {
         if (i > 0)

@@ -76,7 +76,7 @@ void SetupListGrid(const AppState& s, QTableView& grid, ListModel& model) {
     header.setSectionResizeMode(QHeaderView::Interactive);
     header.setSectionResizeMode(0, QHeaderView::Fixed);
     if (auto* wrapping = qobject_cast<WrappingHeader*>(&header))
-        wrapping->setFixedHeight(wrapping->NeededHeight());
+        wrapping->FitHeightToHeadings();
 }
 
 QString BuildSortOrder(const AppState& s, int gridColumn, const QString& direction) {

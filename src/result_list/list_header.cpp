@@ -15,12 +15,15 @@ WrappingHeader::WrappingHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, pa
     setDefaultAlignment(Qt::AlignCenter);
     setHighlightSections(false);
     setSectionsClickable(true);
-    connect(this, &QHeaderView::sectionResized, this, [this] { FitHeight(); });
+    connect(this, &QHeaderView::sectionResized, this, [this] { FitHeightToHeadings(); });
+}
+
+QString WrappingHeader::HeadingText(int logicalIndex) const {
+    return model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
 }
 
 QRect WrappingHeader::TextRect(int logicalIndex, int width) const {
-    const QString text =
-        model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
+    const QString text = HeadingText(logicalIndex);
     return fontMetrics().boundingRect(QRect(0, 0, std::max(width - 2 * kPadding, 1), 10000), kFlags,
                                       text);
 }
@@ -38,7 +41,7 @@ int WrappingHeader::NeededHeight() const {
     return height;
 }
 
-void WrappingHeader::FitHeight() {
+void WrappingHeader::FitHeightToHeadings() {
     const int needed = NeededHeight();
     if (height() != needed)
         setFixedHeight(needed);
@@ -56,8 +59,7 @@ void WrappingHeader::paintSection(QPainter* painter, const QRect& rect, int logi
     painter->save();
     style()->drawControl(QStyle::CE_Header, &option, painter, this);
     painter->restore();
-    const QString text =
-        model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
+    const QString text = HeadingText(logicalIndex);
     painter->save();
     painter->setPen(palette().color(QPalette::ButtonText));
     painter->drawText(rect.adjusted(kPadding, kPadding, -kPadding, -kPadding), kFlags, text);

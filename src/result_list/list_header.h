@@ -15,14 +15,16 @@ public:
 
     // The height the headings need at the columns' present widths.
     int NeededHeight() const;
+    // The heading row takes that height.
+    void FitHeightToHeadings();
 
 protected:
     QSize sectionSizeFromContents(int logicalIndex) const override;
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 
 private:
+    QString HeadingText(int logicalIndex) const;
     QRect TextRect(int logicalIndex, int width) const;
-    void FitHeight();
 };
 
 } // namespace solario

@@ -41,18 +41,27 @@ void OpenDocument(const AppState& s, Platform& platform, const QString& path) {
     platform.OpenDocument(ResolveDocumentPath(s.ProgramFolder, path));
 }
 
+namespace {
+
+// The user's own settings (not app.ini, which belongs to the installation).
+const QString kOrganisation = QStringLiteral("Solario");
+
+QString FolderKey(const QString& kind) {
+    return QStringLiteral("folders/") + kind;
+}
+
+} // namespace
+
 QString LastUsedFolder(const QString& kind) {
-    const QString folder = QSettings(QStringLiteral("Solario"), QStringLiteral("Solario"))
-                               .value(QStringLiteral("folders/") + kind)
-                               .toString();
+    const QString folder =
+        QSettings(kOrganisation, kOrganisation).value(FolderKey(kind)).toString();
     if (!folder.isEmpty() && QDir(folder).exists())
         return folder;
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 void RememberFolder(const QString& kind, const QString& folder) {
-    QSettings(QStringLiteral("Solario"), QStringLiteral("Solario"))
-        .setValue(QStringLiteral("folders/") + kind, folder);
+    QSettings(kOrganisation, kOrganisation).setValue(FolderKey(kind), folder);
 }
 
 QString SuggestedFileName(const QString& stem, const QString& extension, const QDate& date) {
