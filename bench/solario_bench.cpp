@@ -1,21 +1,25 @@
-// Timings and memory of the queries on a large generated database.
-//   solario_bench [--products N]
-// Prints one line per figure.
+// Timings and memory of the result list on a large generated database.
+//   solario_bench [--products N] [--database FILE]
+// Without --database it generates N products (100 000) in a temporary folder first.
+// Prints one line per figure; the "raw" lines are SQLite alone stepping the statement the
+// program's figure needs (every cell read, nothing kept), measured in the same run.
 #include "data/field_catalogue.h"
 #include "data/query_builders.h"
 #include "data/report_data.h"
+#include "detail/form_detail.h"
 #include "platform/jet_sql.h"
-#include "tools/sample_data.h"
-
 #include "reports/report_engine.h"
 #include "reports/report_layout.h"
 #include "result_list/form_list.h"
 #include "result_list/list_model.h"
 #include "result_list/list_report.h"
 #include "shell/qt_platform.h"
+#include "tools/sample_data.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -37,6 +41,10 @@ long StatusKb(const char* key) {
     return -1;
 }
 
+double Ms(const QElapsedTimer& t) {
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
 // Median of several runs, in milliseconds.
 double Median(int runs, const std::function<void()>& work) {
     std::vector<double> ms;
@@ -44,19 +52,26 @@ double Median(int runs, const std::function<void()>& work) {
         QElapsedTimer t;
         t.start();
         work();
-        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+        ms.push_back(Ms(t));
     }
     std::sort(ms.begin(), ms.end());
     return ms[ms.size() / 2];
 }
 
-void Line(const char* what, double value, const char* unit) {
-    std::printf("%-52s %10.1f %s\n", what, value, unit);
+void Line(const QString& what, double value, const char* unit) {
+    std::printf("%-58s %10.1f %s\n", qUtf8Printable(what), value, unit);
     std::fflush(stdout);
 }
 
-// The floor: SQLite stepping the same statement and reading every cell as text, with
-// nothing kept. Returns the number of rows.
+void Check(const Status& s, const char* what) {
+    if (!s) {
+        std::fprintf(stderr, "%s failed: %s\n", what, qUtf8Printable(s.error()));
+        std::exit(1);
+    }
+}
+
+// The floor: SQLite stepping the statement and reading every cell as text, with nothing
+// kept. Returns the number of rows.
 qint64 StepRaw(Connection& c, const QString& jetSql) {
     const QByteArray sql = TranslateJetSql(jetSql).toUtf8();
     sqlite3_stmt* st = nullptr;
@@ -73,11 +88,26 @@ qint64 StepRaw(Connection& c, const QString& jetSql) {
     return rows;
 }
 
-void Check(const Status& s, const char* what) {
-    if (!s) {
-        std::fprintf(stderr, "%s failed: %s\n", what, qUtf8Printable(s.error()));
-        std::exit(1);
+// A platform whose modal screens close as soon as they are shown, so that the detail
+// can be timed from the key to the screen.
+class BenchPlatform : public QtPlatform {
+public:
+    using QtPlatform::QtPlatform;
+    void ShowModal(Screen& screen) override {
+        screen.show();
+        QCoreApplication::processEvents();
+        screen.hide();
     }
+};
+
+// The list screen as a search leaves it: the query run, the list made and shown.
+std::unique_ptr<Form_List> SearchAndShow(AppState& s, Platform& p, const QString& where) {
+    const Result<qint32> n = RunListQuery(s, p, where);
+    Check(n, "search");
+    auto list = MakeResultList(s, p, SearchRoute::ByName);
+    list->show();
+    QCoreApplication::processEvents();
+    return list;
 }
 
 } // namespace
@@ -87,176 +117,143 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     int products = 100000;
+    QString path;
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == u"--products")
-        products = args[2].toInt();
+    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == u"--products")
+            products = args[i + 1].toInt();
+        else if (args[i] == u"--database")
+            path = args[i + 1];
+    }
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("app.db"));
-
-    QElapsedTimer t;
-    t.start();
-    Check(sample::WriteSampleDatabase(path, products), "generate");
-    std::printf("products: %d\n", products);
-    Line("generate the sample database", double(t.elapsed()), "ms");
+    if (path.isEmpty()) {
+        path = dir.filePath(QStringLiteral("app.db"));
+        QElapsedTimer t;
+        t.start();
+        Check(sample::WriteSampleDatabase(path, products), "generate");
+        Line(QStringLiteral("generate the sample database"), Ms(t), "ms");
+    }
 
     AppState s;
     InitFieldCatalogue(s);
-    Connection c;
-    Check(c.OpenReadOnly(path), "open");
+    s.ProgramFolder = dir.path();
+    s.DataVersion = kDataEdition;
+    s.MainConnection = std::make_unique<Connection>();
+    Check(s.MainConnection->OpenReadOnly(path), "open");
+    Connection& c = *s.MainConnection;
+    BenchPlatform platform(dir.path());
 
-    const long rssBefore = StatusKb("VmRSS:");
-    {
-        Recordset rs;
-        Check(OpenMaterialList(s, c, rs, QString()), "list");
-        const long rssAfter = StatusKb("VmRSS:");
-        Line("recordset of the whole list: bytes held", double(rs.MemoryBytes()) / 1048576.0,
-             "MiB");
-        Line("recordset of the whole list: resident growth", double(rssAfter - rssBefore) / 1024.0,
-             "MiB");
-    }
+    // Peak memory from here on (Linux: writing 5 to clear_refs resets the peak).
+    if (QFile clear(QStringLiteral("/proc/self/clear_refs")); clear.open(QIODevice::WriteOnly))
+        clear.write("5");
 
-    Recordset rs;
-    const double whole = Median(5, [&] { Check(OpenMaterialList(s, c, rs, QString()), "list"); });
-    Line("OpenMaterialList, empty WHERE", whole, "ms");
-    // The same statement stepped by SQLite alone, in the same run: the floor.
-    const QString listSql = s.ListBaseSql + QStringLiteral(" ORDER BY ID");
-    const double raw = Median(5, [&] { StepRaw(c, listSql); });
-    Line("  raw SQLite stepping the same rows", raw, "ms");
-    Line("  program / raw", whole / raw, "x");
+    // The whole table, from the search key to the rows shown.
+    const QString all;
     const QString maker =
         QStringLiteral("((現在のメーカー名 LIKE '%工業%') OR (生産時のメーカー名 LIKE '%工業%'))");
-    qint32 rows = 0;
-    Line("OpenMaterialList, maker LIKE '%工業%'",
-         Median(5,
-                [&] {
-                    const Result<qint32> n = OpenMaterialList(s, c, rs, maker);
-                    Check(n, "maker");
-                    rows = n.value();
-                }),
-         "ms");
-    std::printf("  (%d rows)\n", rows);
-    {
-        const QString makerSql = BuildMaterialListSql(s, maker) + QStringLiteral(" ORDER BY ID");
-        const double makerRaw = Median(5, [&] { StepRaw(c, makerSql); });
-        Line("  raw SQLite stepping the same rows", makerRaw, "ms");
-    }
-    Check(OpenMaterialList(s, c, rs, QString()), "list");
-    Line("RequerySorted by 商品名",
-         Median(5,
-                [&] {
-                    Check(RequerySorted(c, rs, s.ListBaseSql, QStringLiteral("商品名 ASC")),
-                          "sort");
-                }),
-         "ms");
-
-    const QString house = QStringLiteral(
-        "(建物の種類（戸建住宅）= True) AND (製造終了 >= 1979 AND 製造開始 <= 1990)");
-    std::unique_ptr<Recordset> lookup;
-    Line("LookupGeneralNames 屋根 / 仕上げ材",
-         Median(5,
-                [&] {
-                    Check(LookupGeneralNames(s, c, lookup, house, QStringLiteral("屋根"),
-                                             QStringLiteral("仕上げ材")),
-                          "roof");
-                }),
-         "ms");
-    Line("LookupGeneralNames 床, no usage",
-         Median(5,
-                [&] {
-                    Check(LookupGeneralNames(s, c, lookup, house, QStringLiteral("床"), QString()),
-                          "floor");
-                }),
-         "ms");
-
-    // A printed list: clear the table, write every row, then read it once.
-    ReportDataEnvironment env;
-    Check(env.OpenConnection(), "report connection");
-    Check(env.OpenRecordsets(), "report recordsets");
-    for (int n : {1000, 10000}) {
-        const double ms = Median(3, [&] {
-            Check(DeleteAllRows(env, kListReportTable, *env.rsCommand2), "delete");
-            for (int i = 1; i <= n; ++i)
-                Check(InsertRow(env, *env.rsCommand2, kListReportTable, ListReportColumns(),
-                                {QStringLiteral("建材名"), QStringLiteral("商品名"),
-                                 QStringLiteral("型番"), QStringLiteral("メーカー"),
-                                 QStringLiteral("1970～1980"), QStringLiteral("5"),
-                                 QStringLiteral("クリソタイル"), QStringLiteral("不燃-1"),
-                                 QStringLiteral("%1").arg(i, 7, 10, QChar(u'0')),
-                                 QStringLiteral("01")}),
-                      "insert");
-            Check(Status(env.rsCommand2->Children()), "read");
+    for (const auto& [what, where] :
+         {std::pair{"whole table", all}, std::pair{"maker LIKE '%工業%'", maker}}) {
+        qint32 rows = 0;
+        const double ms = Median(5, [&] {
+            auto list = SearchAndShow(s, platform, where);
+            rows = list->Model->rowCount();
+            list.reset();
+            ReleaseResultList(s);
         });
-        char what[64];
-        std::snprintf(what, sizeof what, "report list of %d rows: write and read", n);
-        Line(what, ms, "ms");
+        Line(QStringLiteral("list, %1: search key to rows shown (%2 rows)")
+                 .arg(QString::fromUtf8(what))
+                 .arg(rows),
+             ms, "ms");
+        const QString keys =
+            BuildListKeySql(BuildMaterialListSql(s, where), kListDefaultOrder).value();
+        const double raw = Median(5, [&] { StepRaw(c, keys); });
+        Line(QStringLiteral("  raw SQLite stepping its keys"), raw, "ms");
+        Line(QStringLiteral("  program / raw"), ms / raw, "x");
     }
-    // The result list screen over the whole table: the query, the grid, then a sort with
-    // the list of IDs refilled and the tick found again.
-    rs.Close();
     {
-        // Peak memory from here on (Linux: writing 5 to clear_refs resets the peak).
-        QFile clear(QStringLiteral("/proc/self/clear_refs"));
-        if (clear.open(QIODevice::WriteOnly))
-            clear.write("5");
-        clear.close();
-        s.ProgramFolder = dir.path();
-        s.MainConnection = std::make_unique<Connection>();
-        Check(s.MainConnection->OpenReadOnly(path), "open");
-        QtPlatform platform(dir.path());
-        QElapsedTimer open;
-        open.start();
-        s.MainRecordset = std::make_unique<Recordset>();
-        const Result<qint32> n =
-            OpenMaterialList(s, *s.MainConnection, *s.MainRecordset, QString());
-        Check(n, "list");
-        const int id = s.MainRecordset->FieldIndex(QStringLiteral("ID"));
-        s.ListIds = QStringList(n.value() + 1);
-        for (qint32 i = 0; i < n.value(); ++i)
-            s.ListIds[i] = s.MainRecordset->ValueText(i, id);
-        Form_List list(s, platform);
-        list.Form_Load();
-        list.show();
-        QCoreApplication::processEvents();
-        Line("result list screen: search and show all rows", double(open.nsecsElapsed()) / 1e6,
-             "ms");
-        list.ClickTickCell(n.value() / 2);
-        list.ClickHeading(2);
-        QElapsedTimer sort;
-        sort.start();
-        list.CommandSort_Click();
-        QCoreApplication::processEvents();
-        Line("result list screen: sort by 商品名 with the tick", double(sort.nsecsElapsed()) / 1e6,
-             "ms");
-        list.hide();
+        // What the list once did: every cell of every row read.
+        const QString full = BuildMaterialListSql(s, QString()) + QStringLiteral(" ORDER BY ID");
+        Line(QStringLiteral("  (raw SQLite stepping every cell of the whole list)"),
+             Median(1, [&] { StepRaw(c, full); }), "ms");
+    }
 
-        // Printing the first 10 000 of the sorted list: the report tables, then the whole
-        // report laid out and drawn (what the preview does before it shows a page).
-        {
-            QtPlatform dummy(dir.path());
-            Recordset part;
-            Check(part.Open(s.ListBaseSql + QStringLiteral(" ORDER BY ID LIMIT 10000"),
-                            *s.MainConnection),
-                  "part");
-            s.DataEnvironment1 = std::make_unique<ReportDataEnvironment>();
-            Check(s.DataEnvironment1->OpenConnection(), "report connection");
-            Check(s.DataEnvironment1->OpenRecordsets(), "report recordsets");
-            s.SearchRouteTitle = SearchRoute::ByName;
-            s.DataVersion = kDataEdition;
-            QElapsedTimer print;
-            print.start();
-            Check(WriteListReport(s, &part), "write");
-            const double written = double(print.nsecsElapsed()) / 1e6;
-            const Result<int> pages =
+    // Sorting the whole list by each visible column, both ways, with a tick carried over.
+    auto list = SearchAndShow(s, platform, QString());
+    const qint32 rows = list->Model->rowCount();
+    double worst = 0;
+    for (int column = 1; column <= 8; ++column) {
+        list->ClickTickCell(std::max(1, rows / 2));
+        for (const char* direction : {"ASC", "DESC"}) {
+            list->ClickHeading(column);
+            if (direction[0] == 'D')
+                list->SortDirIndex = 0; // the next sort is descending
+            QElapsedTimer t;
+            t.start();
+            list->CommandSort_Click();
+            QCoreApplication::processEvents();
+            const double ms = Ms(t);
+            worst = std::max(worst, ms);
+            const QString order = BuildSortOrder(s, column, QString::fromLatin1(direction));
+            const double raw =
+                Median(1, [&] { StepRaw(c, BuildListKeySql(s.ListBaseSql, order).value()); });
+            Line(QStringLiteral("sort by column %1 %2 (raw keys %3 ms)")
+                     .arg(column)
+                     .arg(QString::fromLatin1(direction))
+                     .arg(raw, 0, 'f', 1),
+                 ms, "ms");
+            if (list->TickedRow() == 0) {
+                std::fprintf(stderr, "the tick was lost\n");
+                return 1;
+            }
+        }
+    }
+    Line(QStringLiteral("sort: slowest of the 16"), worst, "ms");
+
+    // Scrolling: the view jumps to rows across the list, each drawn at once.
+    {
+        QTableView& grid = *list->MSHFlexGridSearchResult;
+        QElapsedTimer t;
+        t.start();
+        const int jumps = 50;
+        for (int i = 0; i < jumps; ++i) {
+            grid.scrollTo(list->Model->index(int(qint64(rows - 1) * i / (jumps - 1)), 1));
+            grid.viewport()->repaint();
+        }
+        Line(QStringLiteral("scroll: jump anywhere and draw, per jump"), Ms(t) / jumps, "ms");
+    }
+
+    // The detail of the ticked product: the key to the detail screen shown.
+    Line(QStringLiteral("detail of the ticked product"),
+         Median(5, [&] { list->CommandDetail_Click(); }), "ms");
+    Line(QStringLiteral("peak resident memory with the whole list open"),
+         double(StatusKb("VmHWM:")) / 1024.0, "MiB");
+    Line(QStringLiteral("  keys and cached windows held by the list"),
+         double(s.MainRecordset->MemoryBytes()) / 1048576.0, "MiB");
+    list.reset();
+    ReleaseResultList(s);
+
+    // Printing a list of n products: the report tables written, then every page drawn
+    // (what the preview does before it shows a page).
+    s.DataEnvironment1 = std::make_unique<ReportDataEnvironment>();
+    Check(s.DataEnvironment1->OpenConnection(), "report connection");
+    Check(s.DataEnvironment1->OpenRecordsets(), "report recordsets");
+    s.SearchRouteTitle = SearchRoute::ByName;
+    for (int n : {1000, 10000}) {
+        const QString where = QStringLiteral("_rowid_ IN (SELECT _rowid_ FROM ") + kMaterialTable +
+                              QStringLiteral(" ORDER BY _rowid_ LIMIT %1)").arg(n);
+        s.MainRecordset = std::make_unique<KeyedRecordset>();
+        Check(OpenMaterialList(s, c, *s.MainRecordset, where), "print list");
+        int pages = 0;
+        const double ms = Median(3, [&] {
+            Check(WriteListReport(s, s.MainRecordset.get()), "write");
+            const Result<int> drawn =
                 SaveReportPdf(DataReport_ListKenzai2(), *s.DataEnvironment1->rsCommand2,
                               dir.filePath(QStringLiteral("list.pdf")));
-            Check(pages, "report");
-            Line("print 10 000 products: report tables written", written, "ms");
-            Line("print 10 000 products: tables and all pages drawn",
-                 double(print.nsecsElapsed()) / 1e6, "ms");
-            std::printf("  (%d pages)\n", pages.value());
-        }
-        Line("result list screen: peak resident memory", double(StatusKb("VmHWM:")) / 1024.0,
-             "MiB");
+            Check(drawn, "report");
+            pages = drawn.value();
+        });
+        Line(QStringLiteral("print %1 products: tables and all %2 pages drawn").arg(n).arg(pages),
+             ms, "ms");
     }
     return 0;
 }

@@ -111,12 +111,9 @@ int main(int argc, char* argv[]) {
     search.hide();
 
     // The whole list, sorted by product name, one row ticked.
-    s.MainRecordset = std::make_unique<solario::Recordset>();
+    s.MainRecordset = std::make_unique<solario::KeyedRecordset>();
     if (!solario::OpenMaterialList(s, *s.MainConnection, *s.MainRecordset, QString()))
         return 1;
-    const int id = s.MainRecordset->FieldIndex(QStringLiteral("ID"));
-    for (qint32 i = 0; i < s.MainRecordset->RecordCount(); ++i)
-        s.ListIds.append(s.MainRecordset->ValueText(i, id));
     s.SearchRouteTitle = solario::SearchRoute::ByName;
     solario::Form_List list(s, platform);
     list.Form_Load();

@@ -2,6 +2,7 @@
 
 #include "data/search_conditions.h"
 #include "platform/connection.h"
+#include "platform/keyed_recordset.h"
 
 #include <QList>
 #include <QString>
@@ -12,6 +13,23 @@
 namespace solario {
 
 struct ReportDataEnvironment;
+
+// The IDs of the listed products in the list's order, read from the open list when
+// asked: a million rows need no million texts. Like the array the screens were written
+// against, it has one empty entry after the last ID.
+class ListIdView {
+public:
+    explicit ListIdView(const std::unique_ptr<KeyedRecordset>& list) : list_(list) {}
+    qint32 size() const;
+    // The ID at that index; empty past the last row or when no list is open.
+    QString value(qint32 index) const;
+    QString operator[](qint32 index) const { return value(index); }
+    // Every ID, then the empty entry.
+    QStringList ToList() const;
+
+private:
+    const std::unique_ptr<KeyedRecordset>& list_;
+};
 
 inline constexpr int kCatalogueCapacity = 161;
 inline constexpr int kCharTableSize = 33;
@@ -40,7 +58,8 @@ struct AppState {
 
     // The material database.
     std::unique_ptr<Connection> MainConnection;
-    std::unique_ptr<Recordset> MainRecordset;
+    // The result list's rows (keys in order, cells read as shown).
+    std::unique_ptr<KeyedRecordset> MainRecordset;
     std::unique_ptr<Recordset> DetailRecordset;
     bool DbOpen = false;
     QString ConnectionString;
@@ -91,7 +110,7 @@ struct AppState {
     SearchRoute SearchRouteTitle = SearchRoute::None;
 
     // The result list and the open record.
-    QStringList ListIds;
+    ListIdView ListIds{MainRecordset};
     QString ListBaseSql;
     QStringList DetailValues;
 

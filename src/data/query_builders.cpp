@@ -2,6 +2,10 @@
 
 #include "data/field_catalogue.h"
 
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+
 namespace solario {
 namespace {
 
@@ -58,6 +62,95 @@ bool IsZero(const FieldValue& v) {
         return number && d == 0;
     }
     return false;
+}
+
+// Where a Jet text stands outside parentheses, quotes and brackets: calls `top` with
+// the position of every such character.
+template <typename F> void ForEachTopLevel(const QString& text, F top) {
+    int depth = 0;
+    QChar quote;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'\'' || c == u'"') {
+            quote = c;
+        } else if (c == u'[') {
+            quote = u']';
+        } else if (c == u'(') {
+            ++depth;
+        } else if (c == u')') {
+            --depth;
+        } else if (depth == 0) {
+            top(i);
+        }
+    }
+}
+
+// Splits a Jet text at its top-level commas.
+QStringList SplitTopLevel(const QString& text) {
+    QStringList parts;
+    qsizetype start = 0;
+    ForEachTopLevel(text, [&](qsizetype i) {
+        if (text[i] == u',') {
+            parts.append(text.mid(start, i - start));
+            start = i + 1;
+        }
+    });
+    parts.append(text.mid(start));
+    return parts;
+}
+
+// A name as SQLite matches names: ignoring the case of ASCII letters only.
+QString NameKey(const QString& name) {
+    QString key = name;
+    for (QChar& c : key)
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    return key;
+}
+
+QString Unbracketed(QString name) {
+    name = name.trimmed();
+    if (name.size() >= 2 && name.front() == u'[' && name.back() == u']')
+        name = name.mid(1, name.size() - 2);
+    return name;
+}
+
+// The parts of a list SELECT: its columns, its FROM clause and its condition.
+struct ListSelect {
+    QString columns;
+    QString from;
+    QString where; // with its leading " WHERE ", or empty
+};
+
+Result<ListSelect> SplitListSelect(const QString& baseSql) {
+    const QString select = QStringLiteral("SELECT ");
+    const QString from = QStringLiteral(" FROM ") + kMaterialTable;
+    const qsizetype at = baseSql.indexOf(from);
+    const QString rest = at < 0 ? QString() : baseSql.mid(at + from.size());
+    if (!baseSql.startsWith(select) || at < 0 ||
+        !(rest.isEmpty() || rest.startsWith(QStringLiteral(" WHERE "))))
+        return Failure{QStringLiteral("検索結果の SQL 文の形が違います。")};
+    return ListSelect{baseSql.mid(select.size(), at - select.size()), from, rest};
+}
+
+// The expression behind each alias of the SELECT's columns ("<expression> as <alias>").
+QHash<QString, QString> AliasExpressions(const QString& columns) {
+    QHash<QString, QString> aliases;
+    for (const QString& column : SplitTopLevel(columns)) {
+        // The alias follows the last top-level " as ".
+        qsizetype split = -1;
+        ForEachTopLevel(column, [&](qsizetype i) {
+            if (column[i].isSpace() &&
+                column.mid(i + 1, 3).compare(u"as ", Qt::CaseInsensitive) == 0)
+                split = i;
+        });
+        if (split >= 0)
+            aliases.insert(NameKey(Unbracketed(column.mid(split + 4))), column.left(split));
+    }
+    return aliases;
 }
 
 } // namespace
@@ -129,16 +222,102 @@ QString BuildDistinctSql(const AppState& s, const QString& table, const QString&
            QStringLiteral(" ORDER BY ") + column + u' ' + direction;
 }
 
-Result<qint32> OpenMaterialList(AppState& s, Connection& connection, Recordset& recordset,
-                                const QString& where) {
-    s.ListBaseSql = BuildMaterialListSql(s, where);
-    return OpenCounted(recordset, s.ListBaseSql + QStringLiteral(" ORDER BY ID"), connection);
+Result<QString> BuildListKeySql(const QString& baseSql, const QString& orderBy) {
+    const Result<ListSelect> select = SplitListSelect(baseSql);
+    if (!select)
+        return Failure{select.error()};
+    const QHash<QString, QString> aliases = AliasExpressions(select.value().columns);
+    static const QRegularExpression term(QStringLiteral("^\\s*(.*?)(\\s+(ASC|DESC))?\\s*$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    QStringList keys;
+    for (const QString& part : SplitTopLevel(orderBy)) {
+        const QRegularExpressionMatch m = term.match(part);
+        const QString name = m.captured(1);
+        if (name.isEmpty())
+            return Failure{QStringLiteral("並び替えの項目がありません。")};
+        const auto alias = aliases.constFind(NameKey(Unbracketed(name)));
+        keys.append((alias != aliases.cend() ? u'(' + alias.value() + u')' : name) +
+                    (m.captured(3).isEmpty() ? QString() : u' ' + m.captured(3)));
+    }
+    // Equal keys: the table's stored order, whatever way the engine finds the rows.
+    keys.append(QStringLiteral("_rowid_"));
+    return QStringLiteral("SELECT _rowid_") + select.value().from + select.value().where +
+           QStringLiteral(" ORDER BY ") + keys.join(QStringLiteral(", "));
 }
 
-Result<qint32> RequerySorted(Connection& connection, Recordset& recordset, const QString& baseSql,
-                             const QString& orderBy) {
-    recordset.Close();
-    return OpenCounted(recordset, baseSql + QStringLiteral(" ORDER BY ") + orderBy, connection);
+Result<QString> BuildListRowsSql(const QString& baseSql) {
+    const Result<ListSelect> select = SplitListSelect(baseSql);
+    if (!select)
+        return Failure{select.error()};
+    return QStringLiteral("SELECT ") + select.value().columns + QStringLiteral(", _rowid_") +
+           select.value().from;
+}
+
+Result<qint32> OpenMaterialList(AppState& s, Connection& connection, KeyedRecordset& recordset,
+                                const QString& where) {
+    s.ListBaseSql = BuildMaterialListSql(s, where);
+    const Result<QString> keys = BuildListKeySql(s.ListBaseSql, kListDefaultOrder);
+    const Result<QString> rows = BuildListRowsSql(s.ListBaseSql);
+    if (!keys || !rows)
+        return Failure{keys ? rows.error() : keys.error()};
+    if (Status st =
+            recordset.Open(connection, keys.value(), rows.value(), QStringLiteral("_rowid_"));
+        !st)
+        return Failure{st.error()};
+    return recordset.RecordCount();
+}
+
+Result<qint32> RequerySorted(Connection& connection, KeyedRecordset& recordset,
+                             const QString& baseSql, const QString& orderBy) {
+    const Result<QString> keys = BuildListKeySql(baseSql, orderBy);
+    const Result<QString> rows = BuildListRowsSql(baseSql);
+    if (!keys || !rows)
+        return Failure{keys ? rows.error() : keys.error()};
+    // The same rows in another order need only their keys read again.
+    const Status st =
+        recordset.IsOpen() && recordset.RowsSource() == rows.value()
+            ? recordset.Reorder(keys.value())
+            : recordset.Open(connection, keys.value(), rows.value(), QStringLiteral("_rowid_"));
+    if (!st)
+        return Failure{st.error()};
+    return recordset.RecordCount();
+}
+
+Result<qint32> FindListRow(Connection& connection, const KeyedRecordset& list,
+                           const QStringList& cells, qint64 hint) {
+    // Candidates: the row known to match and the rows with the same product name (an
+    // empty name reads so from NULL and from an empty text).
+    const int product = list.FieldIndex(QStringLiteral("商品名"));
+    QString sql = QStringLiteral("SELECT _rowid_ FROM ") + kMaterialTable +
+                  QStringLiteral(" WHERE _rowid_ = ") + QString::number(hint);
+    if (product >= 0 && product < cells.size())
+        sql += cells[product].isEmpty()
+                   ? QStringLiteral(" OR 商品名 IS NULL OR 商品名 = ''")
+                   : QStringLiteral(" OR 商品名 = ") + QuoteSqlText(cells[product]);
+    Recordset candidates;
+    if (Status st = candidates.Open(sql, connection); !st)
+        return Failure{st.error()};
+    std::vector<qint64> keys;
+    for (candidates.MoveFirst(); !candidates.Eof(); candidates.MoveNext())
+        keys.push_back(candidates.Field(0).ToInteger());
+    const auto read = list.ReadByKeys(keys);
+    if (!read)
+        return Failure{read.error()};
+    QSet<qint64> matching;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const std::vector<FieldValue>& row = read.value()[i];
+        bool same = !row.empty();
+        for (qsizetype j = 0; same && j < cells.size(); ++j)
+            same = size_t(j) < row.size() && row[size_t(j)].ToText() == cells[j];
+        if (same)
+            matching.insert(keys[i]);
+    }
+    // The first of them in the list's order.
+    const std::vector<qint64>& order = list.Keys();
+    for (size_t r = 0; r < order.size() && !matching.isEmpty(); ++r)
+        if (matching.contains(order[r]))
+            return qint32(r);
+    return -1;
 }
 
 Result<qint32> OpenMaterialDetail(const AppState& s, Connection& connection, Recordset& recordset,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/app_state.h"
+#include "data/field_catalogue.h"
 
 namespace solario {
 
@@ -18,13 +19,33 @@ QString BuildGeneralNameSql(const QString& table, bool withId, const QString& pa
 QString BuildDistinctSql(const AppState& s, const QString& table, const QString& column,
                          const QString& direction);
 
+// The default order of a result list: the table's own ID column, which its primary key
+// keeps in order (the list's "ID" is the ID with NULL read as empty, which orders the
+// same rows alike but no index serves).
+inline const QString kListDefaultOrder = kMaterialTable + QStringLiteral(".ID");
+
+// A result list is read as two statements derived from its SELECT (ListBaseSql):
+// the key statement lists the rows' keys in the order asked for, evaluating only what
+// the condition and the order need; the rows statement reads the list's columns of the
+// rows shown. In the order, a name that is one of the SELECT's aliases stands for the
+// aliased expression, as in the SELECT itself; rows whose keys are equal come in the
+// table's stored order.
+Result<QString> BuildListKeySql(const QString& baseSql, const QString& orderBy);
+Result<QString> BuildListRowsSql(const QString& baseSql);
+
 // Opens the result list into the recordset, ordered by ID, and keeps the SELECT without
 // its ORDER BY in ListBaseSql. Returns the number of rows.
-Result<qint32> OpenMaterialList(AppState& s, Connection& connection, Recordset& recordset,
+Result<qint32> OpenMaterialList(AppState& s, Connection& connection, KeyedRecordset& recordset,
                                 const QString& where);
-// Reopens the list SELECT with another order. Returns the number of rows.
-Result<qint32> RequerySorted(Connection& connection, Recordset& recordset, const QString& baseSql,
-                             const QString& orderBy);
+// Reopens the list SELECT with another order. Returns the number of rows; on failure the
+// list keeps its rows and order.
+Result<qint32> RequerySorted(Connection& connection, KeyedRecordset& recordset,
+                             const QString& baseSql, const QString& orderBy);
+// The first row (from 0) of the open list whose first `cells.size()` cells read as the
+// given texts, or -1. `hint` is the key of a row known to read so (the ticked product);
+// other candidates are those with the same product name.
+Result<qint32> FindListRow(Connection& connection, const KeyedRecordset& list,
+                           const QStringList& cells, qint64 hint);
 // Opens the full record(s) matching the condition. Returns the number of rows.
 Result<qint32> OpenMaterialDetail(const AppState& s, Connection& connection, Recordset& recordset,
                                   const QString& where);

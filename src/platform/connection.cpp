@@ -2,6 +2,7 @@
 
 #include "platform/jet_functions.h"
 #include "platform/jet_sql.h"
+#include "platform/statement.h"
 
 #include <QDir>
 #include <QLocale>
@@ -75,9 +76,6 @@ double FieldValue::ToReal() const {
     return 0;
 }
 
-namespace {
-
-// The engine's failure in Japanese, with its own words after it for the expert.
 QString EngineText(sqlite3* db) {
     if (!db)
         return QStringLiteral("メモリが不足しています。");
@@ -123,6 +121,8 @@ QString EngineText(sqlite3* db) {
     return what + QStringLiteral("（") + QString::fromUtf8(own) + QStringLiteral("）");
 }
 
+namespace {
+
 // Only one statement may run per call; a second one hidden in a text is refused.
 bool OnlyBlanksLeft(const char* tail) {
     for (; tail && *tail; ++tail) {
@@ -132,10 +132,7 @@ bool OnlyBlanksLeft(const char* tail) {
     return true;
 }
 
-struct Statement {
-    sqlite3_stmt* stmt = nullptr;
-    ~Statement() { sqlite3_finalize(stmt); }
-};
+} // namespace
 
 Status Prepare(sqlite3* db, const QString& sql, Statement& st) {
     if (!db)
@@ -151,7 +148,24 @@ Status Prepare(sqlite3* db, const QString& sql, Statement& st) {
     return {};
 }
 
-} // namespace
+FieldValue ColumnValue(sqlite3_stmt* stmt, int column) {
+    sqlite3_value* value = sqlite3_column_value(stmt, column);
+    switch (sqlite3_value_type(value)) {
+    case SQLITE_NULL:
+        return FieldValue();
+    case SQLITE_INTEGER:
+        return FieldValue::FromInteger(sqlite3_value_int64(value));
+    case SQLITE_FLOAT:
+        return FieldValue::FromReal(sqlite3_value_double(value));
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        const int bytes = sqlite3_value_bytes(value);
+        if (!text || bytes == 0)
+            return FieldValue::FromText(QStringLiteral(""));
+        return FieldValue::FromText(QString::fromUtf8(text, qsizetype(bytes)));
+    }
+    }
+}
 
 Connection::Connection() = default;
 

@@ -100,7 +100,7 @@ Result<qint32> RunListQuery(AppState& s, Platform& platform, const QString& wher
         return Failure{kNotConnected};
     }
     if (!s.MainRecordset)
-        s.MainRecordset = std::make_unique<Recordset>();
+        s.MainRecordset = std::make_unique<KeyedRecordset>();
     platform.SetBusy(true);
     const Result<qint32> found = OpenMaterialList(s, *s.MainConnection, *s.MainRecordset, where);
     platform.SetBusy(false);
@@ -110,12 +110,7 @@ Result<qint32> RunListQuery(AppState& s, Platform& platform, const QString& wher
 }
 
 std::unique_ptr<Form_List> MakeResultList(AppState& s, Platform& platform, SearchRoute route) {
-    const Recordset& rs = *s.MainRecordset;
-    const int id = rs.FieldIndex(QStringLiteral("ID"));
-    const qint32 n = rs.RecordCount();
-    s.ListIds = QStringList(n + 1);
-    for (qint32 i = 0; i < n; ++i)
-        s.ListIds[i] = rs.ValueText(i, id);
+    // ListIds reads the IDs from the list's rows, in the list's order.
     s.SearchRouteTitle = route;
     auto list = std::make_unique<Form_List>(s, platform);
     list->Form_Load();
@@ -367,17 +362,6 @@ void Form_List::CommandDetail_Click() {
     OpenChild(std::move(detail), [this] { SortColumn = 0; });
 }
 
-void Form_List::RefillListIds() {
-    const Recordset& rs = *s_.MainRecordset;
-    const int id = rs.FieldIndex(QStringLiteral("ID"));
-    for (qint32 i = 0; i < rs.RecordCount(); ++i) {
-        if (i < s_.ListIds.size())
-            s_.ListIds[i] = rs.ValueText(i, id);
-        else
-            s_.ListIds.append(rs.ValueText(i, id));
-    }
-}
-
 void Form_List::CommandSort_Click() {
     if (SortColumn == 0) {
         ShowWarning(p_, QStringLiteral(
@@ -387,35 +371,27 @@ void Form_List::CommandSort_Click() {
     p_.SetBusy(true);
     SortDirIndex = SortDirIndex == 0 ? 1 : 0;
     const qint32 ticked = Model->TickedRow();
+    KeyedRecordset& list = *s_.MainRecordset;
+    const qint64 tickedKey = ticked != 0 ? list.Key(ticked - 1) : 0;
     Model->Bind(nullptr, s_.FieldCount - 1);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    const QString previous = s_.MainRecordset->Source();
     const QString order = BuildSortOrder(s_, SortColumn, s_.SortWords[size_t(SortDirIndex)]);
-    const Result<qint32> n =
-        RequerySorted(*s_.MainConnection, *s_.MainRecordset, s_.ListBaseSql, order);
+    // A failed sort leaves the list in the order it had.
+    const Result<qint32> n = RequerySorted(*s_.MainConnection, list, s_.ListBaseSql, order);
+    Bind();
     if (!n) {
-        // Back to the order the list had, so that it stays as the user left it.
-        (void)s_.MainRecordset->Open(previous, *s_.MainConnection);
-        Bind();
         Model->SetTickedRow(ticked);
         p_.SetBusy(false);
         ShowFailure(p_, QStringLiteral("並び替えできませんでした。"), n.error());
         return;
     }
-    Bind();
-    RefillListIds();
+    // The ticked product is found again by the texts of its first ten columns: the first
+    // row that reads so carries the tick.
     if (ticked != 0) {
-        for (qint32 r = 1; r <= Model->rowCount(); ++r) {
-            if (Model->CellText(r, 1) != TickedRowCells[0])
-                continue;
-            bool same = true;
-            for (int j = 1; j <= 9 && same; ++j)
-                same = TickedRowCells[size_t(j)] == Model->CellText(r, j + 1);
-            if (same) {
-                Model->SetTickedRow(r);
-                break;
-            }
-        }
+        const QStringList cells(TickedRowCells.begin(), TickedRowCells.begin() + 10);
+        const Result<qint32> row = FindListRow(*s_.MainConnection, list, cells, tickedKey);
+        if (row && row.value() >= 0)
+            Model->SetTickedRow(row.value() + 1);
     }
     p_.SetBusy(false);
 }

@@ -90,7 +90,6 @@ private:
     void BuildGrid();
     void PlaceControls();
     void Bind();
-    void RefillListIds();
 };
 
 } // namespace solario

@@ -6,7 +6,7 @@ ListModel::ListModel(QObject* parent)
     : QAbstractTableModel(parent), checked_(QStringLiteral(":/images/checked.png")),
       unchecked_(QStringLiteral(":/images/unchecked.png")) {}
 
-void ListModel::Bind(const Recordset* recordset, int columns) {
+void ListModel::Bind(const KeyedRecordset* recordset, int columns) {
     beginResetModel();
     rs_ = recordset;
     columns_ = columns;

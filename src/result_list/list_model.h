@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/connection.h"
+#include "platform/keyed_recordset.h"
 
 #include <QAbstractTableModel>
 #include <QPixmap>
@@ -8,8 +8,8 @@
 
 namespace solario {
 
-// The result grid's rows read straight from the list recordset, cell by cell as they
-// are drawn: nothing is copied, so a list of any length opens at once. Column 0 is the
+// The result grid's rows read from the list recordset as they are drawn: the recordset
+// reads the rows in view in small windows, so a list of any length opens at once. Column 0 is the
 // tick column; grid column c shows field c - 1 of the list query; row 0 of the original
 // grid (the headings) is the header.
 class ListModel : public QAbstractTableModel {
@@ -19,7 +19,7 @@ public:
     explicit ListModel(QObject* parent = nullptr);
 
     // Shows the recordset's rows (null: no rows).
-    void Bind(const Recordset* recordset, int columns);
+    void Bind(const KeyedRecordset* recordset, int columns);
     void SetAlignment(int column, Qt::Alignment alignment);
     // The grid row (from 1) that shows the ticked image, 0 for none.
     void SetTickedRow(qint32 gridRow);
@@ -34,7 +34,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    const Recordset* rs_ = nullptr;
+    const KeyedRecordset* rs_ = nullptr;
     int columns_ = 0;
     qint32 ticked_ = 0;
     QVector<Qt::Alignment> alignments_;

@@ -38,7 +38,7 @@ const QStringList& HeadingLine() {
 
 } // namespace
 
-Status WriteListReport(AppState& s, const Recordset* list) {
+Status WriteListReport(AppState& s, const KeyedRecordset* list) {
     ReportDataEnvironment& env = *s.DataEnvironment1;
     ReportRecordset& rs = *env.rsCommand2;
     if (Status st = WriteListConditions(s, env); !st)

@@ -6,6 +6,6 @@ namespace solario {
 
 // The conditions and every row of the list (none when it is null or closed), in the
 // list's order, with a heading line at the top of every printed page.
-Status WriteListReport(AppState& s, const Recordset* list);
+Status WriteListReport(AppState& s, const KeyedRecordset* list);
 
 } // namespace solario

@@ -81,7 +81,7 @@ public:
     Connection c;
 };
 
-int Row(const Recordset& rs, const QString& id) {
+template <typename Rows> int Row(const Rows& rs, const QString& id) {
     const int column = rs.FieldIndex(QStringLiteral("ID"));
     for (qint32 r = 0; r < rs.RecordCount(); ++r)
         if (rs.ValueText(r, column) == id)
@@ -89,7 +89,7 @@ int Row(const Recordset& rs, const QString& id) {
     return -1;
 }
 
-QString Field(const Recordset& rs, const QString& id, const QString& column) {
+template <typename Rows> QString Field(const Rows& rs, const QString& id, const QString& column) {
     return rs.ValueText(Row(rs, id), rs.FieldIndex(column));
 }
 
@@ -194,7 +194,7 @@ void TestQueryBuilders::yearComboQueryText() {
 
 void TestQueryBuilders::listShowsEveryProductInIdOrder() {
     Fixture f;
-    Recordset rs;
+    KeyedRecordset rs;
     const Result<qint32> n = OpenMaterialList(f.s, f.c, rs, QString());
     QVERIFY2(n, qPrintable(n.error()));
     QCOMPARE(n.value(), 5);
@@ -202,8 +202,8 @@ void TestQueryBuilders::listShowsEveryProductInIdOrder() {
     QVERIFY(!f.s.ListBaseSql.contains(QStringLiteral("ORDER BY")));
     QCOMPARE(rs.FieldCount(), 81);
     QStringList ids;
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-        ids.append(rs.Field(QStringLiteral("ID")).ToText());
+    for (qint32 r = 0; r < rs.RecordCount(); ++r)
+        ids.append(rs.ValueText(r, rs.FieldIndex(QStringLiteral("ID"))));
     QCOMPARE(ids, QStringList({"0001", "0002", "0003", "0004", "0005"}));
     // Grid columns 1 to 81 are the fields 0 to 80 in catalogue order, two rows merged.
     QCOMPARE(rs.FieldName(4), QStringLiteral("製造期間"));
@@ -215,7 +215,7 @@ void TestQueryBuilders::listShowsEveryProductInIdOrder() {
 
 void TestQueryBuilders::listFieldsAreTexts() {
     Fixture f;
-    Recordset rs;
+    KeyedRecordset rs;
     QVERIFY(OpenMaterialList(f.s, f.c, rs, QString()));
     const QString period = QStringLiteral("製造期間"), cert = QStringLiteral("不燃材料等認定番号");
     QCOMPARE(Field(rs, "0001", period), QStringLiteral("1970～1985"));
@@ -237,7 +237,7 @@ void TestQueryBuilders::listFieldsAreTexts() {
 
 void TestQueryBuilders::listWithConditionAndResort() {
     Fixture f;
-    Recordset rs;
+    KeyedRecordset rs;
     const QString where = QStringLiteral("(建材名（一般名） = ") + QuoteSqlText(kRoofSlate) +
                           QStringLiteral(") AND (製造終了 >= 1983 AND 製造開始 <= 9999)");
     Result<qint32> n = OpenMaterialList(f.s, f.c, rs, where);
@@ -260,7 +260,8 @@ void TestQueryBuilders::listWithConditionAndResort() {
 
 void TestQueryBuilders::malformedConditionIsReportedNotFatal() {
     Fixture f;
-    Recordset rs;
+    KeyedRecordset rs;
+    Recordset detail;
     for (const QString& where : {QStringLiteral("(建材名（一般名） = 'O'Brien板')"),
                                  QStringLiteral("(存在しない列 = 1)"), QStringLiteral("(((")}) {
         const Result<qint32> n = OpenMaterialList(f.s, f.c, rs, where);
@@ -268,10 +269,14 @@ void TestQueryBuilders::malformedConditionIsReportedNotFatal() {
         QVERIFY(!n.error().isEmpty());
         QVERIFY(!rs.IsOpen());
         QVERIFY(!RequerySorted(f.c, rs, f.s.ListBaseSql, QStringLiteral("商品名 ASC")));
-        QVERIFY(!OpenMaterialDetail(f.s, f.c, rs, where));
+        QVERIFY(!OpenMaterialDetail(f.s, f.c, detail, where));
     }
-    QVERIFY(!RequerySorted(f.c, rs, BuildMaterialListSql(f.s, QString()),
-                           QStringLiteral("存在しない列")));
+    // A sort that fails leaves the list open in the order it had.
+    QVERIFY(OpenMaterialList(f.s, f.c, rs, QString()));
+    QVERIFY(!RequerySorted(f.c, rs, f.s.ListBaseSql, QStringLiteral("存在しない列")));
+    QVERIFY(rs.IsOpen());
+    QCOMPARE(rs.RecordCount(), 5);
+    QCOMPARE(rs.ValueText(0, 80), QStringLiteral("0001"));
 }
 
 void TestQueryBuilders::detailHasEveryField() {

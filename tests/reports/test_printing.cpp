@@ -69,10 +69,8 @@ void ExpectReadable(const QString& path, const QStringList& words) {
 // A result list over every product of the fixture, on the given route.
 struct Printed : LoadedState {
     explicit Printed(int n, SearchRoute route = SearchRoute::ByName) : LoadedState(Products(n)) {
-        s.MainRecordset = std::make_unique<Recordset>();
+        s.MainRecordset = std::make_unique<KeyedRecordset>();
         OpenMaterialList(s, *s.MainConnection, *s.MainRecordset, QString());
-        for (qint32 i = 0; i < s.MainRecordset->RecordCount(); ++i)
-            s.ListIds.append(s.MainRecordset->ValueText(i, 80));
         s.SearchRouteTitle = route;
         list = std::make_unique<Form_List>(s, p);
         list->Form_Load();
@@ -472,7 +470,7 @@ void TestPrinting::longTextsWrapThenShrinkAFifthAtMost() {
         add("1", QStringLiteral("クリソタイル"));
         add("2", QStringLiteral("クリソタイル、アモサイト、クロシドライト、トレモライト"));
     });
-    t.s.MainRecordset = std::make_unique<Recordset>();
+    t.s.MainRecordset = std::make_unique<KeyedRecordset>();
     OpenMaterialList(t.s, *t.s.MainConnection, *t.s.MainRecordset, QString());
     QVERIFY(WriteListReport(t.s, t.s.MainRecordset.get()));
     QTemporaryDir out;

@@ -39,12 +39,9 @@ struct List : LoadedState {
         screen.Form_Activate();
     }
     int Open(const QString& where, SearchRoute route) {
-        s.MainRecordset = std::make_unique<Recordset>();
+        s.MainRecordset = std::make_unique<KeyedRecordset>();
         const Result<qint32> n = OpenMaterialList(s, *s.MainConnection, *s.MainRecordset, where);
-        const int id = s.MainRecordset->FieldIndex(QStringLiteral("ID"));
-        for (qint32 i = 0; i < n.value(); ++i)
-            s.ListIds.append(s.MainRecordset->ValueText(i, id));
-        s.ListIds.append(QString());
+        Q_ASSERT(n);
         s.SearchRouteTitle = route;
         return 0;
     }

@@ -266,7 +266,7 @@ void TestSearchName::searchOpensTheListAndComesBack() {
     t.p.drivers = {[&](Screen& list) {
         QCOMPARE(list.objectName(), QStringLiteral("Form_List"));
         routeWhileOpen = t.s.SearchRouteTitle;
-        ids = t.s.ListIds;
+        ids = t.s.ListIds.ToList();
         QVERIFY(!t.screen.isVisible());
     }};
     t.screen.CommandSearch->click();
@@ -280,7 +280,7 @@ void TestSearchName::searchOpensTheListAndComesBack() {
 
     // No input: every product, in ID order.
     t.screen.Text_Shohin->clear();
-    t.p.drivers = {[&](Screen&) { ids = t.s.ListIds; }};
+    t.p.drivers = {[&](Screen&) { ids = t.s.ListIds.ToList(); }};
     t.screen.CommandSearch->click();
     QCOMPARE(ids.mid(0, 2), QStringList({"0001", "0002"}));
 }
@@ -313,7 +313,10 @@ void TestSearchName::typedWidthsFindTheProduct() {
     t.screen.findChild<QWidget*>(field)->setFocus();
     Type(typed);
     QStringList found;
-    t.p.drivers = {[&](Screen&) { found = t.s.ListIds.mid(0, t.s.ListIds.size() - 1); }};
+    t.p.drivers = {[&](Screen&) {
+        found = t.s.ListIds.ToList();
+        found.removeLast();
+    }};
     Press(Qt::Key_F2);
     QVERIFY2(t.p.boxes.isEmpty(), qPrintable(t.p.boxes.value(0).text));
     QCOMPARE(found, ids);

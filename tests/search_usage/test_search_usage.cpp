@@ -383,15 +383,17 @@ void TestSearchUsage::nameSearchAndNotice() {
     Select t;
     t.screen.UCtl_RS_NextPage1->Check1[0]->click();
     SearchRoute route = SearchRoute::None;
+    QString firstId;
     t.p.drivers = {[&](Screen& list) {
         QCOMPARE(list.objectName(), QStringLiteral("Form_List"));
         route = t.s.SearchRouteTitle;
+        firstId = t.s.ListIds.value(0);
         static_cast<Form_List&>(list).CommandHelp->click();
     }};
     QTest::keyClick(t.screen.TextShohin, Qt::Key_F8);
     QCOMPARE(RouteTitle(route), QStringLiteral("使用状態からの検索"));
     QCOMPARE(t.p.Calls(QStringLiteral("ShowHelp")), QStringList{"ShowHelp:app.qhc:22:Form_List"});
-    QCOMPARE(t.s.ListIds.value(0), QStringLiteral("0001"));
+    QCOMPARE(firstId, QStringLiteral("0001"));
     QCOMPARE(t.s.SearchRouteTitle, SearchRoute::None);
     QVERIFY(!t.s.MainRecordset);
 

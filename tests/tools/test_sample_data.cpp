@@ -256,7 +256,7 @@ void TestSampleData::valuesCoverTheCasesTheScreensHandle() {
 void TestSampleData::searchesFindTheSampleProducts() {
     AppState s;
     InitFieldCatalogue(s);
-    Recordset list;
+    KeyedRecordset list;
     const Result<qint32> all = OpenMaterialList(s, c_, list, QString());
     QVERIFY2(all, qPrintable(all.error()));
     QCOMPARE(all.value(), 3000);
@@ -316,7 +316,7 @@ void TestSampleData::mixedWidthsAreFoundEitherWay() {
                         "'ｶｸｳｶﾞﾗｽ繊維株式会社'")},
     };
     for (const Case& c : cases) {
-        Recordset list;
+        KeyedRecordset list;
         const Result<qint32> found = OpenMaterialList(s, c_, list, c.where);
         QVERIFY2(found, qPrintable(found.error()));
         const qint64 expected = Count(c_, model + u'(' + c.same + u')');

@@ -1,0 +1,206 @@
+#include "platform/keyed_recordset.h"
+
+#include "platform/jet_sql.h"
+#include "platform/statement.h"
+
+#include <algorithm>
+#include <limits>
+#include <unordered_map>
+
+namespace solario {
+
+KeyedRecordset::KeyedRecordset() = default;
+
+KeyedRecordset::~KeyedRecordset() {
+    Close();
+}
+
+void KeyedRecordset::ClearWindows() const {
+    windows_.clear();
+}
+
+void KeyedRecordset::Close() {
+    sqlite3_finalize(rows_);
+    rows_ = nullptr;
+    ClearWindows();
+    keys_.clear();
+    keys_.shrink_to_fit();
+    names_.clear();
+    open_ = false;
+    connection_ = nullptr;
+}
+
+namespace {
+
+// The keys the statement returns, in its order.
+Status ReadKeys(Connection& connection, const QString& keyJetSql, std::vector<qint64>& keys) {
+    Statement st;
+    if (Status s = Prepare(connection.Handle(), TranslateJetSql(keyJetSql), st); !s)
+        return s;
+    if (sqlite3_column_count(st.stmt) != 1)
+        return Failure{QStringLiteral("SQL 文の列の数が合いません。")};
+    int rc;
+    while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW) {
+        if (keys.size() >= std::size_t(std::numeric_limits<qint32>::max()))
+            return Failure{QStringLiteral("行が多すぎて読み込めません。")};
+        keys.push_back(sqlite3_column_int64(st.stmt, 0));
+    }
+    if (rc != SQLITE_DONE)
+        return Failure{EngineText(connection.Handle())};
+    return {};
+}
+
+} // namespace
+
+Status KeyedRecordset::Open(Connection& connection, const QString& keyJetSql,
+                            const QString& rowsJetSql, const QString& keyColumn) {
+    Close();
+    std::vector<qint64> keys;
+    if (Status s = ReadKeys(connection, keyJetSql, keys); !s)
+        return s;
+    // One statement serves every window: its parameters are the window's keys.
+    QString in = QStringLiteral(" WHERE ") + keyColumn + QStringLiteral(" IN (");
+    for (int i = 0; i < kWindowRows; ++i)
+        in += i == 0 ? QStringLiteral("?") : QStringLiteral(",?");
+    in += u')';
+    Statement rows;
+    if (Status s = Prepare(connection.Handle(), TranslateJetSql(rowsJetSql) + in, rows); !s)
+        return s;
+    const int columns = sqlite3_column_count(rows.stmt) - 1; // the last one is the key
+    if (columns < 1)
+        return Failure{QStringLiteral("SQL 文の列の数が合いません。")};
+    for (int c = 0; c < columns; ++c)
+        names_.push_back(QString::fromUtf8(sqlite3_column_name(rows.stmt, c)));
+    std::swap(rows_, rows.stmt);
+    keys_ = std::move(keys);
+    keySource_ = keyJetSql;
+    rowsSource_ = rowsJetSql;
+    connection_ = &connection;
+    open_ = true;
+    return {};
+}
+
+Status KeyedRecordset::Reorder(const QString& keyJetSql) {
+    if (!open_)
+        return Failure{QStringLiteral("レコードセットが開かれていません。")};
+    std::vector<qint64> keys;
+    if (Status s = ReadKeys(*connection_, keyJetSql, keys); !s)
+        return s;
+    keys_ = std::move(keys);
+    keySource_ = keyJetSql;
+    ClearWindows();
+    return {};
+}
+
+int KeyedRecordset::FieldIndex(const QString& name) const {
+    for (size_t i = 0; i < names_.size(); ++i)
+        if (names_[i] == name)
+            return int(i);
+    for (size_t i = 0; i < names_.size(); ++i)
+        if (names_[i].compare(name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+Status KeyedRecordset::ReadRows(const qint64* keys, int count, std::vector<FieldValue>& cells,
+                                std::vector<bool>* found) const {
+    const int columns = FieldCount();
+    cells.assign(size_t(count) * size_t(columns), FieldValue());
+    if (found)
+        found->assign(size_t(count), false);
+    // Where each key's row goes; a key may be asked for twice.
+    std::unordered_multimap<qint64, int> places;
+    for (int i = 0; i < kWindowRows; ++i) {
+        if (i < count) {
+            sqlite3_bind_int64(rows_, i + 1, keys[i]);
+            places.emplace(keys[i], i);
+        } else {
+            sqlite3_bind_null(rows_, i + 1);
+        }
+    }
+    int rc;
+    while ((rc = sqlite3_step(rows_)) == SQLITE_ROW) {
+        const qint64 key = sqlite3_column_int64(rows_, columns);
+        auto [from, to] = places.equal_range(key);
+        for (auto it = from; it != to; ++it) {
+            const size_t base = size_t(it->second) * size_t(columns);
+            for (int c = 0; c < columns; ++c)
+                cells[base + size_t(c)] = ColumnValue(rows_, c);
+            if (found)
+                (*found)[size_t(it->second)] = true;
+        }
+    }
+    Status status;
+    if (rc != SQLITE_DONE)
+        status = Failure{EngineText(connection_->Handle())};
+    sqlite3_reset(rows_);
+    return status;
+}
+
+Status KeyedRecordset::ReadWindow(qint32 first, Window& window) const {
+    const int count = int(std::min<qint64>(kWindowRows, qint64(keys_.size()) - first));
+    window.first = first;
+    return ReadRows(keys_.data() + first, count, window.cells, nullptr);
+}
+
+const KeyedRecordset::Window* KeyedRecordset::FindWindow(qint32 row) const {
+    if (!open_ || row < 0 || row >= RecordCount())
+        return nullptr;
+    const qint32 first = row - row % kWindowRows;
+    for (auto it = windows_.begin(); it != windows_.end(); ++it) {
+        if (it->first == first) {
+            windows_.splice(windows_.begin(), windows_, it);
+            return &windows_.front();
+        }
+    }
+    Window window;
+    if (!ReadWindow(first, window))
+        return nullptr;
+    windows_.push_front(std::move(window));
+    if (int(windows_.size()) > kWindowsKept)
+        windows_.pop_back();
+    return &windows_.front();
+}
+
+FieldValue KeyedRecordset::Value(qint32 row, int column) const {
+    if (column < 0 || column >= FieldCount())
+        return FieldValue();
+    const Window* window = FindWindow(row);
+    if (!window)
+        return FieldValue();
+    return window->cells[size_t(row - window->first) * size_t(FieldCount()) + size_t(column)];
+}
+
+QString KeyedRecordset::ValueText(qint32 row, int column) const {
+    return Value(row, column).ToText();
+}
+
+Result<std::vector<std::vector<FieldValue>>>
+KeyedRecordset::ReadByKeys(const std::vector<qint64>& keys) const {
+    if (!open_)
+        return Failure{QStringLiteral("レコードセットが開かれていません。")};
+    std::vector<std::vector<FieldValue>> rows(keys.size());
+    std::vector<FieldValue> cells;
+    std::vector<bool> found;
+    const size_t columns = size_t(FieldCount());
+    for (size_t at = 0; at < keys.size(); at += kWindowRows) {
+        const int count = int(std::min<size_t>(kWindowRows, keys.size() - at));
+        if (Status s = ReadRows(keys.data() + at, count, cells, &found); !s)
+            return Failure{s.error()};
+        for (int i = 0; i < count; ++i)
+            if (found[size_t(i)])
+                rows[at + size_t(i)].assign(cells.begin() + qsizetype(size_t(i) * columns),
+                                            cells.begin() + qsizetype(size_t(i + 1) * columns));
+    }
+    return rows;
+}
+
+std::size_t KeyedRecordset::MemoryBytes() const {
+    std::size_t bytes = keys_.capacity() * sizeof(qint64);
+    for (const Window& w : windows_)
+        for (const FieldValue& v : w.cells)
+            bytes += sizeof(FieldValue) + size_t(v.ToText().size()) * 2;
+    return bytes;
+}
+
+} // namespace solario

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/result.h"
+
+#include <QString>
+#include <sqlite3.h>
+
+namespace solario {
+
+// The engine's failure in Japanese, with its own words after it for the expert.
+QString EngineText(sqlite3* db);
+
+// A prepared SQLite statement, finalized when it goes.
+struct Statement {
+    sqlite3_stmt* stmt = nullptr;
+    Statement() = default;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    ~Statement() { sqlite3_finalize(stmt); }
+};
+
+// Prepares exactly one SQLite statement; a second one hidden in the text is refused.
+Status Prepare(sqlite3* db, const QString& sql, Statement& st);
+
+// A column of the statement's current row as the screens read it.
+class FieldValue;
+FieldValue ColumnValue(sqlite3_stmt* stmt, int column);
+
+} // namespace solario
