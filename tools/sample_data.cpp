@@ -3,6 +3,7 @@
 #include "data/app_state.h"
 #include "data/database.h"
 #include "data/field_catalogue.h"
+#include "data/query_builders.h"
 
 #include <QFile>
 #include <QHash>
@@ -637,11 +638,10 @@ Status WriteSampleDatabase(const QString& path, int products, quint64 seed) {
         !s)
         return s;
 
-    const QString table = Quote(kMaterialTable);
-    for (const char16_t* column : {u"建材名（一般名）", u"製造開始", u"製造終了"})
-        if (Status s = d.Exec(u"CREATE INDEX "_s + Quote(u"idx_"_s + QString::fromUtf16(column)) +
-                              u" ON "_s + table + u" ("_s + Quote(QString::fromUtf16(column)) + u')');
-            !s)
+    AppState catalogue;
+    InitFieldCatalogue(catalogue);
+    for (const QString& index : ListIndexStatements(catalogue))
+        if (Status s = d.Exec(index); !s)
             return s;
     if (Status s = d.Exec(u"COMMIT"_s); !s)
         return s;

@@ -1,6 +1,7 @@
 #include "data/query_builders.h"
 
 #include "data/field_catalogue.h"
+#include "platform/jet_sql.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -229,20 +230,22 @@ Result<QString> BuildListKeySql(const QString& baseSql, const QString& orderBy) 
     const QHash<QString, QString> aliases = AliasExpressions(select.value().columns);
     static const QRegularExpression term(QStringLiteral("^\\s*(.*?)(\\s+(ASC|DESC))?\\s*$"),
                                          QRegularExpression::CaseInsensitiveOption);
-    QStringList keys;
+    QStringList values, keys;
     for (const QString& part : SplitTopLevel(orderBy)) {
         const QRegularExpressionMatch m = term.match(part);
         const QString name = m.captured(1);
         if (name.isEmpty())
             return Failure{QStringLiteral("並び替えの項目がありません。")};
         const auto alias = aliases.constFind(NameKey(Unbracketed(name)));
-        keys.append((alias != aliases.cend() ? u'(' + alias.value() + u')' : name) +
-                    (m.captured(3).isEmpty() ? QString() : u' ' + m.captured(3)));
+        const QString value = alias != aliases.cend() ? u'(' + alias.value() + u')' : name;
+        values.append(value);
+        keys.append(value + (m.captured(3).isEmpty() ? QString() : u' ' + m.captured(3)));
     }
-    // Equal keys: the table's stored order, whatever way the engine finds the rows.
-    keys.append(QStringLiteral("_rowid_"));
-    return QStringLiteral("SELECT _rowid_") + select.value().from + select.value().where +
-           QStringLiteral(" ORDER BY ") + keys.join(QStringLiteral(", "));
+    // The values come back beside the keys: rows with equal values are put in the
+    // table's stored order whatever way the engine finds the rows.
+    return QStringLiteral("SELECT _rowid_, ") + values.join(QStringLiteral(", ")) +
+           select.value().from + select.value().where + QStringLiteral(" ORDER BY ") +
+           keys.join(QStringLiteral(", "));
 }
 
 Result<QString> BuildListRowsSql(const QString& baseSql) {
@@ -251,6 +254,40 @@ Result<QString> BuildListRowsSql(const QString& baseSql) {
         return Failure{select.error()};
     return QStringLiteral("SELECT ") + select.value().columns + QStringLiteral(", _rowid_") +
            select.value().from;
+}
+
+QStringList ListIndexStatements(const AppState& s) {
+    const QString table = u'"' + kMaterialTable + u'"';
+    auto index = [&](const QString& name, const QString& columns) {
+        return QStringLiteral("CREATE INDEX IF NOT EXISTS \"solario_") + name +
+               QStringLiteral("\" ON ") + table + QStringLiteral(" (") + columns + u')';
+    };
+    auto quoted = [](const QString& column) { return u'"' + column + u'"'; };
+    QStringList statements = {
+        // The general name asked for by both routes and counted by the usage route.
+        index(QStringLiteral("name"), quoted(QStringLiteral("建材名（一般名）"))),
+        // The years of both routes; the period's sort, ascending and descending.
+        index(QStringLiteral("start_end"),
+              quoted(QStringLiteral("製造開始")) + u',' + quoted(QStringLiteral("製造終了"))),
+        index(QStringLiteral("end_start"),
+              quoted(QStringLiteral("製造終了")) + u',' + quoted(QStringLiteral("製造開始"))),
+        index(QStringLiteral("content"), quoted(QStringLiteral("石綿含有率"))),
+        index(QStringLiteral("certification"),
+              quoted(QStringLiteral("不燃材料認定番号（種類）")) + u',' +
+                  quoted(QStringLiteral("不燃材料認定番号（番号）")))};
+    // The shown texts the other visible columns sort by; the column itself beside its
+    // expression lets the engine read the index alone.
+    const QHash<QString, QString> aliases =
+        AliasExpressions(SplitListSelect(BuildMaterialListSql(s, QString())).value().columns);
+    int n = 0;
+    for (const QString& column :
+         {QStringLiteral("建材名（一般名）"), QStringLiteral("商品名"),
+          QStringLiteral("型番・品番"), QStringLiteral("生産時のメーカー名"),
+          QStringLiteral("石綿の種類")})
+        statements.append(index(QStringLiteral("shown_%1").arg(++n),
+                                u'(' + TranslateJetSql(aliases.value(NameKey(column))) +
+                                    QStringLiteral("), ") + quoted(column)));
+    return statements;
 }
 
 Result<qint32> OpenMaterialList(AppState& s, Connection& connection, KeyedRecordset& recordset,

@@ -28,10 +28,16 @@ inline const QString kListDefaultOrder = kMaterialTable + QStringLiteral(".ID");
 // the key statement lists the rows' keys in the order asked for, evaluating only what
 // the condition and the order need; the rows statement reads the list's columns of the
 // rows shown. In the order, a name that is one of the SELECT's aliases stands for the
-// aliased expression, as in the SELECT itself; rows whose keys are equal come in the
+// aliased expression, as in the SELECT itself; rows whose values are equal come in the
 // table's stored order.
 Result<QString> BuildListKeySql(const QString& baseSql, const QString& orderBy);
 Result<QString> BuildListRowsSql(const QString& baseSql);
+
+// The indexes that let the searches and sorts of a large table read indexes instead of
+// the table: SQLite statements (CREATE INDEX IF NOT EXISTS) for whoever writes a
+// database. The sorts by a column shown as "NULL reads empty" are served by an index on
+// that very expression, taken from the list SELECT itself so that the engine matches it.
+QStringList ListIndexStatements(const AppState& s);
 
 // Opens the result list into the recordset, ordered by ID, and keeps the SELECT without
 // its ORDER BY in ListBaseSql. Returns the number of rows.

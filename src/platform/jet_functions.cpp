@@ -9,6 +9,8 @@
 #include <memory>
 #include <sqlite3.h>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 namespace solario {
 namespace {
@@ -132,6 +134,17 @@ bool LikeMatch(const std::u32string& p, const std::u32string& t) {
     return pi == p.size();
 }
 
+// A folded pattern and the answers it gave, looked up by the text's own bytes.
+struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+};
+struct FoldedPattern {
+    std::u32string pattern;
+    std::unordered_map<std::string, bool, TextHash, std::equal_to<>> answers;
+};
+inline constexpr size_t kAnswersKept = 1 << 16;
+
 // Jet compares text without regard to case in every script, and a model number printed
 // "DJ-2747" must be found however wide the user types it: both sides are folded the same
 // way (see AppendFolded). SQLite's own LIKE folds ASCII letters only. SQLite calls
@@ -151,18 +164,30 @@ void JetLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         }
         escape = e[0];
     }
-    // The pattern is the same for every row of a statement: fold it once.
-    auto* pattern = static_cast<std::u32string*>(sqlite3_get_auxdata(ctx, 0));
-    if (!pattern) {
-        auto owned = std::make_unique<std::u32string>(FoldPattern(TextOf(argv[0]), escape));
-        pattern = owned.get();
+    // The pattern is the same for every row of a statement: fold it once. Columns such
+    // as the makers hold few distinct texts over many rows: each text's answer is kept.
+    auto* like = static_cast<FoldedPattern*>(sqlite3_get_auxdata(ctx, 0));
+    if (!like) {
+        auto owned = std::make_unique<FoldedPattern>();
+        owned->pattern = FoldPattern(TextOf(argv[0]), escape);
+        like = owned.get();
         sqlite3_set_auxdata(ctx, 0, owned.release(),
-                            [](void* p) { delete static_cast<std::u32string*>(p); });
+                            [](void* p) { delete static_cast<FoldedPattern*>(p); });
+    }
+    const auto* data = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
+    const std::string_view bytes(data ? data : "", size_t(sqlite3_value_bytes(argv[1])));
+    if (const auto known = like->answers.find(bytes); known != like->answers.end()) {
+        sqlite3_result_int(ctx, known->second ? 1 : 0);
+        return;
     }
     thread_local std::u32string text;
     text.clear();
     AppendFolded(TextOf(argv[1]), text);
-    sqlite3_result_int(ctx, LikeMatch(*pattern, text) ? 1 : 0);
+    const bool match = LikeMatch(like->pattern, text);
+    if (like->answers.size() >= kAnswersKept)
+        like->answers.clear();
+    like->answers.emplace(std::string(bytes), match);
+    sqlite3_result_int(ctx, match ? 1 : 0);
 }
 
 } // namespace

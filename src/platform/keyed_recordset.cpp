@@ -4,7 +4,9 @@
 #include "platform/statement.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
+#include <string>
 #include <unordered_map>
 
 namespace solario {
@@ -32,21 +34,92 @@ void KeyedRecordset::Close() {
 
 namespace {
 
-// The keys the statement returns, in its order.
+// A sort value as SQLite's ORDER BY compares it: NULLs alike, numbers by value, texts and
+// blobs by their bytes.
+struct SortValue {
+    int kind = SQLITE_NULL; // SQLITE_NULL, SQLITE_INTEGER (any number), SQLITE_TEXT, SQLITE_BLOB
+    bool integer = false;
+    qint64 i = 0;
+    double d = 0;
+    std::string bytes;
+
+    static int KindOf(int type) { return type == SQLITE_FLOAT ? SQLITE_INTEGER : type; }
+    static const void* Bytes(sqlite3_stmt* st, int column, int kind) {
+        return kind == SQLITE_TEXT ? static_cast<const void*>(sqlite3_column_text(st, column))
+                                   : sqlite3_column_blob(st, column);
+    }
+
+    void Read(sqlite3_stmt* st, int column) {
+        const int type = sqlite3_column_type(st, column);
+        kind = KindOf(type);
+        integer = type == SQLITE_INTEGER;
+        if (kind == SQLITE_INTEGER) {
+            i = sqlite3_column_int64(st, column);
+            d = sqlite3_column_double(st, column);
+        } else if (kind == SQLITE_TEXT || kind == SQLITE_BLOB) {
+            const void* data = Bytes(st, column, kind);
+            const size_t size = size_t(sqlite3_column_bytes(st, column));
+            bytes.assign(data ? static_cast<const char*>(data) : "", size);
+        }
+    }
+    bool Same(sqlite3_stmt* st, int column) const {
+        const int type = sqlite3_column_type(st, column);
+        if (KindOf(type) != kind)
+            return false;
+        switch (kind) {
+        case SQLITE_NULL:
+            return true;
+        case SQLITE_INTEGER:
+            return integer && type == SQLITE_INTEGER ? sqlite3_column_int64(st, column) == i
+                                                     : sqlite3_column_double(st, column) == d;
+        default: {
+            const void* data = Bytes(st, column, kind);
+            const size_t size = size_t(sqlite3_column_bytes(st, column));
+            return size == bytes.size() &&
+                   (size == 0 || std::memcmp(data, bytes.data(), size) == 0);
+        }
+        }
+    }
+};
+
+// The keys the statement returns, in its order. Columns after the key are the values the
+// statement orders by: rows whose values are all equal (and so stand together) are put
+// in key order, the table's stored order, whichever way the engine found them.
 Status ReadKeys(Connection& connection, const QString& keyJetSql, std::vector<qint64>& keys) {
     Statement st;
     if (Status s = Prepare(connection.Handle(), TranslateJetSql(keyJetSql), st); !s)
         return s;
-    if (sqlite3_column_count(st.stmt) != 1)
+    const int values = sqlite3_column_count(st.stmt) - 1;
+    if (values < 0)
         return Failure{QStringLiteral("SQL 文の列の数が合いません。")};
+    std::vector<SortValue> run;
+    run.resize(size_t(values));
+    size_t runStart = 0;
+    auto closeRun = [&] {
+        if (keys.size() - runStart > 1)
+            std::sort(keys.begin() + qsizetype(runStart), keys.end());
+        runStart = keys.size();
+    };
     int rc;
     while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW) {
         if (keys.size() >= std::size_t(std::numeric_limits<qint32>::max()))
             return Failure{QStringLiteral("行が多すぎて読み込めません。")};
+        if (values > 0) {
+            bool same = !keys.empty();
+            for (int v = 0; same && v < values; ++v)
+                same = run[size_t(v)].Same(st.stmt, v + 1);
+            if (!same) {
+                closeRun();
+                for (int v = 0; v < values; ++v)
+                    run[size_t(v)].Read(st.stmt, v + 1);
+            }
+        }
         keys.push_back(sqlite3_column_int64(st.stmt, 0));
     }
     if (rc != SQLITE_DONE)
         return Failure{EngineText(connection.Handle())};
+    if (values > 0)
+        closeRun();
     return {};
 }
 

@@ -17,8 +17,10 @@ namespace solario {
 // windows at hand. A million rows cost eight megabytes of keys; the cells of a row are
 // read when it is shown or printed.
 //
-// Two Jet-dialect statements describe it: the key statement returns the rows' keys, one
-// column, in the result's order; the rows statement selects the cells of any row and ends
+// Two Jet-dialect statements describe it: the key statement returns the rows' keys in the
+// result's order, then the values it orders by (rows whose values are equal are put in
+// key order, so equal rows keep the table's order whichever way the engine found them);
+// the rows statement selects the cells of any row and ends
 // with its FROM clause and the key as its last column, so that the recordset can add
 // " WHERE <key> IN (...)". The two must describe the same rows, which the caller
 // guarantees (and its tests prove).

@@ -7,11 +7,14 @@
 #include "support/loaded_state.h"
 
 #include <QAbstractItemModelTester>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <cstring>
+#include <sqlite3.h>
 
 using namespace solario;
 using namespace solario::test;
@@ -58,6 +61,61 @@ struct List : LoadedState {
     Form_List screen;
 };
 
+// Products made for ties: few distinct values per column, NULL beside empty texts, whole
+// and fractional numbers, IDs written out of order.
+void FillTies(FixtureDb& db) {
+    const QVariant null;
+    const QVariant names[] = {"石綿含有ビニル床タイル", "石綿含有スレート", null};
+    const QVariant products[] = {"A", "B", "", null, "ｶﾅ", "カナ", "a"};
+    const QVariant models[] = {"1", "01", null, "", "1"};
+    const QVariant makers[] = {"X工業", "Y", null, "ｘ工業"};
+    const QVariant starts[] = {0, 1970, null, 1980, 1970};
+    const QVariant ends[] = {1990, null, 1985, 1990};
+    const QVariant contents[] = {null, 5, 5, 0.5, 12};
+    const QVariant kinds[] = {"クリソタイル", null, "", "アモサイト"};
+    const QVariant certKinds[] = {"不燃", null, "準不燃"};
+    const QVariant certNumbers[] = {"1", null, "22"};
+    for (int i = 0; i < 150; ++i) {
+        auto pick = [i](const auto& values, int step) {
+            return values[size_t(i * step + i / 7) % std::size(values)];
+        };
+        db.AddProduct(
+            Product({{u"ID", QStringLiteral("%1").arg((i * 37) % 150, 4, 10, QChar(u'0'))},
+                     {u"建材名（一般名）", pick(names, 1)},
+                     {u"商品名", pick(products, 3)},
+                     {u"型番・品番", pick(models, 2)},
+                     {u"生産時のメーカー名", pick(makers, 5)},
+                     {u"現在のメーカー名", pick(makers, 3)},
+                     {u"製造開始", pick(starts, 1)},
+                     {u"製造終了", pick(ends, 3)},
+                     {u"石綿含有率", pick(contents, 2)},
+                     {u"石綿の種類", pick(kinds, 1)},
+                     {u"不燃材料認定番号（種類）", pick(certKinds, 1)},
+                     {u"不燃材料認定番号（番号）", pick(certNumbers, 2)},
+                     {u"俗称", pick(products, 5)},
+                     {u"建物の種類（戸建住宅）", i % 3 == 0 ? null : QVariant(i % 2)},
+                     {u"内装材（床）", i % 2}}));
+    }
+}
+
+// A copy of the database with the indexes the generator writes.
+QString CopyWithIndexes(const QString& path) {
+    const QString copy = path + QStringLiteral(".indexed");
+    if (!QFile::copy(path, copy))
+        return QString();
+    sqlite3* db = nullptr;
+    if (sqlite3_open(copy.toUtf8().constData(), &db) != SQLITE_OK)
+        return QString();
+    AppState s;
+    InitFieldCatalogue(s);
+    bool ok = true;
+    for (const QString& index : ListIndexStatements(s))
+        ok = ok &&
+             sqlite3_exec(db, index.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok ? copy : QString();
+}
+
 } // namespace
 
 class TestList : public QObject {
@@ -78,6 +136,9 @@ private slots:
     void keyboardTicksAndLeavesTheGrid();
     void enlargingGrowsTheGrid();
     void modelKeepsItsContract();
+    void windowedListIsTheFullQuery_data();
+    void windowedListIsTheFullQuery();
+    void tickGoesToTheFirstRowThatReadsTheSame();
 };
 
 void TestList::gridLayout() {
@@ -374,6 +435,92 @@ void TestList::modelKeepsItsContract() {
     t.screen.ClickTickCell(2);
     t.screen.Model->Bind(nullptr, 0);
     QCOMPARE(t.screen.Model->rowCount(), 0);
+}
+
+void TestList::windowedListIsTheFullQuery_data() {
+    QTest::addColumn<QString>("where");
+    QTest::newRow("whole table") << QString();
+    QTest::newRow("maker") << MakerCondition(QStringLiteral("工業"));
+    QTest::newRow("name") << QStringLiteral("(建材名（一般名） = '石綿含有スレート')");
+    QTest::newRow("years") << BuildYearRangeWhere(QStringLiteral("1975"), QStringLiteral("1988"),
+                                                  2);
+}
+
+// The list reads keys, then cells in windows; the rows it shows are exactly those the
+// list SELECT returns as one statement, in the same order, cell for cell, for the first
+// order and for every column sorted both ways. SQLite gives rows with equal keys in the
+// stored order when it reads the table itself, and in an index's order when it takes a
+// shortcut; the list always gives the stored order, so over the generator's indexes it
+// shows what the plain table's full query shows.
+void TestList::windowedListIsTheFullQuery() {
+    QFETCH(QString, where);
+    LoadedState t(FillTies);
+    Connection& plain = *t.s.MainConnection;
+    const QString indexedPath = CopyWithIndexes(t.dir.filePath(QStringLiteral("app.db")));
+    QVERIFY(!indexedPath.isEmpty());
+    Connection indexed;
+    QVERIFY(indexed.OpenReadOnly(indexedPath));
+    QStringList orders = {QString()};
+    for (int column = 1; column <= 81; ++column)
+        for (const QString& word : t.s.SortWords)
+            orders.append(BuildSortOrder(t.s, column, word));
+    for (Connection* c : {&plain, &indexed}) {
+        KeyedRecordset list;
+        const Result<qint32> opened = OpenMaterialList(t.s, *c, list, where);
+        QVERIFY2(opened, qPrintable(opened.error()));
+        QVERIFY(opened.value() > 10);
+        for (const QString& order : orders) {
+            if (!order.isEmpty()) {
+                const Result<qint32> n = RequerySorted(*c, list, t.s.ListBaseSql, order);
+                QVERIFY2(n, qPrintable(order + u' ' + n.error()));
+            }
+            Recordset full;
+            const QString sql = t.s.ListBaseSql + QStringLiteral(" ORDER BY ") +
+                                (order.isEmpty() ? QStringLiteral("ID") : order);
+            QVERIFY2(full.Open(sql, plain), qPrintable(sql));
+            QCOMPARE(list.RecordCount(), full.RecordCount());
+            QCOMPARE(list.FieldCount(), full.FieldCount());
+            for (int f = 0; f < full.FieldCount(); ++f)
+                QCOMPARE(list.FieldName(f), full.FieldName(f));
+            // Rows are read from the end backwards, so that windows are read out of order.
+            for (qint32 r = full.RecordCount() - 1; r >= 0; --r)
+                for (int f = 0; f < full.FieldCount(); ++f) {
+                    const FieldValue a = list.Value(r, f), b = full.Value(r, f);
+                    if (a.ToText() != b.ToText() || a.type() != b.type())
+                        QFAIL(qPrintable(QStringLiteral("%1%2: row %3, %4: %5 / %6")
+                                             .arg(c == &plain ? "" : "indexed: ", order,
+                                                  QString::number(r), full.FieldName(f), a.ToText(),
+                                                  b.ToText())));
+                }
+        }
+    }
+}
+
+// Two products read alike in their first ten columns: after a sort the tick goes to the
+// first of them in the new order, as the grid's texts decide, not to the ticked ID.
+void TestList::tickGoesToTheFirstRowThatReadsTheSame() {
+    LoadedState t([](FixtureDb& db) {
+        for (const char* id : {"0001", "0002", "0003"})
+            db.AddProduct(Product({{u"ID", id},
+                                   {u"建材名（一般名）", "石綿含有スレート"},
+                                   {u"商品名", std::strcmp(id, "0002") == 0 ? "B" : "A"},
+                                   {u"製造開始", 1970},
+                                   {u"製造終了", 1980},
+                                   {u"備考欄", id}}));
+    });
+    t.s.MainRecordset = std::make_unique<KeyedRecordset>();
+    QVERIFY(OpenMaterialList(t.s, *t.s.MainConnection, *t.s.MainRecordset, QString()));
+    t.s.SearchRouteTitle = SearchRoute::ByName;
+    Form_List screen(t.s, t.p);
+    screen.Form_Load();
+    screen.ClickTickCell(3); // 0003, product A
+    screen.ClickHeading(2);
+    screen.CommandSort_Click(); // ascending: 0001 A, 0003 A, 0002 B
+    QCOMPARE(screen.TickedRow(), 1);
+    QCOMPARE(t.s.ListIds.value(0), QStringLiteral("0001"));
+    screen.CommandSort_Click(); // descending: 0002 B, then the two A in stored order
+    QCOMPARE(t.s.ListIds.ToList(), QStringList({"0002", "0001", "0003", ""}));
+    QCOMPARE(screen.TickedRow(), 2);
 }
 
 QTEST_MAIN(TestList)
