@@ -3,6 +3,7 @@
 #include "data/report_data.h"
 #include "reports/report_font.h"
 
+#include <QHash>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -53,15 +54,33 @@ bool Fits(QPainter& p, const QRectF& r, const QString& text, int flags) {
 }
 
 // The largest type, down to four fifths of the element's size, in which the text fits its
-// cell: wrapped onto more lines first, smaller only when the lines do not fit.
+// cell: wrapped onto more lines first, smaller only when the lines do not fit. A list
+// repeats its names and makers on every page: each answer is kept for the next time.
 double FitScale(QPainter& p, const ReportElement& e, const QRectF& r, const QString& text) {
     const int flags = int(e.align) | Qt::TextWordWrap;
+    static QHash<QString, double> known;
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|")
+                            .arg(e.size)
+                            .arg(int(e.bold))
+                            .arg(r.width())
+                            .arg(r.height())
+                            .arg(flags)
+                            .arg(p.device() ? p.device()->logicalDpiY() : 0) +
+                        text;
+    if (const auto found = known.constFind(key); found != known.cend())
+        return found.value();
+    double fit = kSmallestType;
     for (double scale = 1.0; scale > kSmallestType; scale -= 0.05) {
         p.setFont(ElementFont(e, scale));
-        if (Fits(p, r, text, flags))
-            return scale;
+        if (Fits(p, r, text, flags)) {
+            fit = scale;
+            break;
+        }
     }
-    return kSmallestType;
+    if (known.size() >= 50000)
+        known.clear();
+    known.insert(key, fit);
+    return fit;
 }
 
 QString ElementText(const ReportElement& e, const Recordset* rows, qint32 row, int page,

@@ -1,4 +1,5 @@
 #include "platform/connection.h"
+#include "platform/keyed_recordset.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -45,6 +46,8 @@ private slots:
     void malformedQueryIsAnError_data();
     void malformedQueryIsAnError();
     void longTextsAndManyRowsSurvive();
+    void keyedRowsReadInWindows();
+    void keyedReorderAndItsFailures();
 };
 
 void TestConnection::refusesWhatIsNotADatabase_data() {
@@ -245,6 +248,77 @@ void TestConnection::longTextsAndManyRowsSurvive() {
         QCOMPARE(rs.ValueText(i, 1), expected);
         QCOMPARE(rs.Value(i, 0).ToInteger(), qint64(i));
     }
+}
+
+// A table of 2 000 rows whose stored order is not the order asked for.
+void MakeNumbers(Connection& c) {
+    QVERIFY(c.OpenScratch());
+    QVERIFY(c.Execute(QStringLiteral("CREATE TABLE t (v INTEGER, s TEXT)")));
+    QVERIFY(c.ExecuteBound(
+        QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                       "1999) INSERT INTO t SELECT (i * 7919) % 2000, 'v' || ((i * 7919) % 2000) "
+                       "FROM n"),
+        {}));
+}
+
+// Rows far more than the windows kept, read in a scattered order and again: every cell
+// is the row's own, whichever windows were dropped in between.
+void TestConnection::keyedRowsReadInWindows() {
+    Connection c;
+    MakeNumbers(c);
+    KeyedRecordset rs;
+    QVERIFY(rs.Open(c, QStringLiteral("SELECT _rowid_, v FROM t ORDER BY v"),
+                    QStringLiteral("SELECT v, s, _rowid_ FROM t"), QStringLiteral("_rowid_")));
+    QCOMPARE(rs.RecordCount(), 2000);
+    QCOMPARE(rs.FieldCount(), 2);
+    QCOMPARE(rs.FieldName(1), QStringLiteral("s"));
+    QCOMPARE(rs.FieldIndex(QStringLiteral("S")), 1);
+    for (int pass = 0; pass < 2; ++pass)
+        for (int i = 0; i < 2000; ++i) {
+            const qint32 row = qint32((i * 1237 + pass * 500) % 2000);
+            QCOMPARE(rs.Value(row, 0).ToInteger(), qint64(row));
+            QCOMPARE(rs.ValueText(row, 1), QStringLiteral("v%1").arg(row));
+        }
+    QVERIFY(rs.Value(2000, 0).IsNull());
+    QVERIFY(rs.Value(-1, 0).IsNull());
+    QVERIFY(rs.Value(0, 2).IsNull()); // the key column is not a cell
+    // Rows by key, in the keys' order; a key no row has reads as no cells.
+    const auto rows = rs.ReadByKeys({rs.Key(5), 999999, rs.Key(5), rs.Key(1999)});
+    QVERIFY(rows);
+    QCOMPARE(rows.value()[0].at(1).ToText(), QStringLiteral("v5"));
+    QVERIFY(rows.value()[1].empty());
+    QCOMPARE(rows.value()[2].at(1).ToText(), QStringLiteral("v5"));
+    QCOMPARE(rows.value()[3].at(1).ToText(), QStringLiteral("v1999"));
+}
+
+// Another order reads the keys only; rows with equal sort values come in stored order; a
+// failing order leaves the rows and their order as they were.
+void TestConnection::keyedReorderAndItsFailures() {
+    Connection c;
+    MakeNumbers(c);
+    KeyedRecordset rs;
+    QVERIFY(!rs.Open(c, QStringLiteral("SELECT _rowid_ FROM missing"),
+                     QStringLiteral("SELECT v, _rowid_ FROM t"), QStringLiteral("_rowid_")));
+    QVERIFY(!rs.IsOpen());
+    QVERIFY(!rs.Open(c, QStringLiteral("SELECT _rowid_ FROM t"),
+                     QStringLiteral("SELECT nothing, _rowid_ FROM t"), QStringLiteral("_rowid_")));
+    QVERIFY(!rs.IsOpen());
+    QVERIFY(rs.Open(c, QStringLiteral("SELECT _rowid_, v FROM t ORDER BY v DESC"),
+                    QStringLiteral("SELECT v, _rowid_ FROM t"), QStringLiteral("_rowid_")));
+    QCOMPARE(rs.ValueText(0, 0), QStringLiteral("1999"));
+    // Ten groups of equal values, each read backwards by the engine: the stored order wins.
+    QVERIFY(rs.Reorder(QStringLiteral("SELECT _rowid_, v % 10 FROM t ORDER BY v % 10 DESC, "
+                                      "_rowid_ DESC")));
+    QCOMPARE(rs.RecordCount(), 2000);
+    for (qint32 r = 1; r < rs.RecordCount(); ++r) {
+        const qint64 a = rs.Value(r - 1, 0).ToInteger() % 10, b = rs.Value(r, 0).ToInteger() % 10;
+        QVERIFY(a > b || (a == b && rs.Key(r - 1) < rs.Key(r)));
+    }
+    const QString before = rs.ValueText(0, 0);
+    QVERIFY(!rs.Reorder(QStringLiteral("SELECT _rowid_ FROM t ORDER BY nothing")));
+    QVERIFY(rs.IsOpen());
+    QCOMPARE(rs.RecordCount(), 2000);
+    QCOMPARE(rs.ValueText(0, 0), before);
 }
 
 QTEST_GUILESS_MAIN(TestConnection)
