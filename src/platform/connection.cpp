@@ -441,11 +441,4 @@ QString Recordset::ValueText(qint32 row, int column) const {
     return Value(row, column).ToText();
 }
 
-std::size_t Recordset::MemoryBytes() const {
-    std::size_t bytes = cells_.size() * sizeof(Cell);
-    for (std::size_t size : chunkSizes_)
-        bytes += size;
-    return bytes;
-}
-
 } // namespace solario

@@ -113,9 +113,6 @@ public:
     FieldValue Value(qint32 row, int column) const;
     QString ValueText(qint32 row, int column) const;
 
-    // Bytes held by the rows (for the memory benchmark).
-    std::size_t MemoryBytes() const;
-
 private:
     struct Cell {
         std::uint32_t ref;     // chunk index << kOffsetBits | offset in the chunk
