@@ -14,18 +14,33 @@ Status OpenDatabaseFile(const QString& programFolder, std::unique_ptr<Connection
     return connection->OpenReadOnly(path);
 }
 
-bool IsSampleDatabase(Connection& connection) {
+namespace {
+
+// The value the metadata table holds for the key; empty without the table or the row.
+QString MetadataValue(Connection& connection, const QString& key) {
     Recordset rs;
     const QString sql = QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' "
                                        "AND name = '") +
                         kMetadataTable + u'\'';
     if (!rs.Open(sql, connection) || rs.Field(0).ToInteger() == 0)
-        return false;
-    Recordset kind;
-    return kind.Open(QStringLiteral("SELECT value FROM ") + kMetadataTable +
-                         QStringLiteral(" WHERE key = '") + kMetadataKind + u'\'',
-                     connection) &&
-           kind.RecordCount() > 0 && kind.ValueText(0, 0) == kSampleKind;
+        return QString();
+    Recordset value;
+    if (!value.Open(QStringLiteral("SELECT value FROM ") + kMetadataTable +
+                        QStringLiteral(" WHERE key = '") + key + u'\'',
+                    connection) ||
+        value.RecordCount() == 0)
+        return QString();
+    return value.ValueText(0, 0);
+}
+
+} // namespace
+
+bool IsSampleDatabase(Connection& connection) {
+    return MetadataValue(connection, kMetadataKind) == kSampleKind;
+}
+
+QString DatabaseEdition(Connection& connection) {
+    return MetadataValue(connection, kMetadataEdition).trimmed();
 }
 
 void CloseDatabase(std::unique_ptr<Connection>& connection) {

@@ -22,6 +22,9 @@ inline const QString kSampleKind = QStringLiteral("sample");
 
 // True when the database says that its products are made up.
 bool IsSampleDatabase(Connection& connection);
+// The data edition the database gives (e.g. "２０２６年１２月版"), or an empty text when it
+// gives none; the program's own edition then stands.
+QString DatabaseEdition(Connection& connection);
 
 // Closes the connection and releases it.
 void CloseDatabase(std::unique_ptr<Connection>& connection);

@@ -123,6 +123,10 @@ bool Form_Menu::Form_Load(int* exitCode) {
         return false;
     }
     s_.SampleData = IsSampleDatabase(*s_.MainConnection);
+    // An imported database names its own edition; the menu and every report show it.
+    if (const QString edition = DatabaseEdition(*s_.MainConnection); !edition.isEmpty())
+        s_.DataVersion = edition;
+    Label4->setText(QStringLiteral("ソラリオ ") + s_.DataVersion);
     s_.DataEnvironment1 = std::make_unique<ReportDataEnvironment>();
     Status report = s_.DataEnvironment1->OpenConnection();
     if (report)

@@ -11,6 +11,13 @@ ReportLayout PrintedLayout(const AppState& s, const ReportLayout& layout) {
     ReportLayout printed = layout;
     if (s.SampleData)
         printed.pageNote = kSamplePageNote;
+    // The page headers print the edition of the data in use.
+    if (!s.DataVersion.isEmpty() && s.DataVersion != kDataEdition)
+        for (ReportBand* band : {&printed.pageHeader, &printed.pageFooter, &printed.groupHeader,
+                                 &printed.groupFooter, &printed.detail})
+            for (ReportElement& e : band->elements)
+                if (e.kind == ReportElement::Kind::Label && e.text == kDataEdition)
+                    e.text = s.DataVersion;
     return printed;
 }
 

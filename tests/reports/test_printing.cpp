@@ -122,6 +122,8 @@ private slots:
     void longTextsWrapThenShrinkAFifthAtMost();
     void anyPaperKeepsTheA4Pages_data();
     void anyPaperKeepsTheA4Pages();
+    void editionOfTheDataInUse_data();
+    void editionOfTheDataInUse();
     void sampleNoteOnEveryPage_data();
     void sampleNoteOnEveryPage();
 };
@@ -519,6 +521,33 @@ void TestPrinting::reportFontKeepsItsCharacters() {
     QVERIFY(WithoutLookAlikes(QByteArray("not a font"), QStringLiteral("x")).isEmpty());
     QVERIFY(WithoutLookAlikes(original.left(4000), QStringLiteral("x")).isEmpty());
     QCOMPARE(ReportFontFamily(), QStringLiteral("Solario Report Gothic"));
+}
+
+// The edition of the data in use heads every page.
+void TestPrinting::editionOfTheDataInUse_data() {
+    QTest::addColumn<QString>("edition");
+    QTest::newRow("the program's own") << "２００６年１２月版";
+    QTest::newRow("an imported database's") << "２０２６年１２月版";
+}
+
+void TestPrinting::editionOfTheDataInUse() {
+    QFETCH(QString, edition);
+    Printed t(40);
+    t.s.DataVersion = edition;
+    t.list->Command_ReportOut->click();
+    QProcess run;
+    run.start(QStringLiteral("pdftotext"),
+              {t.out.filePath(QStringLiteral("DataReport_ListKenzai2.pdf")), QStringLiteral("-")});
+    QVERIFY(run.waitForFinished(30000));
+    const QStringList pages =
+        QString::fromUtf8(run.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), t.p.reportPages);
+    // Once on every page, in its heading, and never the program's own beside it.
+    for (const QString& page : pages) {
+        QCOMPARE(page.count(edition), 1);
+        QCOMPARE(page.contains(QStringLiteral("２００６年１２月版")),
+                 edition == u"２００６年１２月版");
+    }
 }
 
 void TestPrinting::sampleNoteOnEveryPage_data() {

@@ -32,6 +32,12 @@ struct Installation {
         } else if (database == u"sample") {
             if (!solario::sample::WriteSampleDatabase(db, 60))
                 qFatal("cannot write the sample");
+        } else if (database == u"imported") {
+            FixtureDb imported(db);
+            imported.Exec(QStringLiteral("CREATE TABLE solario_metadata (key TEXT PRIMARY KEY, "
+                                         "value TEXT NOT NULL)"));
+            imported.Exec(QStringLiteral("INSERT INTO solario_metadata VALUES ('kind', "
+                                         "'imported'), ('edition', '２０２６年１２月版')"));
         } else if (database == u"garbage") {
             QFile f(db);
             if (f.open(QIODevice::WriteOnly))
@@ -456,16 +462,22 @@ void TestMenu::qtDialogsSpeakJapanese() {
 void TestMenu::sampleDataIsMarked_data() {
     QTest::addColumn<QString>("database");
     QTest::addColumn<bool>("marked");
-    QTest::newRow("sample data") << "sample" << true;
-    QTest::newRow("a database without the mark") << "fixture" << false;
+    QTest::addColumn<QString>("edition");
+    QTest::newRow("sample data") << "sample" << true << "２００６年１２月版";
+    QTest::newRow("a database without the mark") << "fixture" << false << "２００６年１２月版";
+    QTest::newRow("imported data with its edition") << "imported" << false << "２０２６年１２月版";
 }
 
 void TestMenu::sampleDataIsMarked() {
     QFETCH(QString, database);
     QFETCH(bool, marked);
+    QFETCH(QString, edition);
     Started t(database);
     QVERIFY(t.ok);
     QCOMPARE(t.s.SampleData, marked);
+    QCOMPARE(t.s.DataVersion, edition);
+    QCOMPARE(t.menu.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
+             QStringLiteral("ソラリオ ") + edition);
     auto marks = [](const QWidget& screen) {
         QStringList shown;
         for (const QLabel* l : screen.findChildren<QLabel*>(QStringLiteral("SampleMark")))
