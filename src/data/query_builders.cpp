@@ -252,8 +252,8 @@ Result<QString> BuildListRowsSql(const QString& baseSql) {
     const Result<ListSelect> select = SplitListSelect(baseSql);
     if (!select)
         return Failure{select.error()};
-    return QStringLiteral("SELECT ") + select.value().columns + QStringLiteral(", _rowid_") +
-           select.value().from;
+    return QStringLiteral("SELECT ") + select.value().columns +
+           QStringLiteral(", _rowid_ AS solario_key") + select.value().from;
 }
 
 QStringList ListIndexStatements(const AppState& s) {

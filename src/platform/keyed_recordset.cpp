@@ -177,7 +177,11 @@ int KeyedRecordset::FieldIndex(const QString& name) const {
 
 Status KeyedRecordset::ReadRows(const qint64* keys, int count, std::vector<FieldValue>& cells,
                                 std::vector<bool>* found) const {
-    const int columns = FieldCount();
+    return ReadRows(rows_, FieldCount(), keys, count, cells, found);
+}
+
+Status KeyedRecordset::ReadRows(sqlite3_stmt* statement, int columns, const qint64* keys, int count,
+                                std::vector<FieldValue>& cells, std::vector<bool>* found) const {
     cells.assign(size_t(count) * size_t(columns), FieldValue());
     if (found)
         found->assign(size_t(count), false);
@@ -185,20 +189,20 @@ Status KeyedRecordset::ReadRows(const qint64* keys, int count, std::vector<Field
     std::unordered_multimap<qint64, int> places;
     for (int i = 0; i < kWindowRows; ++i) {
         if (i < count) {
-            sqlite3_bind_int64(rows_, i + 1, keys[i]);
+            sqlite3_bind_int64(statement, i + 1, keys[i]);
             places.emplace(keys[i], i);
         } else {
-            sqlite3_bind_null(rows_, i + 1);
+            sqlite3_bind_null(statement, i + 1);
         }
     }
     int rc;
-    while ((rc = sqlite3_step(rows_)) == SQLITE_ROW) {
-        const qint64 key = sqlite3_column_int64(rows_, columns);
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        const qint64 key = sqlite3_column_int64(statement, columns);
         auto [from, to] = places.equal_range(key);
         for (auto it = from; it != to; ++it) {
             const size_t base = size_t(it->second) * size_t(columns);
             for (int c = 0; c < columns; ++c)
-                cells[base + size_t(c)] = ColumnValue(rows_, c);
+                cells[base + size_t(c)] = ColumnValue(statement, c);
             if (found)
                 (*found)[size_t(it->second)] = true;
         }
@@ -206,7 +210,7 @@ Status KeyedRecordset::ReadRows(const qint64* keys, int count, std::vector<Field
     Status status;
     if (rc != SQLITE_DONE)
         status = Failure{EngineText(connection_->Handle())};
-    sqlite3_reset(rows_);
+    sqlite3_reset(statement);
     return status;
 }
 
@@ -266,6 +270,44 @@ KeyedRecordset::ReadByKeys(const std::vector<qint64>& keys) const {
                                             cells.begin() + qsizetype(size_t(i + 1) * columns));
     }
     return rows;
+}
+
+Status KeyedRecordset::ForEachRow(const QList<int>& columns,
+                                  const std::function<bool(const QStringList&)>& row) const {
+    if (!open_)
+        return Failure{QStringLiteral("レコードセットが開かれていません。")};
+    // Only these columns: the engine evaluates no others.
+    const QString key = QString::fromUtf8(sqlite3_column_name(rows_, FieldCount()));
+    QString sql = QStringLiteral("SELECT ");
+    for (int c : columns) {
+        if (c < 0 || c >= FieldCount())
+            return Failure{QStringLiteral("列がありません。")};
+        sql += u'[' + names_[size_t(c)] + QStringLiteral("], ");
+    }
+    sql += u'[' + key + QStringLiteral("] FROM (") + rowsSource_ + QStringLiteral(") WHERE [") +
+           key + QStringLiteral("] IN (");
+    for (int i = 0; i < kWindowRows; ++i)
+        sql += i == 0 ? QStringLiteral("?") : QStringLiteral(",?");
+    sql += u')';
+    Statement st;
+    if (Status s = Prepare(connection_->Handle(), TranslateJetSql(sql), st); !s)
+        return s;
+    std::vector<FieldValue> cells;
+    QStringList texts;
+    const int n = int(columns.size());
+    for (size_t at = 0; at < keys_.size(); at += kWindowRows) {
+        const int count = int(std::min<size_t>(kWindowRows, keys_.size() - at));
+        if (Status s = ReadRows(st.stmt, n, keys_.data() + at, count, cells, nullptr); !s)
+            return s;
+        for (int i = 0; i < count; ++i) {
+            texts.clear();
+            for (int c = 0; c < n; ++c)
+                texts.append(cells[size_t(i) * size_t(n) + size_t(c)].ToText());
+            if (!row(texts))
+                return {};
+        }
+    }
+    return {};
 }
 
 std::size_t KeyedRecordset::MemoryBytes() const {

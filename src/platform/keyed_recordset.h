@@ -3,8 +3,11 @@
 #include "platform/connection.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <vector>
 
@@ -63,6 +66,11 @@ public:
     // an empty list.
     Result<std::vector<std::vector<FieldValue>>> ReadByKeys(const std::vector<qint64>& keys) const;
 
+    // Every row in order, the given columns only, as texts; `row` returns false to stop.
+    // For writing a whole list out: nothing is kept.
+    Status ForEachRow(const QList<int>& columns,
+                      const std::function<bool(const QStringList&)>& row) const;
+
     // Bytes held by the keys and the windows (for the memory benchmark).
     std::size_t MemoryBytes() const;
 
@@ -76,6 +84,8 @@ private:
     // Reads the rows of up to kWindowRows keys into `cells`, in the keys' order.
     Status ReadRows(const qint64* keys, int count, std::vector<FieldValue>& cells,
                     std::vector<bool>* found) const;
+    Status ReadRows(sqlite3_stmt* statement, int columns, const qint64* keys, int count,
+                    std::vector<FieldValue>& cells, std::vector<bool>* found) const;
     void ClearWindows() const;
 
     Connection* connection_ = nullptr;

@@ -1,6 +1,7 @@
 #include "result_list/form_list.h"
 
 #include "data/field_catalogue.h"
+#include "data/list_export.h"
 #include "data/query_builders.h"
 #include "detail/form_detail.h"
 #include "reports/report_layout.h"
@@ -11,8 +12,10 @@
 #include "shell/message_boxes.h"
 #include "shell/print_report.h"
 #include "shell/screen_kit.h"
+#include "shell/settings.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -136,12 +139,13 @@ Form_List::Form_List(AppState& state, Platform& platform)
         MakeButton(QStringLiteral("Command_ReportOut"), QStringLiteral("検索結果の印刷"));
     CommandDetail =
         MakeButton(QStringLiteral("CommandDetail"), QStringLiteral("更に詳細な情報の表示"));
+    CommandCsv = MakeButton(QStringLiteral("CommandCsv"), QStringLiteral("CSV保存（F5）"));
     BuildHeadings();
     BuildGrid();
     PlaceControls();
 
-    QWidget* order[] = {CommandHelp,       CommandSort,   CommandGoMenu,          CommandExit,
-                        Command_ReportOut, CommandDetail, MSHFlexGridSearchResult};
+    QWidget* order[] = {CommandHelp,       CommandSort,   CommandGoMenu,           CommandExit,
+                        Command_ReportOut, CommandDetail, MSHFlexGridSearchResult, CommandCsv};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
     CommandHelp->setFocus(); // first in tab order
@@ -152,12 +156,13 @@ Form_List::Form_List(AppState& state, Platform& platform)
     connect(CommandGoMenu, &QPushButton::clicked, this, &Form_List::CommandGoMenu_Click);
     connect(CommandExit, &QPushButton::clicked, this, &Form_List::CommandExit_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &Form_List::CommandHelp_Click);
+    connect(CommandCsv, &QPushButton::clicked, this, &Form_List::CommandCsv_Click);
     connect(MSHFlexGridSearchResult->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &Form_List::ClickHeading);
     MSHFlexGridSearchResult->viewport()->installEventFilter(this);
     MSHFlexGridSearchResult->installEventFilter(this);
     InstallKeyHandler({Command_ReportOut, CommandDetail, CommandExit, CommandHelp, CommandSort,
-                       MSHFlexGridSearchResult});
+                       MSHFlexGridSearchResult, CommandCsv});
 }
 
 void Form_List::BuildHeadings() {
@@ -223,8 +228,10 @@ void Form_List::PlaceControls() {
                 {Command_ReportOut, 6960, 720, 1935, 495},
                 {CommandDetail, 9015, 720, 2865, 495}});
     PlaceTwips(*MSHFlexGridSearchResult, 240, 3360, 11640, 5040);
+    // Below the grid, at its right edge, in a row of its own: the buttons above stay.
+    PlaceTwips(*CommandCsv, 11880 - 1935, 8520, 1935, 495);
     FitIcon(CommandHelp);
-    setMinimumSize(Twips(*this, 12120), Twips(*this, 8640));
+    setMinimumSize(Twips(*this, 12120), Twips(*this, 9255));
     resize(minimumSize());
     AllowEnlarging();
 }
@@ -232,8 +239,12 @@ void Form_List::PlaceControls() {
 void Form_List::resizeEvent(QResizeEvent* event) {
     // The grid takes what the window gains; the buttons and texts stay where they are.
     const int margin = Twips(*this, 240);
+    const int csvRow = Twips(*this, 120) + CommandCsv->height();
     const QPoint corner = MSHFlexGridSearchResult->pos();
-    MSHFlexGridSearchResult->resize(width() - corner.x() - margin, height() - corner.y() - margin);
+    MSHFlexGridSearchResult->resize(width() - corner.x() - margin,
+                                    height() - corner.y() - margin - csvRow);
+    CommandCsv->move(width() - margin - CommandCsv->width(),
+                     height() - margin - CommandCsv->height());
     Image1->resize(width(), Image1->height()); // the banner spans the window
     Screen::resizeEvent(event);
 }
@@ -269,6 +280,7 @@ void Form_List::DispatchFunctionKey(int keyCode) {
                               {kKeyF2, &Form_List::CommandSort_Click},
                               {kKeyF3, &Form_List::Command_ReportOut_Click},
                               {kKeyF4, &Form_List::CommandDetail_Click},
+                              {kKeyF5, &Form_List::CommandCsv_Click},
                               {kKeyEscape, &Form_List::CommandExit_Click}});
 }
 
@@ -280,6 +292,10 @@ bool Form_List::eventFilter(QObject* watched, QEvent* event) {
         if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier &&
             current.isValid()) {
             ClickTickCell(current.row() + 1);
+            return true;
+        }
+        if (key->matches(QKeySequence::Copy)) {
+            CopyRows();
             return true;
         }
         // Ctrl+Space chooses the current cell's column for sorting, as a click on its
@@ -400,6 +416,63 @@ void Form_List::Command_ReportOut_Click() {
     // The grid's current order is the printed order.
     PrintReport(s_, p_, this, DataReport_ListKenzai2(),
                 [this] { return WriteListReport(s_, s_.MainRecordset.get()); });
+}
+
+namespace {
+
+// What leaves the program: the columns the grid shows, under their headings, in its
+// order, then the product's ID.
+ExportColumns ShownColumns(const QTableView& grid, const ListModel& model,
+                           const KeyedRecordset& list) {
+    ExportColumns columns;
+    for (int c = 1; c < model.columnCount(); ++c)
+        if (!grid.isColumnHidden(c)) {
+            columns.fields.append(c - 1);
+            columns.headings.append(
+                model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+        }
+    const int id = list.FieldIndex(QStringLiteral("ID"));
+    if (id >= 0 && !columns.fields.contains(id)) {
+        columns.fields.append(id);
+        columns.headings.append(QStringLiteral("ID"));
+    }
+    return columns;
+}
+
+} // namespace
+
+void Form_List::CommandCsv_Click() {
+    if (!s_.MainRecordset || !s_.MainRecordset->IsOpen())
+        return;
+    const QString path =
+        p_.ChooseSaveFile(this, QStringLiteral("CSV保存"), QStringLiteral("csv"),
+                          SuggestedFileName(QStringLiteral("検索結果一覧"), QStringLiteral("csv")),
+                          QStringLiteral("CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    p_.SetBusy(true);
+    const Status written = WriteListCsv(
+        *s_.MainRecordset, ShownColumns(*MSHFlexGridSearchResult, *Model, *s_.MainRecordset), path);
+    p_.SetBusy(false);
+    if (!written)
+        ShowFailure(p_, QStringLiteral("CSVファイルを保存できませんでした。"), written.error());
+}
+
+void Form_List::CopyRows() {
+    if (!s_.MainRecordset || !s_.MainRecordset->IsOpen())
+        return;
+    QList<qint32> rows;
+    for (const QModelIndex& index : MSHFlexGridSearchResult->selectionModel()->selectedIndexes())
+        if (!rows.contains(index.row()))
+            rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    if (rows.isEmpty() && Model->TickedRow() != 0)
+        rows.append(Model->TickedRow() - 1);
+    if (rows.isEmpty())
+        return;
+    QApplication::clipboard()->setText(
+        ListRowsAsTsv(*s_.MainRecordset,
+                      ShownColumns(*MSHFlexGridSearchResult, *Model, *s_.MainRecordset), rows));
 }
 
 void Form_List::CommandGoMenu_Click() {

@@ -68,6 +68,9 @@ public:
     QPushButton* CommandExit;
     QPushButton* Command_ReportOut;
     QPushButton* CommandDetail;
+    // The list leaves the program: a CSV file of every row (F5), and the selected or
+    // ticked row on the clipboard (Ctrl+C in the grid).
+    QPushButton* CommandCsv;
     QLabel* Image1;
     ListModel* Model;
 
@@ -78,6 +81,8 @@ public slots:
     void CommandGoMenu_Click();
     void CommandExit_Click();
     void CommandHelp_Click();
+    void CommandCsv_Click();
+    void CopyRows();
 
 protected:
     bool Form_QueryUnload(int unloadMode) override;

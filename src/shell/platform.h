@@ -58,6 +58,12 @@ public:
     virtual Status ShowReport(const ReportLayout& layout, ReportRecordset& data,
                               QWidget* owner) = 0;
 
+    // Asks where to save a file of a kind ("pdf", "csv"), suggesting the name in the folder
+    // that kind was last saved in, and remembers the folder chosen. Empty when the user
+    // cancels.
+    virtual QString ChooseSaveFile(QWidget* owner, const QString& title, const QString& kind,
+                                   const QString& suggestedName, const QString& filter) = 0;
+
     // Ends the program with the exit status.
     virtual void EndProgram(int exitCode) = 0;
 };

@@ -250,14 +250,12 @@ Status QtPlatform::ShowReport(const ReportLayout& layout, ReportRecordset& data,
         bar->addSeparator();
         QAction* pdf = bar->addAction(QStringLiteral("PDF保存"));
         QObject::connect(pdf, &QAction::triggered, &dialog, [&] {
-            const QString path = QFileDialog::getSaveFileName(
-                &dialog, QStringLiteral("PDF保存"),
-                QDir(LastUsedFolder(QStringLiteral("pdf")))
-                    .filePath(SuggestedFileName(layout.fileStem, QStringLiteral("pdf"))),
-                QStringLiteral("PDF (*.pdf)"));
+            const QString path =
+                ChooseSaveFile(&dialog, QStringLiteral("PDF保存"), QStringLiteral("pdf"),
+                               SuggestedFileName(layout.fileStem, QStringLiteral("pdf")),
+                               QStringLiteral("PDF (*.pdf)"));
             if (path.isEmpty())
                 return;
-            RememberFolder(QStringLiteral("pdf"), QFileInfo(path).absolutePath());
             const Result<int> saved = SaveReportPdf(layout, data, path);
             if (!saved)
                 ShowFailure(*this, QStringLiteral("PDFを保存できませんでした。"), saved.error());
@@ -271,6 +269,15 @@ Status QtPlatform::ShowReport(const ReportLayout& layout, ReportRecordset& data,
 void QtPlatform::EndProgram(int exitCode) {
     CloseAllHelp(nullptr, QString());
     QCoreApplication::exit(exitCode);
+}
+
+QString QtPlatform::ChooseSaveFile(QWidget* owner, const QString& title, const QString& kind,
+                                   const QString& suggestedName, const QString& filter) {
+    const QString path = QFileDialog::getSaveFileName(
+        owner, title, QDir(LastUsedFolder(kind)).filePath(suggestedName), filter);
+    if (!path.isEmpty())
+        RememberFolder(kind, QFileInfo(path).absolutePath());
+    return path;
 }
 
 } // namespace solario

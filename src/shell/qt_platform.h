@@ -26,6 +26,8 @@ public:
     int ShowHelp(QWidget* owner, const QString& helpFile, int topic) override;
     int CloseAllHelp(QWidget* owner, const QString& helpFile) override;
     void OpenDocument(const QString& path) override;
+    QString ChooseSaveFile(QWidget* owner, const QString& title, const QString& kind,
+                           const QString& suggestedName, const QString& filter) override;
     Status ShowReport(const ReportLayout& layout, ReportRecordset& data, QWidget* owner) override;
     void EndProgram(int exitCode) override;
 

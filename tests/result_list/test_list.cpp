@@ -7,9 +7,14 @@
 #include "support/loaded_state.h"
 
 #include <QAbstractItemModelTester>
+#include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -98,6 +103,42 @@ void FillTies(FixtureDb& db) {
     }
 }
 
+// Products whose texts a CSV file must carry unchanged.
+void FillAwkwardTexts(FixtureDb& db) {
+    const char* names[] = {"カンマ,入り", "引用符\"入り\"",     "改行\r\n入り", "O'Brien板",
+                           "１００％",    "ＦＲボード　１２号", "LFだけ\nの行", ""};
+    for (int i = 0; i < 8; ++i)
+        db.AddProduct(Product({{u"ID", QStringLiteral("%1").arg(i + 1, 4, 10, QChar(u'0'))},
+                               {u"建材名（一般名）", "石綿含有スレート"},
+                               {u"商品名", QString::fromUtf8(names[i])},
+                               {u"型番・品番", i == 2 ? QVariant() : QVariant("A,1")},
+                               {u"製造開始", 1970},
+                               {u"製造終了", 1980 + i},
+                               {u"石綿含有率", i}}));
+}
+
+// A CSV file read by Python's own reader, one list of fields per record.
+QList<QStringList> ReadCsv(const QString& path) {
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import csv, json, sys\n"
+                                 "with open(sys.argv[1], encoding='utf-8-sig', newline='') as f:\n"
+                                 "    print(json.dumps(list(csv.reader(f))))"),
+                  path});
+    if (!python.waitForFinished(30000) || python.exitCode() != 0)
+        return {};
+    QList<QStringList> records;
+    for (const QJsonValue& record :
+         QJsonDocument::fromJson(python.readAllStandardOutput()).array()) {
+        QStringList fields;
+        for (const QJsonValue& field : record.toArray())
+            fields.append(field.toString());
+        records.append(fields);
+    }
+    return records;
+}
+
 // A copy of the database with the indexes the generator writes.
 QString CopyWithIndexes(const QString& path) {
     const QString copy = path + QStringLiteral(".indexed");
@@ -139,6 +180,9 @@ private slots:
     void windowedListIsTheFullQuery_data();
     void windowedListIsTheFullQuery();
     void tickGoesToTheFirstRowThatReadsTheSame();
+    void csvHoldsEveryRowAsShown();
+    void csvFailuresLeaveNoFile();
+    void copyPutsRowsOnTheClipboard();
 };
 
 void TestList::gridLayout() {
@@ -385,8 +429,11 @@ void TestList::keyboardTicksAndLeavesTheGrid() {
     QCOMPARE(t.screen.TickedRow(), 0);
     Press(Qt::Key_Space);
     QCOMPARE(t.screen.TickedRow(), 2);
-    Press(Qt::Key_Tab); // out of the grid, round to the first button
+    Press(Qt::Key_Tab); // out of the grid to the button below it, then round to the first
+    QCOMPARE(FocusName(), QStringLiteral("CommandCsv"));
+    Press(Qt::Key_Tab);
     QCOMPARE(FocusName(), QStringLiteral("CommandHelp"));
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
     Press(Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(FocusName(), QStringLiteral("MSHFlexGridSearchResult"));
     Press(Qt::Key_Tab, Qt::ShiftModifier);
@@ -521,6 +568,92 @@ void TestList::tickGoesToTheFirstRowThatReadsTheSame() {
     screen.CommandSort_Click(); // descending: 0002 B, then the two A in stored order
     QCOMPARE(t.s.ListIds.ToList(), QStringList({"0002", "0001", "0003", ""}));
     QCOMPARE(screen.TickedRow(), 2);
+}
+
+// F5 saves every row in the list's order, the shown columns and then the ID, as a CSV file
+// that a strict reader reads back field for field; UTF-8 with a byte-order mark, CR LF.
+void TestList::csvHoldsEveryRowAsShown() {
+    LoadedState t(FillAwkwardTexts);
+    t.s.MainRecordset = std::make_unique<KeyedRecordset>();
+    QVERIFY(OpenMaterialList(t.s, *t.s.MainConnection, *t.s.MainRecordset, QString()));
+    t.s.SearchRouteTitle = SearchRoute::ByName;
+    Form_List screen(t.s, t.p);
+    screen.Form_Load();
+    screen.show();
+    screen.ClickHeading(2);
+    screen.CommandSort_Click(); // a sorted list is saved in its order
+    QCOMPARE(screen.CommandCsv->text(), QStringLiteral("CSV保存（F5）"));
+    const QString path = t.dir.filePath(QStringLiteral("一覧.csv"));
+    t.p.saveAnswer = path;
+    screen.MSHFlexGridSearchResult->setFocus();
+    QTest::keyClick(screen.MSHFlexGridSearchResult, Qt::Key_F5);
+    QVERIFY2(t.p.boxes.isEmpty(), qPrintable(t.p.boxes.value(0).text));
+    QVERIFY(t.p.calls.contains(QStringLiteral("ChooseSaveFile:CSV保存:csv:検索結果一覧_") +
+                               QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) +
+                               QStringLiteral(".csv")));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    QVERIFY(bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count("\r\n"), 9 + 1); // nine lines, one line break inside a field
+    const QList<QStringList> records = ReadCsv(path);
+    QCOMPARE(records.size(), 9);
+    QCOMPARE(records[0],
+             QStringList({"建材名（一般名）", "商品名", "型番・品番", "生産時のメーカー名",
+                          "製造期間", "含有率(%)", "石綿の種類", "不燃材料等認定番号", "ID"}));
+    for (qint32 r = 1; r <= 8; ++r) {
+        QStringList shown;
+        for (int c = 1; c <= 8; ++c)
+            shown.append(screen.Model->CellText(r, c));
+        shown.append(t.s.ListIds.value(r - 1));
+        QCOMPARE(records[r], shown);
+    }
+    QCOMPARE(records[1][1], QString()); // the empty name sorts first
+    QVERIFY(records.contains(QStringList(
+        {"石綿含有スレート", "改行\r\n入り", "", "", "1970～1982", "2", "", "", "0003"})));
+}
+
+// A file that cannot be written: a message, no file, and the list as it was; a cancelled
+// dialog writes nothing.
+void TestList::csvFailuresLeaveNoFile() {
+    List t;
+    t.p.saveAnswer.clear();
+    t.screen.CommandCsv->click();
+    QVERIFY(t.p.boxes.isEmpty());
+    const QString blocker = t.dir.filePath(QStringLiteral("a-file"));
+    QFile(blocker).open(QIODevice::WriteOnly);
+    t.p.saveAnswer = blocker + QStringLiteral("/一覧.csv"); // a folder that is a file
+    t.screen.CommandCsv->click();
+    QCOMPARE(t.p.boxes.size(), 1);
+    QVERIFY(t.p.boxes[0].text.startsWith(QStringLiteral("CSVファイルを保存できませんでした。")));
+    QVERIFY(!QFile::exists(t.p.saveAnswer));
+    QCOMPARE(t.screen.Model->rowCount(), 7);
+    QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files).filter(QStringLiteral(".csv")),
+             QStringList());
+}
+
+// Ctrl+C in the grid copies the selected row under the headings, tab-separated; with
+// nothing selected, the ticked row.
+void TestList::copyPutsRowsOnTheClipboard() {
+    List t;
+    QTableView& grid = *t.screen.MSHFlexGridSearchResult;
+    QApplication::clipboard()->clear();
+    grid.setFocus();
+    grid.clearSelection();
+    t.screen.ClickTickCell(3);
+    QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
+    QStringList lines = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 3); // headings, the row, and the empty rest after the last break
+    QVERIFY(lines[0].startsWith(QStringLiteral("建材名（一般名）\t商品名\t")));
+    QVERIFY(lines[0].endsWith(QStringLiteral("\tID")));
+    QCOMPARE(lines[1].split(u'\t').value(1), t.screen.Model->CellText(3, 2));
+    QCOMPARE(lines[1].split(u'\t').last(), t.s.ListIds.value(2));
+    grid.setCurrentIndex(t.screen.Model->index(5, 2));
+    QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
+    lines = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines[1].split(u'\t').last(), t.s.ListIds.value(5));
+    QCOMPARE(t.screen.TickedRow(), 3); // copying ticks nothing
 }
 
 QTEST_MAIN(TestList)

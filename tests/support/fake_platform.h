@@ -72,6 +72,15 @@ public:
         calls.append(QStringLiteral("OpenDocument:") + path);
     }
 
+    // Answers a save dialog with saveAnswer (empty: the user cancels).
+    QString ChooseSaveFile(QWidget*, const QString& title, const QString& kind,
+                           const QString& suggestedName, const QString&) override {
+        calls.append(QStringLiteral("ChooseSaveFile:") + title + u':' + kind + u':' +
+                     suggestedName);
+        return saveAnswer;
+    }
+    QString saveAnswer;
+
     // Records the report; with reportFolder set, writes it there as <layout>.pdf, as a
     // user saving it from the preview would.
     Status ShowReport(const ReportLayout& layout, ReportRecordset& data, QWidget*) override {

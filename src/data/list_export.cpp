@@ -1,0 +1,83 @@
+#include "data/list_export.h"
+
+#include <QSaveFile>
+
+namespace solario {
+
+namespace {
+
+QString Quoted(const QString& field, QChar separator) {
+    if (!field.contains(separator) && !field.contains(u'"') && !field.contains(u'\r') &&
+        !field.contains(u'\n'))
+        return field;
+    QString quoted = field;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+QString Line(const QStringList& fields, QChar separator) {
+    QString line;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += separator;
+        line += Quoted(fields[i], separator);
+    }
+    return line + QStringLiteral("\r\n");
+}
+
+QStringList RowFields(const KeyedRecordset& list, const ExportColumns& columns, qint32 row) {
+    QStringList fields;
+    fields.reserve(columns.fields.size());
+    for (int field : columns.fields)
+        fields.append(list.ValueText(row, field));
+    return fields;
+}
+
+} // namespace
+
+QString CsvLine(const QStringList& fields) {
+    return Line(fields, u',');
+}
+
+Status WriteListCsv(const KeyedRecordset& list, const ExportColumns& columns, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return Failure{QStringLiteral("ファイルを作成できません。（") + file.errorString() +
+                       QStringLiteral("）")};
+    auto failed = [&file] {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return Failure{QStringLiteral("ファイルに書き込めません。（") + why + QStringLiteral("）")};
+    };
+    QByteArray block = QByteArrayLiteral("\xEF\xBB\xBF") + CsvLine(columns.headings).toUtf8();
+    bool ok = true;
+    const Status read = list.ForEachRow(columns.fields, [&](const QStringList& fields) {
+        block += CsvLine(fields).toUtf8();
+        // Written in blocks: a million rows never sit in memory at once.
+        if (block.size() >= (1 << 20)) {
+            ok = file.write(block) == block.size();
+            block.clear();
+        }
+        return ok;
+    });
+    if (!read) {
+        file.cancelWriting();
+        return Failure{read.error()};
+    }
+    if (!ok || file.write(block) != block.size())
+        return failed();
+    if (!file.commit())
+        return Failure{QStringLiteral("ファイルに書き込めません。（") + file.errorString() +
+                       QStringLiteral("）")};
+    return {};
+}
+
+QString ListRowsAsTsv(const KeyedRecordset& list, const ExportColumns& columns,
+                      const QList<qint32>& rows) {
+    QString text = Line(columns.headings, u'\t');
+    for (qint32 r : rows)
+        text += Line(RowFields(list, columns, r), u'\t');
+    return text;
+}
+
+} // namespace solario
