@@ -293,15 +293,9 @@ QStringList ListIndexStatements(const AppState& s) {
 Result<qint32> OpenMaterialList(AppState& s, Connection& connection, KeyedRecordset& recordset,
                                 const QString& where) {
     s.ListBaseSql = BuildMaterialListSql(s, where);
-    const Result<QString> keys = BuildListKeySql(s.ListBaseSql, kListDefaultOrder);
-    const Result<QString> rows = BuildListRowsSql(s.ListBaseSql);
-    if (!keys || !rows)
-        return Failure{keys ? rows.error() : keys.error()};
-    if (Status st =
-            recordset.Open(connection, keys.value(), rows.value(), QStringLiteral("_rowid_"));
-        !st)
-        return Failure{st.error()};
-    return recordset.RecordCount();
+    // A new search: nothing of the last list stays, even when this one fails.
+    recordset.Close();
+    return RequerySorted(connection, recordset, s.ListBaseSql, kListDefaultOrder);
 }
 
 Result<qint32> RequerySorted(Connection& connection, KeyedRecordset& recordset,

@@ -378,14 +378,18 @@ Status Recordset::Requery() {
     return Open(sql, *connection_);
 }
 
-int Recordset::FieldIndex(const QString& name) const {
-    for (size_t i = 0; i < names_.size(); ++i)
-        if (names_[i] == name)
+int FindColumn(const std::vector<QString>& names, const QString& name) {
+    for (size_t i = 0; i < names.size(); ++i)
+        if (names[i] == name)
             return int(i);
-    for (size_t i = 0; i < names_.size(); ++i)
-        if (names_[i].compare(name, Qt::CaseInsensitive) == 0)
+    for (size_t i = 0; i < names.size(); ++i)
+        if (names[i].compare(name, Qt::CaseInsensitive) == 0)
             return int(i);
     return -1;
+}
+
+int Recordset::FieldIndex(const QString& name) const {
+    return FindColumn(names_, name);
 }
 
 void Recordset::MoveNext() {

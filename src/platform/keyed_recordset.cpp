@@ -166,13 +166,7 @@ Status KeyedRecordset::Reorder(const QString& keyJetSql) {
 }
 
 int KeyedRecordset::FieldIndex(const QString& name) const {
-    for (size_t i = 0; i < names_.size(); ++i)
-        if (names_[i] == name)
-            return int(i);
-    for (size_t i = 0; i < names_.size(); ++i)
-        if (names_[i].compare(name, Qt::CaseInsensitive) == 0)
-            return int(i);
-    return -1;
+    return FindColumn(names_, name);
 }
 
 Status KeyedRecordset::ReadRows(const qint64* keys, int count, std::vector<FieldValue>& cells,

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <sqlite3.h>
+#include <vector>
 
 namespace solario {
 
@@ -21,6 +22,10 @@ struct Statement {
 
 // Prepares exactly one SQLite statement; a second one hidden in the text is refused.
 Status Prepare(sqlite3* db, const QString& sql, Statement& st);
+
+// The index of the name among a result's column names (exact first, then ignoring case
+// as Jet does), or -1.
+int FindColumn(const std::vector<QString>& names, const QString& name);
 
 // A column of the statement's current row as the screens read it.
 class FieldValue;
