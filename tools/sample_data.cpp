@@ -303,11 +303,7 @@ QString Phone(Random& r) {
 
 Status WriteLookupTable(Db& d, const QString& table, const NameSpec* specs, size_t count,
                         const QString& idPrefix) {
-    QStringList columns = {Quote(u"一般名"_s) + u" TEXT"_s, Quote(u"ID"_s) + u" TEXT"_s};
-    for (const QString& c : GeneralNamePartColumns() + GeneralNameUsageColumns())
-        columns.append(Quote(c) + u" INTEGER"_s);
-    if (Status s = d.Exec(u"CREATE TABLE "_s + Quote(table) + u" ("_s + columns.join(u',') + u')');
-        !s)
+    if (Status s = d.Exec(CreateMaterialTableSql(table)); !s)
         return s;
     // The sort key of a name within a part: its place among the names at that part.
     QHash<QString, int> rank;
@@ -367,17 +363,7 @@ public:
         }
     }
 
-    Status CreateTable(Db& d) const {
-        QStringList defs;
-        for (qsizetype i = 0; i < names_.size(); ++i) {
-            const QString type = names_[i] == u"ID" ? u"TEXT PRIMARY KEY"_s
-                                 : kinds_[i] == kKindText ? u"TEXT"_s
-                                                          : u"INTEGER"_s;
-            defs.append(Quote(names_[i]) + u' ' + type);
-        }
-        return d.Exec(u"CREATE TABLE "_s + Quote(kMaterialTable) + u" ("_s +
-                      defs.join(u',') + u')');
-    }
+    Status CreateTable(Db& d) const { return d.Exec(CreateMaterialTableSql(kMaterialTable)); }
 
     QString InsertSql() const {
         QStringList cols, marks;
@@ -628,9 +614,7 @@ Status WriteSampleDatabase(const QString& path, int products, quint64 seed) {
         return status;
 
     // Says that the products are made up, so that the program marks them as such.
-    if (Status s = d.Exec(u"CREATE TABLE "_s + kMetadataTable +
-                          u" (key TEXT PRIMARY KEY, value TEXT NOT NULL)"_s);
-        !s)
+    if (Status s = d.Exec(kCreateMetadataTable); !s)
         return s;
     if (Status s = d.Exec(u"INSERT INTO "_s + kMetadataTable + u" VALUES ('"_s + kMetadataKind +
                           u"', '"_s + kSampleKind + u"'), ('"_s + kMetadataEdition + u"', '"_s +

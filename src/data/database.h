@@ -18,7 +18,11 @@ Status OpenDatabaseFile(const QString& programFolder, std::unique_ptr<Connection
 inline const QString kMetadataTable = QStringLiteral("solario_metadata");
 inline const QString kMetadataKind = QStringLiteral("kind");       // "sample" for made-up data
 inline const QString kMetadataEdition = QStringLiteral("edition"); // e.g. "２００６年１２月版"
+inline const QString kMetadataImported = QStringLiteral("imported"); // date of an import
 inline const QString kSampleKind = QStringLiteral("sample");
+inline const QString kCreateMetadataTable =
+    QStringLiteral("CREATE TABLE ") + kMetadataTable +
+    QStringLiteral(" (key TEXT PRIMARY KEY, value TEXT NOT NULL)");
 
 // True when the database says that its products are made up.
 bool IsSampleDatabase(Connection& connection);

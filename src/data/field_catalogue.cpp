@@ -191,6 +191,35 @@ const QStringList& GeneralNameUsageColumns() {
     return columns;
 }
 
+QStringList MaterialTableColumns(const QString& table) {
+    QStringList columns;
+    if (table == kMaterialTable) {
+        for (const Row& row : kCatalogue)
+            columns.append(QString::fromUtf16(row.name));
+    } else if (table == kContainingTable || table == kNonContainingTable) {
+        columns = QStringList{QStringLiteral("一般名"), QStringLiteral("ID")} +
+                  GeneralNamePartColumns() + GeneralNameUsageColumns();
+    }
+    return columns;
+}
+
+QString CreateMaterialTableSql(const QString& table) {
+    const QStringList columns = MaterialTableColumns(table);
+    QStringList definitions;
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        QString type;
+        if (table == kMaterialTable)
+            type = columns[i] == u"ID" ? QStringLiteral("TEXT PRIMARY KEY")
+                   : QStringView(kCatalogue[i].kind) == kKindText ? QStringLiteral("TEXT")
+                                                                  : QStringLiteral("INTEGER");
+        else
+            type = i < 2 ? QStringLiteral("TEXT") : QStringLiteral("INTEGER");
+        definitions.append(u'"' + columns[i] + QStringLiteral("\" ") + type);
+    }
+    return QStringLiteral("CREATE TABLE \"") + table + QStringLiteral("\" (") +
+           definitions.join(u',') + u')';
+}
+
 void InitFieldCatalogue(AppState& s) {
     s.SortWords = {QStringLiteral("ASC"), QStringLiteral("DESC")};
     for (int i = 0; i < kUsedRows; ++i) {

@@ -20,6 +20,16 @@ inline const QString kNonContainingTable = QStringLiteral("一般名－部位_�
 const QStringList& GeneralNamePartColumns();
 const QStringList& GeneralNameUsageColumns();
 
+// The columns of a material table in their stored order: the catalogue's 83 for the
+// product table; 一般名, ID, the part and the usage columns for the general-name tables.
+// Empty for any other name.
+QStringList MaterialTableColumns(const QString& table);
+
+// The statement that creates a material table as the program reads it: the product
+// table keyed by ID, text columns TEXT, numbers and yes/no INTEGER; in the general-name
+// tables 一般名 and ID TEXT, the part and usage columns INTEGER.
+QString CreateMaterialTableSql(const QString& table);
+
 // The columns that the full record shows as tick boxes and prints as captions (yes/no
 // columns, and the material texts, ticked when not empty),
 // in the order of the screen and the report, with the caption of each.

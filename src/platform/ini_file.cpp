@@ -1,14 +1,15 @@
 #include "platform/ini_file.h"
 
+#include "platform/text_encoding.h"
+
 #include <QFile>
-#include <QStringDecoder>
 
 namespace solario {
 namespace {
 
 constexpr qsizetype kValueCapacity = 511; // bytes, without the closing NUL
 
-enum class Encoding { Utf8, ShiftJis };
+using Encoding = TextEncoding;
 
 bool IsSjisLead(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
@@ -35,19 +36,6 @@ QByteArray CutToCapacity(const QByteArray& value, Encoding encoding) {
     return value.left(end);
 }
 
-QString Decode(const QByteArray& bytes, Encoding encoding) {
-    if (encoding == Encoding::Utf8)
-        return QString::fromUtf8(bytes);
-    // The original installation wrote its settings in the Windows code page for Japanese.
-    for (const char* name : {"windows-31j", "CP932", "Shift_JIS"}) {
-        QStringDecoder decoder(name);
-        if (decoder.isValid())
-            return QString(decoder.decode(bytes));
-    }
-    QStringDecoder system(QStringConverter::System);
-    return QString(system.decode(bytes));
-}
-
 QByteArray TrimBlanks(const QByteArray& b) {
     qsizetype begin = 0, end = b.size();
     while (begin < end && (b[begin] == ' ' || b[begin] == '\t'))
@@ -64,16 +52,9 @@ QString ReadIniValue(const QString& section, const QString& key, const QString& 
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     QByteArray data = file.readAll();
-    Encoding encoding = Encoding::ShiftJis;
-    if (data.startsWith("\xEF\xBB\xBF")) {
+    const Encoding encoding = DetectTextEncoding(data);
+    if (data.startsWith("\xEF\xBB\xBF"))
         data.remove(0, 3);
-        encoding = Encoding::Utf8;
-    } else {
-        QStringDecoder probe(QStringConverter::Utf8);
-        const QString decoded = probe.decode(data); // decoding is lazy: convert to learn of errors
-        if (!probe.hasError())
-            encoding = Encoding::Utf8;
-    }
 
     bool inSection = false;
     for (const QByteArray& raw : data.split('\n')) {
@@ -83,7 +64,7 @@ QString ReadIniValue(const QString& section, const QString& key, const QString& 
         if (line.startsWith('[')) {
             const qsizetype close = line.indexOf(']');
             const QByteArray name = TrimBlanks(line.mid(1, close < 0 ? -1 : close - 1));
-            inSection = Decode(name, encoding).compare(section, Qt::CaseInsensitive) == 0;
+            inSection = DecodeText(name, encoding).compare(section, Qt::CaseInsensitive) == 0;
             continue;
         }
         if (!inSection)
@@ -91,13 +72,13 @@ QString ReadIniValue(const QString& section, const QString& key, const QString& 
         const qsizetype eq = line.indexOf('=');
         if (eq < 0)
             continue;
-        if (Decode(TrimBlanks(line.left(eq)), encoding).compare(key, Qt::CaseInsensitive) != 0)
+        if (DecodeText(TrimBlanks(line.left(eq)), encoding).compare(key, Qt::CaseInsensitive) != 0)
             continue;
         QByteArray value = TrimBlanks(line.mid(eq + 1));
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
             value.back() == value.front())
             value = value.mid(1, value.size() - 2);
-        return Decode(CutToCapacity(value, encoding), encoding);
+        return DecodeText(CutToCapacity(value, encoding), encoding);
     }
     return QString();
 }

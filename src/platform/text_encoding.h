@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringDecoder>
+
+namespace solario {
+
+// The encodings Japanese files of this program come in: UTF-8 (with or without a
+// byte-order mark), or the Windows code page for Japanese that older installations and
+// spreadsheets write.
+enum class TextEncoding { Utf8, ShiftJis };
+
+// The encoding of bytes that begin with the given ones: UTF-8 when they start with its
+// byte-order mark or are valid UTF-8 throughout, Shift_JIS (CP932) otherwise.
+TextEncoding DetectTextEncoding(const QByteArray& bytes);
+
+// A decoder for the encoding; for Shift_JIS the Windows variant (CP932) where the
+// platform has it.
+QStringDecoder TextDecoder(TextEncoding encoding);
+
+// The bytes as text in the encoding.
+QString DecodeText(const QByteArray& bytes, TextEncoding encoding);
+
+} // namespace solario
