@@ -26,7 +26,8 @@ namespace solario::exchange {
 // Reading CSV
 
 CsvReader::CsvReader(QIODevice& device, TextEncoding encoding, qint64 blockBytes)
-    : device_(device), decoder_(TextDecoder(encoding)), blockBytes_(qMax<qint64>(1, blockBytes)) {}
+    : device_(device), decoder_(TextCodecName(encoding)), blockBytes_(qMax<qint64>(1, blockBytes)) {
+}
 
 bool CsvReader::Peek(char16_t& c) {
     while (pos_ >= buffer_.size()) {

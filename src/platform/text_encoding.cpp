@@ -10,20 +10,21 @@ TextEncoding DetectTextEncoding(const QByteArray& bytes) {
     return probe.hasError() ? TextEncoding::ShiftJis : TextEncoding::Utf8;
 }
 
-QStringDecoder TextDecoder(TextEncoding encoding) {
+const char* TextCodecName(TextEncoding encoding) {
     if (encoding == TextEncoding::Utf8)
-        return QStringDecoder(QStringConverter::Utf8);
+        return "UTF-8";
     // Windows writes its own variant of Shift_JIS; the names differ between platforms.
-    for (const char* name : {"windows-31j", "CP932", "Shift_JIS"}) {
-        QStringDecoder decoder(name);
-        if (decoder.isValid())
-            return decoder;
-    }
-    return QStringDecoder(QStringConverter::System);
+    static const char* const name = [] {
+        for (const char* candidate : {"windows-31j", "CP932", "Shift_JIS"})
+            if (QStringDecoder(candidate).isValid())
+                return candidate;
+        return "Shift_JIS";
+    }();
+    return name;
 }
 
 QString DecodeText(const QByteArray& bytes, TextEncoding encoding) {
-    QStringDecoder decoder = TextDecoder(encoding);
+    QStringDecoder decoder(TextCodecName(encoding));
     return decoder.decode(bytes);
 }
 

@@ -15,9 +15,10 @@ enum class TextEncoding { Utf8, ShiftJis };
 // byte-order mark or are valid UTF-8 throughout, Shift_JIS (CP932) otherwise.
 TextEncoding DetectTextEncoding(const QByteArray& bytes);
 
-// A decoder for the encoding; for Shift_JIS the Windows variant (CP932) where the
-// platform has it.
-QStringDecoder TextDecoder(TextEncoding encoding);
+// The name a decoder for the encoding is made with: for Shift_JIS the Windows variant
+// (CP932) where the platform has it. Make the decoder in place with it: a decoder moved
+// from elsewhere stops counting undecodable bytes (Qt 6.4).
+const char* TextCodecName(TextEncoding encoding);
 
 // The bytes as text in the encoding.
 QString DecodeText(const QByteArray& bytes, TextEncoding encoding);

@@ -1,0 +1,610 @@
+#include "data/database.h"
+#include "data/field_catalogue.h"
+#include "platform/connection.h"
+#include "tools/data_exchange.h"
+#include "tools/sample_data.h"
+
+#include <QBuffer>
+#include <QProcess>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sqlite3.h>
+
+using namespace solario;
+using namespace solario::exchange;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kEdition = u"２０２６年１２月版"_s;
+
+// Rows of a query as texts of SQLite's quote(), one list per row, straight from the
+// engine (no translation layer in between).
+QList<QStringList> Rows(const QString& path, const QString& sql) {
+    QList<QStringList> rows;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_close(db);
+        return {{u"cannot open"_s}};
+    }
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK) {
+        rows = {{QString::fromUtf8(sqlite3_errmsg(db))}};
+    } else {
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            QStringList row;
+            for (int c = 0; c < sqlite3_column_count(st); ++c)
+                row.append(
+                    QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_text16(st, c)),
+                                       sqlite3_column_bytes16(st, c) / 2));
+            rows.append(row);
+        }
+    }
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return rows;
+}
+
+// Every column of a table as quote() texts (type and value), in stored order.
+QList<QStringList> TableRows(const QString& path, const QString& table) {
+    QStringList quoted;
+    for (const QString& c : MaterialTableColumns(table))
+        quoted.append(u"quote(\""_s + c + u"\")"_s);
+    return Rows(path, u"SELECT "_s + quoted.join(u',') + u" FROM \""_s + table +
+                          u"\" ORDER BY _rowid_"_s);
+}
+
+// A row of a file: the table's columns, each given as it stands in the file (quotes
+// included), the rest as the default says.
+QString Line(const QString& table, const QHash<QString, QString>& fields,
+             const QString& separator = u"\r\n"_s) {
+    QStringList out;
+    for (const QString& c : MaterialTableColumns(table)) {
+        if (fields.contains(c)) {
+            out.append(fields.value(c));
+            continue;
+        }
+        // Products: yes/no columns "0", everything else empty.
+        bool yesNo = false;
+        if (table == kMaterialTable) {
+            AppState s;
+            InitFieldCatalogue(s);
+            for (int i = 0; i < s.FieldCount; ++i)
+                if (s.FieldNames[size_t(i)] == c)
+                    yesNo = s.FieldKinds[size_t(i)] == kKindYesNo;
+        }
+        out.append(yesNo ? u"0"_s : QString());
+    }
+    return out.join(u',') + separator;
+}
+
+QString Heading(const QString& table, const QString& separator = u"\r\n"_s) {
+    return MaterialTableColumns(table).join(u',') + separator;
+}
+
+// The three files of a small, sound import: two general names of asbestos-containing
+// materials, one without, and one product.
+struct Folder {
+    QString containing = Heading(kContainingTable) +
+                         Line(kContainingTable, {{u"一般名"_s, u"\"吹付け石綿\""_s},
+                                                 {u"ID"_s, u"\"01\""_s},
+                                                 {u"軒天井"_s, u"10"_s},
+                                                 {u"仕上げ材"_s, u"1"_s}}) +
+                         Line(kContainingTable, {{u"一般名"_s, u"\"石綿含有ビニル床タイル\""_s},
+                                                 {u"ID"_s, u"\"02\""_s},
+                                                 {u"廊下居室床"_s, u"10"_s}});
+    QString nonContaining = Heading(kNonContainingTable) +
+                            Line(kNonContainingTable, {{u"一般名"_s, u"\"ロックウール\""_s},
+                                                       {u"ID"_s, u"\"N01\""_s},
+                                                       {u"断熱材"_s, u"10"_s}});
+    QString products = Heading(kMaterialTable) +
+                       Line(kMaterialTable, {{u"建材名（一般名）"_s, u"\"吹付け石綿\""_s},
+                                             {u"商品名"_s, u"\"ソラリナ\""_s},
+                                             {u"ID"_s, u"\"P1\""_s}});
+
+    void Write(const QString& dir, const QByteArray& encoding = "UTF-8") const {
+        QDir().mkpath(dir);
+        const QList<std::pair<QString, QString>> files = {{kContainingTable, containing},
+                                                          {kNonContainingTable, nonContaining},
+                                                          {kMaterialTable, products}};
+        for (const auto& [table, text] : files) {
+            QFile f(QDir(dir).filePath(TableFileName(table)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QStringEncoder encoder(encoding.constData());
+            QVERIFY(encoder.isValid());
+            f.write(encoder.encode(text));
+        }
+    }
+};
+
+struct Outcome {
+    Status status;
+    ImportSummary summary;
+    QList<Rejection> rejections;
+};
+
+Outcome Import(const QString& folder, const QString& target, bool strict = false) {
+    Outcome o;
+    ImportOptions options;
+    options.edition = kEdition;
+    options.strict = strict;
+    options.date = QDate(2026, 12, 10);
+    options.rejected = [&o](const Rejection& r) { o.rejections.append(r); };
+    o.status = ImportDatabase(folder, target, options, o.summary);
+    return o;
+}
+
+QStringList FolderEntries(const QString& dir) {
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
+}
+
+} // namespace
+
+class TestDataExchange : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exportThenImportGivesTheSameTables();
+    void fieldForms_data();
+    void fieldForms();
+    void rejectedRowsAreListedAndTheRestKept();
+    void strictRefusesTheWholeImport();
+    void brokenInputsLeaveTheTargetAlone_data();
+    void brokenInputsLeaveTheTargetAlone();
+    void spreadsheetAndDatabaseExportsAreRead();
+    void recordsDoNotDependOnBlocks_data();
+    void recordsDoNotDependOnBlocks();
+    void toolReportsByExitStatus();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestDataExchange::exportThenImportGivesTheSameTables() {
+    const QString original = dir_.filePath(u"roundtrip/original.db"_s);
+    QDir().mkpath(dir_.filePath(u"roundtrip"_s));
+    QVERIFY(sample::WriteSampleDatabase(original, 600));
+    // The sample holds what the format must tell apart: NULL beside empty texts, and
+    // texts with a lone CR, commas and quotes are written through the same path.
+    QVERIFY(
+        !Rows(original, u"SELECT 1 FROM アスベスト建材情報マスタ WHERE 俗称 IS NULL"_s).isEmpty());
+    QVERIFY(!Rows(original, u"SELECT 1 FROM アスベスト建材情報マスタ WHERE 俗称 = ''"_s).isEmpty());
+    QVERIFY(!Rows(original,
+                  u"SELECT 1 FROM アスベスト建材情報マスタ WHERE instr(備考欄, char(13)) > 0"_s)
+                 .isEmpty());
+
+    const QString folder = dir_.filePath(u"roundtrip/csv"_s);
+    QList<TableCount> counts;
+    const Status exported = ExportDatabase(original, folder, counts);
+    QVERIFY2(exported, qPrintable(exported.error()));
+    QCOMPARE(counts.size(), 3);
+    QCOMPARE(counts[2].rows, 600);
+
+    const QByteArray products = ReadAll(QDir(folder).filePath(TableFileName(kMaterialTable)));
+    QVERIFY(products.startsWith("\xEF\xBB\xBF\xE5\xBB\xBA")); // BOM, then 建材名（一般名）
+    // CR LF ends every line; the sample's texts hold lone CRs only.
+    QCOMPARE(products.count('\n'), products.count("\r\n"));
+    QVERIFY(products.endsWith("\r\n"));
+    QVERIFY(!products.contains("\n\n"));
+
+    const QString imported = dir_.filePath(u"roundtrip/imported.db"_s);
+    const Outcome o = Import(folder, imported);
+    QVERIFY2(o.status, qPrintable(o.status.error()));
+    QCOMPARE(o.summary.rejected, 0);
+    for (const QString& table : ExchangedTables())
+        QCOMPARE(TableRows(imported, table), TableRows(original, table));
+
+    // The same indexes as the generator writes, the edition and the date, and no mark
+    // of made-up data.
+    QCOMPARE(
+        Rows(imported, u"SELECT name FROM sqlite_master WHERE type = 'index' ORDER BY name"_s),
+        Rows(original, u"SELECT name FROM sqlite_master WHERE type = 'index' ORDER BY name"_s));
+    QCOMPARE(Rows(imported, u"SELECT key, value FROM solario_metadata ORDER BY key"_s),
+             (QList<QStringList>{{u"edition"_s, kEdition}, {u"imported"_s, u"2026-12-10"_s}}));
+    Connection c;
+    QVERIFY(c.OpenReadOnly(imported));
+    QVERIFY(!IsSampleDatabase(c));
+    QCOMPARE(DatabaseEdition(c), kEdition);
+    c.Close();
+    // A rollback-journal file, left with nothing beside it.
+    QCOMPARE(Rows(imported, u"PRAGMA journal_mode"_s), (QList<QStringList>{{u"delete"_s}}));
+    QCOMPARE(FolderEntries(dir_.filePath(u"roundtrip"_s)),
+             (QStringList{u"imported.db"_s, u"original.db"_s}));
+}
+
+void TestDataExchange::fieldForms_data() {
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("field");   // as it stands in the file
+    QTest::addColumn<QString>("stored");  // quote() of the stored value, when accepted
+    QTest::addColumn<QString>("refusal"); // part of the reason, when refused
+
+    const QString p = kMaterialTable;
+    const QString flag = u"外装材（屋根）"_s;
+    // Yes/no, in the forms spreadsheets and database exports write.
+    for (const auto& [field, stored] : QList<std::pair<QString, QString>>{{u"1"_s, u"1"_s},
+                                                                          {u"0"_s, u"0"_s},
+                                                                          {u"-1"_s, u"1"_s},
+                                                                          {u"TRUE"_s, u"1"_s},
+                                                                          {u"False"_s, u"0"_s},
+                                                                          {u"yes"_s, u"1"_s},
+                                                                          {u"No"_s, u"0"_s},
+                                                                          {u"○"_s, u"1"_s},
+                                                                          {QString(), u"0"_s},
+                                                                          {u"\"1\""_s, u"1"_s},
+                                                                          {u" 0 "_s, u"0"_s}})
+        QTest::addRow("yes/no %s", qPrintable(field)) << p << flag << field << stored << QString();
+    QTest::newRow("yes/no refused")
+        << p << flag << u"2"_s << QString() << u"はい・いいえとして読めません"_s;
+    QTest::newRow("yes/no 〇 is not ○") << p << flag << u"〇"_s << QString() << u"はい・いいえ"_s;
+
+    // Years: whole numbers, also as a floating column exports them.
+    const QString start = u"製造開始"_s;
+    QTest::newRow("year") << p << start << u"1990"_s << u"1990"_s << QString();
+    QTest::newRow("year with zero fraction")
+        << p << start << u"1990.000000"_s << u"1990"_s << QString();
+    QTest::newRow("year 0: none recorded") << p << start << u"0"_s << u"0"_s << QString();
+    QTest::newRow("year empty") << p << u"製造終了"_s << QString() << u"NULL"_s << QString();
+    QTest::newRow("year fraction") << p << start << u"1990.5"_s << QString() << u"年は整数で"_s;
+    QTest::newRow("year two digits") << p << start << u"90"_s << QString() << u"西暦4桁か 0"_s;
+    QTest::newRow("year as era") << p << start << u"\"平成2年\""_s << QString()
+                                 << u"数値として読めません"_s;
+    QTest::newRow("year as date") << p << start << u"\"12/01/90 00:00:00\""_s << QString()
+                                  << u"数値として"_s;
+
+    const QString size = u"形状・外観（ボード状厚さmm）"_s;
+    QTest::newRow("number with blanks") << p << size << u" 12 "_s << u"12"_s << QString();
+    QTest::newRow("number fraction") << p << size << u"4.5"_s << u"4.5"_s << QString();
+    QTest::newRow("number with separator")
+        << p << size << u"\"1,200\""_s << QString() << u"数値として"_s;
+    QTest::newRow("number infinite") << p << size << u"inf"_s << QString() << u"数値として"_s;
+
+    // Texts: NULL and empty told apart; quotes, commas and line ends kept.
+    const QString name = u"商品名"_s;
+    QTest::newRow("text NULL") << p << name << QString() << u"NULL"_s << QString();
+    QTest::newRow("text empty") << p << name << u"\"\""_s << u"''"_s << QString();
+    QTest::newRow("text unquoted") << p << name << u"ソラリナ"_s << u"'ソラリナ'"_s << QString();
+    QTest::newRow("text comma and quotes")
+        << p << name << u"\"a,\"\"b\"\"\""_s << u"'a,\"b\"'"_s << QString();
+    QTest::newRow("text apostrophe and ％")
+        << p << name << u"\"O'Neil 5％\""_s << u"'O''Neil 5％'"_s << QString();
+    QTest::newRow("text CR LF") << p << u"備考欄"_s << u"\"一\r\n二\""_s << u"'一\r\n二'"_s
+                                << QString();
+    QTest::newRow("text lone CR") << p << u"備考欄"_s << u"\"一\r二\""_s << u"'一\r二'"_s
+                                  << QString();
+    QTest::newRow("text NUL") << p << name << u"\"a\u0000b\""_s << QString()
+                              << u"制御文字（U+0000）"_s;
+    QTest::newRow("text after quote")
+        << p << name << u"\"a\"b"_s << QString() << u"区切りのない文字"_s;
+
+    // Keys and names.
+    QTest::newRow("ID empty") << p << u"ID"_s << u"\"\""_s << QString() << u"ID が空です"_s;
+    QTest::newRow("ID missing") << p << u"ID"_s << QString() << QString() << u"ID が空です"_s;
+    QTest::newRow("general name unknown")
+        << p << u"建材名（一般名）"_s << u"\"石綿\""_s << QString()
+        << u"一般名「石綿」が 一般名－部位_含有マスタ にありません"_s;
+    QTest::newRow("general name empty")
+        << p << u"建材名（一般名）"_s << QString() << QString() << u"一般名が空です"_s;
+
+    // The general-name tables: a part holds a sort key, a usage is written only when
+    // it applies (the searches take any value there as "applies").
+    const QString g = kContainingTable;
+    QTest::newRow("part sort key") << g << u"軒天井"_s << u"30"_s << u"30"_s << QString();
+    QTest::newRow("part empty") << g << u"軒天井"_s << QString() << u"NULL"_s << QString();
+    QTest::newRow("part as mark") << g << u"軒天井"_s << u"○"_s << QString() << u"数値として"_s;
+    QTest::newRow("usage yes") << g << u"仕上げ材"_s << u"○"_s << u"1"_s << QString();
+    QTest::newRow("usage -1") << g << u"仕上げ材"_s << u"-1"_s << u"1"_s << QString();
+    QTest::newRow("usage empty") << g << u"仕上げ材"_s << QString() << u"NULL"_s << QString();
+    QTest::newRow("usage 0") << g << u"仕上げ材"_s << u"0"_s << QString()
+                             << u"当てはまらないときは空欄"_s;
+    QTest::newRow("usage False") << g << u"仕上げ材"_s << u"False"_s << QString() << u"空欄"_s;
+}
+
+void TestDataExchange::fieldForms() {
+    QFETCH(QString, table);
+    QFETCH(QString, column);
+    QFETCH(QString, field);
+    QFETCH(QString, stored);
+    QFETCH(QString, refusal);
+
+    static int n = 0;
+    const QString folder = dir_.filePath(u"forms/%1"_s.arg(++n));
+    Folder files;
+    if (table == kMaterialTable) {
+        QHash<QString, QString> fields = {{u"建材名（一般名）"_s, u"\"吹付け石綿\""_s},
+                                          {u"ID"_s, u"\"P1\""_s}};
+        fields.insert(column, field);
+        files.products = Heading(table) + Line(table, fields);
+    } else {
+        files.containing = Heading(table) + Line(table, {{u"一般名"_s, u"\"吹付け石綿\""_s},
+                                                         {u"ID"_s, u"\"01\""_s},
+                                                         {column, field}});
+    }
+    files.Write(folder);
+    const QString target = folder + u"/app.db"_s;
+    const Outcome o = Import(folder, target);
+    QVERIFY2(o.status, qPrintable(o.status.error()));
+    if (!refusal.isEmpty()) {
+        QVERIFY(!o.rejections.isEmpty());
+        const Rejection& r = o.rejections.front();
+        QCOMPARE(r.file, TableFileName(table));
+        QCOMPARE(r.line, 2);
+        if (!r.column.isEmpty())
+            QCOMPARE(r.column, column);
+        QVERIFY2(r.reason.contains(refusal), qPrintable(r.reason));
+        QCOMPARE(Rows(target, u"SELECT count(*) FROM \""_s + table + u'"').value(0).value(0),
+                 u"0"_s);
+        return;
+    }
+    QCOMPARE(o.rejections.size(), 0);
+    QCOMPARE(Rows(target, u"SELECT quote(\""_s + column + u"\") FROM \""_s + table + u'"'),
+             (QList<QStringList>{{stored}}));
+}
+
+void TestDataExchange::rejectedRowsAreListedAndTheRestKept() {
+    const QString folder = dir_.filePath(u"rejected"_s);
+    const QString t = kMaterialTable;
+    auto product = [&](const QString& id, const QHash<QString, QString>& more = {}) {
+        QHash<QString, QString> f = {{u"建材名（一般名）"_s, u"\"吹付け石綿\""_s}, {u"ID"_s, id}};
+        f.insert(more);
+        return Line(t, f);
+    };
+    Folder files;
+    files.products =
+        Heading(t) +                                                                      // line 1
+        product(u"\"P1\""_s) +                                                            // 2
+        product(u"\"P2\""_s, {{u"備考欄"_s, u"\"二行の\r\n備考\""_s}}) +                  // 3-4
+        product(u"\"P3\""_s, {{u"製造開始"_s, u"1990.5"_s}}) +                            // 5
+        u"\"P4\",1,2\r\n"_s +                                                             // 6
+        product(u"\"P1\""_s) +                                                            // 7
+        u"\r\n"_s +                                                                       // 8
+        product(u"\"P5\""_s, {{u"製造開始"_s, u"19x"_s}, {u"外装材（屋根）"_s, u"9"_s}}); // 9
+    files.Write(folder);
+    const QString target = folder + u"/app.db"_s;
+    const Outcome o = Import(folder, target);
+    QVERIFY2(o.status, qPrintable(o.status.error()));
+
+    QStringList listed;
+    for (const Rejection& r : o.rejections)
+        listed.append(RejectionText(r));
+    const QString f = TableFileName(t);
+    QCOMPARE(
+        listed,
+        (QStringList{
+            f + u":5: 製造開始: 年は整数で書いてください（「1990.5」）"_s,
+            f + u":6: 列の数が見出しと違います（見出し 83 列、この行 3 列）"_s,
+            f + u":7: ID: ID「P1」は 2 行目と重複しています"_s,
+            f + u":9: 製造開始: 数値として読めません（「19x」）"_s,
+            f + u":9: 外装材（屋根）: はい・いいえとして読めません（「9」）。1/0、-1、True/False、Yes/No、○/空欄のどれかで書いてください"_s}));
+    QCOMPARE(o.summary.rejected, 4);
+    QCOMPARE(o.summary.tables.size(), 3);
+    QCOMPARE(o.summary.tables[2].rows, 2);
+    QCOMPARE(o.summary.tables[2].rejected, 4);
+    QCOMPARE(o.summary.tables[2].blankLines, 1);
+    QCOMPARE(Rows(target, u"SELECT ID, 備考欄 FROM アスベスト建材情報マスタ ORDER BY _rowid_"_s),
+             (QList<QStringList>{{u"P1"_s, QString()}, {u"P2"_s, u"二行の\r\n備考"_s}}));
+}
+
+void TestDataExchange::strictRefusesTheWholeImport() {
+    const QString folder = dir_.filePath(u"strict"_s);
+    Folder files;
+    files.products += Line(kMaterialTable, {{u"建材名（一般名）"_s, u"\"吹付け石綿\""_s},
+                                            {u"ID"_s, u"\"P2\""_s},
+                                            {u"製造終了"_s, u"99"_s}});
+    files.Write(folder);
+    const QString target = folder + u"/app.db"_s;
+    {
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the database in use");
+    }
+    const QStringList before = FolderEntries(folder);
+    const Outcome o = Import(folder, target, true);
+    QVERIFY(!o.status);
+    QCOMPARE(o.status.error(), u"取り込みを中止しました（--strict）: "_s +
+                                   TableFileName(kMaterialTable) +
+                                   u":3: 製造終了: 年は西暦4桁か 0 で書いてください（「99」）"_s);
+    QCOMPARE(ReadAll(target), QByteArray("the database in use"));
+    QCOMPARE(FolderEntries(folder), before);
+}
+
+void TestDataExchange::brokenInputsLeaveTheTargetAlone_data() {
+    QTest::addColumn<QString>("table");    // the file made broken
+    QTest::addColumn<QByteArray>("bytes"); // its contents; empty: the file is missing
+    QTest::addColumn<QString>("message");
+
+    const QByteArray heading = Heading(kMaterialTable).toUtf8();
+    QTest::newRow("file missing") << kMaterialTable << QByteArray() << u"ファイルがありません"_s;
+    QTest::newRow("no heading") << kMaterialTable << QByteArray("\xEF\xBB\xBF")
+                                << u"見出しの行がありません"_s;
+    QTest::newRow("column missing")
+        << kMaterialTable << Heading(kMaterialTable).replace(u",備考欄"_s, QString()).toUtf8()
+        << u":1: 見出しに次の列がありません: 備考欄"_s;
+    QTest::newRow("column twice") << kMaterialTable
+                                  << QByteArray(heading).replace("\r\n", ",ID\r\n")
+                                  << u":1: 見出しに列「ID」が二度あります"_s;
+    // Bytes that are neither UTF-8 nor CP932 (0x81 0x20 starts no CP932 character).
+    QStringEncoder cp932("windows-31j");
+    const QByteArray cp932Heading = cp932.encode(Heading(kNonContainingTable));
+    QTest::newRow("not text") << kNonContainingTable
+                              << (cp932Heading + "\"\x81\x20\",\"N1\"" +
+                                  QByteArray(MaterialTableColumns(kNonContainingTable).size() - 2,
+                                             ',') +
+                                  "\r\n")
+                              << u"Shift_JIS として読めない文字があります"_s;
+}
+
+void TestDataExchange::brokenInputsLeaveTheTargetAlone() {
+    QFETCH(QString, table);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    static int n = 0;
+    const QString folder = dir_.filePath(u"broken/%1"_s.arg(++n));
+    Folder().Write(folder);
+    const QString file = QDir(folder).filePath(TableFileName(table));
+    QFile::remove(file);
+    if (!bytes.isEmpty()) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    const QString target = folder + u"/app.db"_s;
+    QVERIFY(sample::WriteSampleDatabase(target, 50));
+    const QByteArray before = ReadAll(target);
+    const QStringList entries = FolderEntries(folder);
+
+    const Outcome o = Import(folder, target);
+    QVERIFY(!o.status);
+    QVERIFY2(o.status.error().contains(message), qPrintable(o.status.error()));
+    QVERIFY(ReadAll(target) == before);
+    QCOMPARE(FolderEntries(folder), entries);
+}
+
+void TestDataExchange::spreadsheetAndDatabaseExportsAreRead() {
+    const QString folder = dir_.filePath(u"foreign"_s);
+    Folder files;
+    // As the Access export tool writes a table: LF line ends, no byte-order mark, the
+    // heading unquoted, texts quoted, numbers and TRUE/FALSE (its --boolean-words) bare,
+    // NULL and empty texts alike as nothing, and the table's own column order with a
+    // column the program does not use.
+    QStringList columns = MaterialTableColumns(kMaterialTable);
+    columns.move(columns.indexOf(u"ID"_s), 0);
+    columns.append(u"更新日"_s);
+    QHash<QString, QString> values = {{u"ID"_s, u"\"P9\""_s},
+                                      {u"建材名（一般名）"_s, u"\"石綿含有ビニル床タイル\""_s},
+                                      {u"商品名"_s, u"\"ＮＥＷ \"\"タイル\"\"\""_s},
+                                      {u"製造開始"_s, u"1975"_s},
+                                      {u"内装材（床）"_s, u"TRUE"_s},
+                                      {u"備考欄"_s, u"\"一行目\n二行目\""_s},
+                                      {u"更新日"_s, u"\"12/01/06 00:00:00\""_s}};
+    QStringList row;
+    for (const QString& c : columns) {
+        AppState s;
+        InitFieldCatalogue(s);
+        const int i = FindFieldIndex(s, c);
+        row.append(values.contains(c) ? values.value(c)
+                   : i >= 0 && s.FieldNames[size_t(i)] == c && s.FieldKinds[size_t(i)] == kKindYesNo
+                       ? u"FALSE"_s
+                       : QString());
+    }
+    files.products = columns.join(u',') + u'\n' + row.join(u',') + u'\n';
+    // As Japanese Excel saves a sheet as "CSV": Shift_JIS (CP932), CR LF, quotes only
+    // where needed; the names hold 0x5C trail bytes (ソ, 表) and CP932's own ～.
+    files.containing = Heading(kContainingTable) +
+                       Line(kContainingTable, {{u"一般名"_s, u"石綿含有ビニル床タイル"_s},
+                                               {u"ID"_s, u"01"_s},
+                                               {u"廊下居室床"_s, u"10"_s},
+                                               {u"仕上げ材"_s, u"1"_s}}) +
+                       Line(kContainingTable, {{u"一般名"_s, u"ソフト巾木（表面～裏面）"_s},
+                                               {u"ID"_s, u"02"_s},
+                                               {u"巾木"_s, u"10"_s}});
+    files.Write(folder);
+    {
+        QFile f(QDir(folder).filePath(TableFileName(kContainingTable)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QStringEncoder cp932("windows-31j");
+        QVERIFY(cp932.isValid());
+        f.write(cp932.encode(files.containing));
+        QVERIFY(!cp932.hasError());
+    }
+    const QString target = folder + u"/app.db"_s;
+    const Outcome o = Import(folder, target);
+    QVERIFY2(o.status, qPrintable(o.status.error()));
+    QCOMPARE(o.rejections.size(), 0);
+    QCOMPARE(o.summary.tables[0].encoding, TextEncoding::ShiftJis);
+    QCOMPARE(o.summary.tables[2].encoding, TextEncoding::Utf8);
+    QCOMPARE(o.summary.tables[2].ignoredColumns, QStringList{u"更新日"_s});
+    QCOMPARE(
+        Rows(target,
+             u"SELECT 一般名, ID, quote(仕上げ材) FROM 一般名－部位_含有マスタ ORDER BY _rowid_"_s),
+        (QList<QStringList>{{u"石綿含有ビニル床タイル"_s, u"01"_s, u"1"_s},
+                            {u"ソフト巾木（表面～裏面）"_s, u"02"_s, u"NULL"_s}}));
+    QCOMPARE(Rows(target, u"SELECT ID, 商品名, 製造開始, \"内装材（床）\", \"外装材（屋根）\", "
+                          u"quote(俗称), 備考欄 "
+                          u"FROM アスベスト建材情報マスタ"_s),
+             (QList<QStringList>{{u"P9"_s, u"ＮＥＷ \"タイル\""_s, u"1975"_s, u"1"_s, u"0"_s,
+                                  u"NULL"_s, u"一行目\n二行目"_s}}));
+}
+
+void TestDataExchange::recordsDoNotDependOnBlocks_data() {
+    QTest::addColumn<QByteArray>("encoding");
+    QTest::addColumn<int>("block");
+    for (const QByteArray encoding : {QByteArray("UTF-8"), QByteArray("windows-31j")})
+        for (int block : {1, 2, 3, 7, 4096})
+            QTest::addRow("%s, %d bytes", encoding.constData(), block) << encoding << block;
+}
+
+void TestDataExchange::recordsDoNotDependOnBlocks() {
+    QFETCH(QByteArray, encoding);
+    QFETCH(int, block);
+    const QString text = u"\uFEFF名前,値\r\n\"ソ,表\",\"一\r\n\"\"二\"\"\"\n～,\r三,\"\""_s;
+    QStringEncoder encoder(encoding.constData());
+    QByteArray bytes = encoder.encode(encoding == "UTF-8" ? text : text.mid(1));
+    QBuffer device(&bytes);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    CsvReader reader(device, encoding == "UTF-8" ? TextEncoding::Utf8 : TextEncoding::ShiftJis,
+                     block);
+    QStringList seen;
+    CsvRecord r;
+    while (reader.Next(r)) {
+        QStringList fields;
+        for (const CsvField& f : r.fields)
+            fields.append((f.quoted ? u"q:"_s : u""_s) + f.text);
+        seen.append(QString::number(r.line) + u'|' + fields.join(u'|') +
+                    (r.error.isEmpty() ? u""_s : u"!"_s));
+    }
+    QVERIFY(!reader.DecodingFailed());
+    QCOMPARE(seen, (QStringList{u"1|名前|値"_s, u"2|q:ソ,表|q:一\r\n\"二\""_s, u"4|～|"_s,
+                                u"5|三|q:"_s}));
+}
+
+void TestDataExchange::toolReportsByExitStatus() {
+    const QString folder = dir_.filePath(u"tool"_s);
+    Folder files;
+    files.products += Line(kMaterialTable, {{u"建材名（一般名）"_s, u"\"吹付け石綿\""_s},
+                                            {u"ID"_s, u"\"P2\""_s},
+                                            {u"製造開始"_s, u"1990.5"_s}});
+    files.Write(folder);
+    const QString target = folder + u"/app.db"_s;
+    auto run = [](const QStringList& args, QString* err = nullptr, QString* out = nullptr) {
+        QProcess p;
+        p.start(QStringLiteral(SOLARIO_IMPORT_TOOL), args);
+        p.waitForFinished(60000);
+        if (err)
+            *err = QString::fromUtf8(p.readAllStandardError());
+        if (out)
+            *out = QString::fromUtf8(p.readAllStandardOutput());
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    QString err, out;
+    QCOMPARE(run({folder, target}, &err), 2);
+    QVERIFY2(err.contains(u"--edition"_s), qPrintable(err));
+    QVERIFY(!QFile::exists(target));
+
+    QCOMPARE(run({u"--strict"_s, u"--edition"_s, kEdition, folder, target}, &err), 1);
+    QVERIFY2(err.contains(u"何も書いていません"_s), qPrintable(err));
+    QVERIFY(!QFile::exists(target));
+
+    QCOMPARE(run({u"--edition"_s, kEdition, folder, target}, &err, &out), 3);
+    QVERIFY2(err.contains(TableFileName(kMaterialTable) + u":3: 製造開始: 年は整数で"_s),
+             qPrintable(err));
+    QVERIFY2(out.contains(TableFileName(kMaterialTable) +
+                          u"（UTF-8）: 1 行を取り込みました、1 行を除きました"_s),
+             qPrintable(out));
+    QCOMPARE(Rows(target, u"SELECT ID FROM アスベスト建材情報マスタ"_s),
+             (QList<QStringList>{{u"P1"_s}}));
+
+    const QString back = dir_.filePath(u"tool-export"_s);
+    QCOMPARE(run({u"--export"_s, back, target}, &err, &out), 0);
+    QCOMPARE(FolderEntries(back).size(), 3);
+}
+
+QTEST_GUILESS_MAIN(TestDataExchange)
+#include "test_data_exchange.moc"
