@@ -14,6 +14,7 @@
 #include <QHash>
 #include <QSaveFile>
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <sqlite3.h>
@@ -162,6 +163,10 @@ Result<TextEncoding> DetectFileEncoding(const QString& path) {
 
 // ---------------------------------------------------------------------------------------
 // The tables
+
+QString EncodingName(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf8 ? u"UTF-8"_s : u"Shift_JIS"_s;
+}
 
 QString TableFileName(const QString& table) {
     return table + u".csv"_s;
@@ -377,10 +382,10 @@ QString Quoted(const QString& name) {
     return u'"' + name + u'"';
 }
 
-// An SQLite database being written, closed when it goes.
-struct Writer {
+// An SQLite database being written or read, closed when it goes.
+struct Database {
     sqlite3* db = nullptr;
-    ~Writer() { Close(); }
+    ~Database() { Close(); }
     void Close() {
         sqlite3_close(db);
         db = nullptr;
@@ -415,12 +420,8 @@ Status Bind(sqlite3* db, sqlite3_stmt* st, int index, const Cell& cell) {
     return rc == SQLITE_OK ? Status() : Status(Failure{EngineText(db)});
 }
 
-QString EncodingName(TextEncoding encoding) {
-    return encoding == TextEncoding::Utf8 ? u"UTF-8"_s : u"Shift_JIS"_s;
-}
-
 // Reads one table's file into the open database.
-Status ImportTable(Writer& w, const QString& folder, const QString& table, TableCheck& check,
+Status ImportTable(Database& w, const QString& folder, const QString& table, TableCheck& check,
                    const ImportOptions& options, ImportSummary& summary, QSet<QString>* namesOut) {
     TableCount count;
     count.table = table;
@@ -545,7 +546,7 @@ Status ImportTable(Writer& w, const QString& folder, const QString& table, Table
     return {};
 }
 
-Status WriteMetadata(Writer& w, const QList<std::pair<QString, QString>>& rows) {
+Status WriteMetadata(Database& w, const QList<std::pair<QString, QString>>& rows) {
     if (Status s = w.Exec(kCreateMetadataTable); !s)
         return s;
     Statement insert;
@@ -568,7 +569,7 @@ Status WriteMetadata(Writer& w, const QList<std::pair<QString, QString>>& rows) 
     return {};
 }
 
-Status CheckWritten(Writer& w, const ImportSummary& summary) {
+Status CheckWritten(Database& w, const ImportSummary& summary) {
     Statement integrity;
     if (Status s = Prepare(w.db, u"PRAGMA integrity_check"_s, integrity); !s)
         return s;
@@ -621,7 +622,7 @@ Status ImportDatabase(const QString& folder, const QString& target, const Import
     PartialFile partial{targetInfo.absoluteFilePath() + u".importing-"_s +
                         QString::number(QCoreApplication::applicationPid())};
     QFile::remove(partial.path);
-    Writer w;
+    Database w;
     if (sqlite3_open_v2(QDir::toNativeSeparators(partial.path).toUtf8().constData(), &w.db,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
         return Failure{u"データベースを作成できません: "_s +
@@ -699,7 +700,7 @@ Status ExportDatabase(const QString& database, const QString& folder, QList<Tabl
         return Failure{u"データベースがありません: "_s + QDir::toNativeSeparators(database)};
     if (!QDir().mkpath(folder))
         return Failure{u"フォルダを作成できません: "_s + QDir::toNativeSeparators(folder)};
-    Writer r;
+    Database r;
     if (sqlite3_open_v2(QDir::toNativeSeparators(database).toUtf8().constData(), &r.db,
                         SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
         return Failure{u"データベースを開けません: "_s + QDir::toNativeSeparators(database) +

@@ -62,6 +62,9 @@ private:
 // UTF-8 throughout, Shift_JIS otherwise. Reads the file once, block by block.
 Result<TextEncoding> DetectFileEncoding(const QString& path);
 
+// "UTF-8" or "Shift_JIS", as the summary of an import names a file's encoding.
+QString EncodingName(TextEncoding encoding);
+
 // The file name of a material table: its name and ".csv".
 QString TableFileName(const QString& table);
 // The three material tables, in the order they are imported (the general-name tables

@@ -54,10 +54,6 @@ int Usage(const QString& problem) {
     return kUsage;
 }
 
-QString EncodingName(TextEncoding encoding) {
-    return encoding == TextEncoding::Utf8 ? u"UTF-8"_s : u"Shift_JIS"_s;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -131,7 +127,7 @@ int main(int argc, char* argv[]) {
     if (terminal)
         Print(stderr, u"\r\x1b[K"_s);
     for (const exchange::TableCount& c : summary.tables) {
-        QString line = c.file + u"（"_s + EncodingName(c.encoding) + u"）: "_s +
+        QString line = c.file + u"（"_s + exchange::EncodingName(c.encoding) + u"）: "_s +
                        QString::number(c.rows) + u" 行を取り込みました"_s;
         if (c.rejected > 0)
             line += u"、"_s + QString::number(c.rejected) + u" 行を除きました"_s;

@@ -536,7 +536,7 @@ void TestDataExchange::spreadsheetAndDatabaseExportsAreRead() {
 void TestDataExchange::recordsDoNotDependOnBlocks_data() {
     QTest::addColumn<QByteArray>("encoding");
     QTest::addColumn<int>("block");
-    for (const QByteArray encoding : {QByteArray("UTF-8"), QByteArray("windows-31j")})
+    for (const QByteArray& encoding : {QByteArray("UTF-8"), QByteArray("windows-31j")})
         for (int block : {1, 2, 3, 7, 4096})
             QTest::addRow("%s, %d bytes", encoding.constData(), block) << encoding << block;
 }
