@@ -537,8 +537,6 @@ Status ImportTable(Database& w, const QString& folder, const QString& table, Tab
     if (reader.DecodingFailed())
         return Failure{count.file + u": "_s + EncodingName(count.encoding) +
                        u" として読めない文字があります。UTF-8 か Shift_JIS で保存してください"_s};
-    if (options.progress)
-        options.progress(count.file, count.rows);
     if (namesOut)
         for (auto it = check.names.cbegin(); it != check.names.cend(); ++it)
             namesOut->insert(it.key());
@@ -654,6 +652,8 @@ Status ImportDatabase(const QString& folder, const QString& target, const Import
             w, {{kMetadataEdition, edition}, {kMetadataImported, date.toString(Qt::ISODate)}});
         !s)
         return s;
+    if (options.progress)
+        options.progress(u"索引を作成しています"_s, -1);
     AppState catalogue;
     InitFieldCatalogue(catalogue);
     for (const QString& index : ListIndexStatements(catalogue))
@@ -663,6 +663,8 @@ Status ImportDatabase(const QString& folder, const QString& target, const Import
         return s;
 
     // The finished file is read back before it may replace anything.
+    if (options.progress)
+        options.progress(u"できあがったデータベースを検査しています"_s, -1);
     if (Status s = CheckWritten(w, summary); !s)
         return s;
     if (sqlite3_close(w.db) != SQLITE_OK)

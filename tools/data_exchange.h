@@ -85,8 +85,10 @@ struct ImportOptions {
     QString edition; // required: the data edition the program shows, e.g. "２０２６年１２月版"
     bool strict = false; // refuse the whole import on the first rejected row
     QDate date;          // the import date recorded in the database
-    std::function<void(const QString& file, qint64 rows)> progress; // now and then
-    std::function<void(const Rejection&)> rejected;                 // each, as found
+    // What is being done, now and then: a file and the rows read so far, or a step of its
+    // own (rows -1).
+    std::function<void(const QString& step, qint64 rows)> progress;
+    std::function<void(const Rejection&)> rejected; // each, as found
 };
 
 // What was read of one table's file.

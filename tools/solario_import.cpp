@@ -112,12 +112,14 @@ int main(int argc, char* argv[]) {
     exchange::ImportOptions options;
     options.edition = edition;
     options.strict = strict;
-    options.progress = [&](const QString& file, qint64 rows) {
+    options.progress = [&](const QString& step, qint64 rows) {
         // Large files show how far they are; a log gets only the lines that matter.
-        if (terminal && shown.elapsed() >= 200) {
-            Print(stderr, u"\r"_s + file + u": "_s + QString::number(rows) + u" 行…"_s);
-            shown.restart();
-        }
+        if (!terminal || (rows >= 0 && shown.elapsed() < 200))
+            return;
+        Print(stderr, u"\r\x1b[K"_s + step +
+                          (rows >= 0 ? u": "_s + QString::number(rows) + u" 行"_s : QString()) +
+                          u"…"_s);
+        shown.restart();
     };
     options.rejected = [&](const exchange::Rejection& r) {
         Print(stderr, (terminal ? u"\r\x1b[K"_s : QString()) + exchange::RejectionText(r) + u'\n');
