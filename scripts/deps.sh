@@ -9,6 +9,10 @@ packages=(
   libsqlite3-dev libqt6sql6-sqlite
   fonts-ipaexfont poppler-utils qt6-translations-l10n
 )
+# The package check also needs the packaging tools and a display to start the program on.
+if [[ "${1:-}" == package ]]; then
+  packages+=(dpkg-dev lintian appstream desktop-file-utils xvfb xauth xdotool)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

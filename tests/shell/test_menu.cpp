@@ -457,6 +457,13 @@ void TestMenu::qtDialogsSpeakJapanese() {
         texts.append(a->text().section(u'\t', 0, 0)); // the shortcut follows a tab
     QVERIFY2(texts.contains(QStringLiteral("コピー(&C)")), qPrintable(texts.join(u'|')));
     QVERIFY(!qApp->quitOnLastWindowClosed());
+
+    // The desktop's entry and every window's icon, drawn at the sizes desktops ask for.
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("jp.solario.Solario"));
+    const QList<QSize> sizes = qApp->windowIcon().availableSizes();
+    for (int size : {16, 32, 48, 256})
+        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    QCOMPARE(field.windowIcon().cacheKey(), qApp->windowIcon().cacheKey());
 }
 
 void TestMenu::sampleDataIsMarked_data() {
