@@ -75,7 +75,7 @@ void Check(const Status& s, const char* what) {
 // The floor: SQLite stepping the statement and reading every cell as text, with nothing
 // kept. Returns the number of rows.
 qint64 StepRaw(Connection& c, const QString& jetSql) {
-    const QByteArray sql = TranslateJetSql(jetSql).toUtf8();
+    const QByteArray sql = TranslateJetSql(jetSql).value().toUtf8();
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(c.Handle(), sql.constData(), int(sql.size()), &st, nullptr) != SQLITE_OK)
         return -1;

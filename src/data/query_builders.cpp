@@ -285,7 +285,7 @@ QStringList ListIndexStatements(const AppState& s) {
           QStringLiteral("型番・品番"), QStringLiteral("生産時のメーカー名"),
           QStringLiteral("石綿の種類")})
         statements.append(index(QStringLiteral("shown_%1").arg(++n),
-                                u'(' + TranslateJetSql(aliases.value(NameKey(column))) +
+                                u'(' + TranslateJetSql(aliases.value(NameKey(column))).value() +
                                     QStringLiteral("), ") + quoted(column)));
     return statements;
 }

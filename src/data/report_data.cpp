@@ -1,5 +1,7 @@
 #include "data/report_data.h"
 
+#include "platform/jet_sql.h"
+
 #include <QRegularExpression>
 
 namespace solario {
@@ -124,7 +126,27 @@ Status CreateTable(Connection& c, const QString& table, const QStringList& colum
 
 } // namespace
 
+namespace {
+
+// How deep the text's parentheses go, literals included: a bound that keeps the
+// statements made from a command within what the translation reads.
+int ParenthesisDepth(const QString& text) {
+    int depth = 0, deepest = 0;
+    for (QChar c : text) {
+        if (c == u'(')
+            deepest = std::max(deepest, ++depth);
+        else if (c == u')' && depth > 0)
+            --depth;
+    }
+    return deepest;
+}
+
+} // namespace
+
 Result<ShapeCommand> ParseShapeCommand(const QString& text) {
+    if (ParenthesisDepth(text) > kMaxNesting)
+        return Failure{QStringLiteral("帳票コマンドの括弧の入れ子が深すぎます（%1 段まで）。")
+                           .arg(kMaxNesting)};
     static const QRegularExpression shape(
         QStringLiteral(R"(^\s*SHAPE\s*\{([^}]*)\}\s*AS\s+(\S+)\s+APPEND\s*\(\s*\{([^}]*)\}\s*)"
                        R"(AS\s+(\S+)\s+RELATE\s+'([^']*)'\s+TO\s+'([^']*)'\s*\)\s*AS\s+(\S+)\s*$)"),

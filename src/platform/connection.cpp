@@ -148,6 +148,13 @@ Status Prepare(sqlite3* db, const QString& sql, Statement& st) {
     return {};
 }
 
+Status PrepareJet(sqlite3* db, const QString& jetSql, Statement& st) {
+    const Result<QString> sql = TranslateJetSql(jetSql);
+    if (!sql)
+        return Failure{sql.error()};
+    return Prepare(db, sql.value(), st);
+}
+
 FieldValue ColumnValue(sqlite3_stmt* stmt, int column) {
     sqlite3_value* value = sqlite3_column_value(stmt, column);
     switch (sqlite3_value_type(value)) {
@@ -244,7 +251,10 @@ void Connection::Close() {
 }
 
 Status Connection::Execute(const QString& jetSql) {
-    return ExecuteBound(TranslateJetSql(jetSql), {});
+    const Result<QString> sql = TranslateJetSql(jetSql);
+    if (!sql)
+        return Failure{sql.error()};
+    return ExecuteBound(sql.value(), {});
 }
 
 Status Connection::ExecuteBound(const QString& sql, const QStringList& values) {
@@ -320,7 +330,7 @@ Status Recordset::Open(const QString& jetSql, Connection& connection) {
     source_ = jetSql;
     connection_ = &connection;
     Statement st;
-    if (Status s = Prepare(connection.Handle(), TranslateJetSql(jetSql), st); !s)
+    if (Status s = PrepareJet(connection.Handle(), jetSql, st); !s)
         return s;
     const int columns = sqlite3_column_count(st.stmt);
     names_.reserve(size_t(columns));

@@ -39,8 +39,16 @@ public:
                 ++pos_;
             } else if (c == u'(') {
                 ++pos_;
+                // Each group is read by a call of its own: a limit keeps the stack safe
+                // from a text of thousands of parentheses.
+                if (++depth_ > kMaxNesting) {
+                    tooDeep_ = true;
+                    pos_ = s_.size();
+                    return items;
+                }
                 bool innerClosed = false;
                 Item group{Kind::Group, QString(), ReadSequence(true, &innerClosed)};
+                --depth_;
                 if (!innerClosed) {
                     // No closing parenthesis: keep the text as it is.
                     items.push_back({Kind::Punct, QStringLiteral("("), {}});
@@ -116,8 +124,14 @@ private:
         return u'\'' + body + u'\'';
     }
 
+public:
+    bool TooDeep() const { return tooDeep_; }
+
+private:
     const QString& s_;
     qsizetype pos_ = 0;
+    int depth_ = 0;
+    bool tooDeep_ = false;
 };
 
 // Words and signs that bind looser than Jet's "&": an operand of "&" never reaches
@@ -222,10 +236,14 @@ QString Render(const std::vector<Item>& items) {
 
 } // namespace
 
-QString TranslateJetSql(const QString& jet) {
+Result<QString> TranslateJetSql(const QString& jet) {
     Reader reader(jet);
     bool closed = false;
-    return Render(reader.ReadSequence(false, &closed));
+    std::vector<Item> items = reader.ReadSequence(false, &closed);
+    if (reader.TooDeep())
+        return Failure{
+            QStringLiteral("SQL 文の括弧の入れ子が深すぎます（%1 段まで）。").arg(kMaxNesting)};
+    return Render(items);
 }
 
 } // namespace solario

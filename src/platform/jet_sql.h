@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/result.h"
+
 #include <QString>
 
 namespace solario {
@@ -16,6 +18,8 @@ inline constexpr const char* kJetConcatFunction = "jet_concat";
 // Single-quoted literals, [bracketed] and `quoted` names pass unchanged; so do IIf,
 // True and LIKE, which SQLite already understands. The query texts themselves stay in
 // the Jet dialect everywhere else in the program.
-QString TranslateJetSql(const QString& jet);
+// A text nested deeper than kMaxNesting parentheses is refused.
+inline constexpr int kMaxNesting = 200;
+Result<QString> TranslateJetSql(const QString& jet);
 
 } // namespace solario

@@ -87,7 +87,7 @@ struct SortValue {
 // in key order, the table's stored order, whichever way the engine found them.
 Status ReadKeys(Connection& connection, const QString& keyJetSql, std::vector<qint64>& keys) {
     Statement st;
-    if (Status s = Prepare(connection.Handle(), TranslateJetSql(keyJetSql), st); !s)
+    if (Status s = PrepareJet(connection.Handle(), keyJetSql, st); !s)
         return s;
     const int values = sqlite3_column_count(st.stmt) - 1;
     if (values < 0)
@@ -137,7 +137,7 @@ Status KeyedRecordset::Open(Connection& connection, const QString& keyJetSql,
         in += i == 0 ? QStringLiteral("?") : QStringLiteral(",?");
     in += u')';
     Statement rows;
-    if (Status s = Prepare(connection.Handle(), TranslateJetSql(rowsJetSql) + in, rows); !s)
+    if (Status s = PrepareJet(connection.Handle(), rowsJetSql + in, rows); !s)
         return s;
     const int columns = sqlite3_column_count(rows.stmt) - 1; // the last one is the key
     if (columns < 1)
@@ -284,7 +284,7 @@ Status KeyedRecordset::ForEachRow(const QList<int>& columns,
         sql += i == 0 ? QStringLiteral("?") : QStringLiteral(",?");
     sql += u')';
     Statement st;
-    if (Status s = Prepare(connection_->Handle(), TranslateJetSql(sql), st); !s)
+    if (Status s = PrepareJet(connection_->Handle(), sql, st); !s)
         return s;
     std::vector<FieldValue> cells;
     QStringList texts;

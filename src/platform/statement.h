@@ -22,6 +22,8 @@ struct Statement {
 
 // Prepares exactly one SQLite statement; a second one hidden in the text is refused.
 Status Prepare(sqlite3* db, const QString& sql, Statement& st);
+// The same for a statement in the Jet dialect, translated first.
+Status PrepareJet(sqlite3* db, const QString& jetSql, Statement& st);
 
 // The index of the name among a result's column names (exact first, then ignoring case
 // as Jet does), or -1.

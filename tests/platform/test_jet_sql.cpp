@@ -1,3 +1,4 @@
+#include "data/report_data.h"
 #include "platform/connection.h"
 #include "platform/jet_sql.h"
 
@@ -14,6 +15,7 @@ private slots:
     void concatenationTreatsNullAsEmpty_data();
     void concatenationTreatsNullAsEmpty();
     void doubleQuotedTextIsNeverAColumn();
+    void deepNestingIsRefused();
     void likeIgnoresCaseAndWidth_data();
     void likeIgnoresCaseAndWidth();
 };
@@ -70,7 +72,7 @@ void TestJetSql::translates_data() {
 void TestJetSql::translates() {
     QFETCH(QString, jet);
     QFETCH(QString, sqlite);
-    QCOMPARE(TranslateJetSql(jet), sqlite);
+    QCOMPARE(TranslateJetSql(jet).value(), sqlite);
 }
 
 void TestJetSql::concatenationTreatsNullAsEmpty_data() {
@@ -116,6 +118,36 @@ void TestJetSql::doubleQuotedTextIsNeverAColumn() {
     Recordset rs;
     QVERIFY(rs.Open(QStringLiteral("SELECT a FROM t WHERE a = \"b\""), c));
     QCOMPARE(rs.RecordCount(), 1);
+}
+
+void TestJetSql::deepNestingIsRefused() {
+    // At the limit the text is translated; beyond it, and far beyond (a text that used
+    // to exhaust the stack), it is refused with a reason, and so is a statement built on it.
+    const auto nested = [](int depth) {
+        return QStringLiteral("SELECT ") + QString(depth, u'(') + QStringLiteral("1 & 2") +
+               QString(depth, u')');
+    };
+    const Result<QString> atLimit = TranslateJetSql(nested(kMaxNesting));
+    QVERIFY(atLimit);
+    QVERIFY(atLimit.value().contains(QStringLiteral("jet_concat(1, 2)")));
+    for (int depth : {kMaxNesting + 1, 100000}) {
+        const Result<QString> refused = TranslateJetSql(nested(depth));
+        QVERIFY(!refused);
+        QVERIFY2(refused.error().contains(QStringLiteral("入れ子が深すぎます")),
+                 qPrintable(refused.error()));
+    }
+    Connection c;
+    QVERIFY(c.OpenScratch());
+    Recordset rs;
+    const Status opened = rs.Open(nested(100000), c);
+    QVERIFY(!opened);
+    QVERIFY(opened.error().contains(QStringLiteral("入れ子が深すぎます")));
+    QVERIFY(!c.Execute(nested(100000)));
+    const Result<ShapeCommand> shape =
+        ParseShapeCommand(QStringLiteral("SHAPE {") + nested(100000) +
+                          QStringLiteral("} AS a APPEND ({SELECT 1} AS b RELATE 'x' TO 'y') AS b"));
+    QVERIFY(!shape);
+    QVERIFY(shape.error().contains(QStringLiteral("入れ子が深すぎます")));
 }
 
 void TestJetSql::likeIgnoresCaseAndWidth_data() {
