@@ -79,6 +79,11 @@ QString TrimBlanks(const QString& text) {
 }
 
 bool IsTextAllowed(const AppState& s, QString text) {
+    // A control character (a pasted NUL, tab or line break) has no place in a condition
+    // and could end a statement early.
+    for (QChar c : text)
+        if (c.category() == QChar::Other_Control)
+            return false;
     for (char16_t c : kFullWidthForbidden)
         text.replace(QChar(c), u'?');
     text = TrimBlanks(text);

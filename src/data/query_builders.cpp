@@ -157,6 +157,11 @@ QHash<QString, QString> AliasExpressions(const QString& columns) {
 } // namespace
 
 QString QuoteSqlText(const QString& value) {
+    // A NUL would end the statement's text; such a value (read from the database, never
+    // typed) is written as the bytes of its text.
+    if (value.contains(QChar(0)))
+        return QStringLiteral("CAST(X'") + QString::fromLatin1(value.toUtf8().toHex()) +
+               QStringLiteral("' AS TEXT)");
     QString quoted = value;
     quoted.replace(u'\'', QStringLiteral("''"));
     return u'\'' + quoted + u'\'';

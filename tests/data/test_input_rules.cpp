@@ -147,6 +147,14 @@ void TestInputRules::isTextAllowed_data() {
     QTest::newRow("backslash") << "a\\b" << false;
     QTest::newRow("yen sign full width is allowed") << QStringLiteral("\uFFE5") << true;
     QTest::newRow("ampersand is not in the table") << "A&B" << true;
+    // Control characters never reach a statement: a pasted NUL would end it early.
+    QTest::newRow("NUL") << QStringLiteral("石綿") + QChar(0) + QStringLiteral("板") << false;
+    QTest::newRow("NUL alone") << QString(QChar(0)) << false;
+    QTest::newRow("tab") << QStringLiteral("a\tb") << false;
+    QTest::newRow("line feed at the end") << QStringLiteral("スレート\n") << false;
+    QTest::newRow("escape") << QStringLiteral("a\x1b") << false;
+    QTest::newRow("delete") << QStringLiteral("a\x7f") << false;
+    QTest::newRow("C1 control") << QStringLiteral("a\u0085") << false;
 }
 
 void TestInputRules::isTextAllowed() {

@@ -113,6 +113,7 @@ private slots:
     void lookup();
     void lookupHoldsEveryName();
     void lookupFailureLeavesNoStaleNames();
+    void storedNameWithNulFindsItsProducts();
     void yearCombos();
 };
 
@@ -386,6 +387,43 @@ void TestQueryBuilders::lookupHoldsEveryName() {
     QCOMPARE(s.GeneralNames.size(), 300);
     QCOMPARE(s.GeneralNames[299], QStringLiteral("建材299"));
     QCOMPARE(s.GeneralNameCounts[299], 1);
+}
+
+void TestQueryBuilders::storedNameWithNulFindsItsProducts() {
+    // A NUL inside a stored general name: the statements built on it keep their whole
+    // text and compare the whole name, not the part before the NUL.
+    const QString withNul = QStringLiteral("石綿") + QChar(0) + QStringLiteral("板");
+    QTemporaryDir dir;
+    {
+        FixtureDb db(dir.filePath(QStringLiteral("app.db")));
+        db.AddGeneralName(true, withNul, QStringLiteral("01"), Product({{u"屋根", 10}}));
+        db.AddGeneralName(true, QStringLiteral("石綿"), QStringLiteral("02"),
+                          Product({{u"屋根", 20}}));
+        db.AddProduct(Product({{u"ID", QStringLiteral("N1")}, {u"建材名（一般名）", withNul}}));
+        db.AddProduct(Product(
+            {{u"ID", QStringLiteral("N2")}, {u"建材名（一般名）", QStringLiteral("石綿")}}));
+        db.AddProduct(Product(
+            {{u"ID", QStringLiteral("N3")}, {u"建材名（一般名）", QStringLiteral("石綿")}}));
+    }
+    AppState s;
+    InitFieldCatalogue(s);
+    Connection c;
+    QVERIFY(c.OpenReadOnly(dir.filePath(QStringLiteral("app.db"))));
+    std::unique_ptr<Recordset> rs;
+    const Result<int> found =
+        LookupGeneralNames(s, c, rs, QString(), QStringLiteral("屋根"), QString());
+    QVERIFY2(found, qPrintable(found.error()));
+    QCOMPARE(found.value(), 2);
+    QCOMPARE(s.GeneralNames[0], withNul);
+    QCOMPARE(s.GeneralNameCounts[0], 1);
+    QCOMPARE(s.GeneralNameCounts[1], 2);
+
+    KeyedRecordset list;
+    const Result<qint32> n = OpenMaterialList(
+        s, c, list, QStringLiteral("(建材名（一般名） = ") + QuoteSqlText(withNul) + u')');
+    QVERIFY2(n, qPrintable(n.error()));
+    QCOMPARE(n.value(), 1);
+    QCOMPARE(list.ValueText(0, list.FieldIndex(QStringLiteral("ID"))), QStringLiteral("N1"));
 }
 
 void TestQueryBuilders::lookupFailureLeavesNoStaleNames() {
