@@ -48,16 +48,27 @@ QByteArray TrimBlanks(const QByteArray& b) {
 } // namespace
 
 QString ReadIniValue(const QString& section, const QString& key, const QString& filePath) {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    QByteArray data = file.readAll();
-    const Encoding encoding = DetectTextEncoding(data);
-    if (data.startsWith("\xEF\xBB\xBF"))
-        data.remove(0, 3);
+    return IniFile(filePath).Value(section, key);
+}
 
+IniFile::IniFile(const QString& filePath) {
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxIniBytes)
+        return;
+    data_ = file.read(kMaxIniBytes + 1);
+    if (data_.size() > kMaxIniBytes) { // grew while being read
+        data_.clear();
+        return;
+    }
+    utf8_ = DetectTextEncoding(data_) == Encoding::Utf8;
+    if (data_.startsWith("\xEF\xBB\xBF"))
+        data_.remove(0, 3);
+}
+
+QString IniFile::Value(const QString& section, const QString& key) const {
+    const Encoding encoding = utf8_ ? Encoding::Utf8 : Encoding::ShiftJis;
     bool inSection = false;
-    for (const QByteArray& raw : data.split('\n')) {
+    for (const QByteArray& raw : data_.split('\n')) {
         const QByteArray line = TrimBlanks(raw);
         if (line.isEmpty() || line.startsWith(';'))
             continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace solario {
@@ -10,5 +11,18 @@ namespace solario {
 // or without a byte-order mark, or Shift_JIS). Empty when the file, section or key is
 // missing.
 QString ReadIniValue(const QString& section, const QString& key, const QString& filePath);
+
+// An INI file read once, for reading several keys: each value as ReadIniValue gives it.
+// A file over kMaxIniBytes is no settings file and holds no values.
+class IniFile {
+public:
+    static constexpr qint64 kMaxIniBytes = 1 << 20;
+    explicit IniFile(const QString& filePath);
+    QString Value(const QString& section, const QString& key) const;
+
+private:
+    QByteArray data_;
+    bool utf8_ = false;
+};
 
 } // namespace solario

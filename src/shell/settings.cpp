@@ -9,8 +9,8 @@
 namespace solario {
 
 void LoadSettings(AppState& s) {
-    const QString file = QDir(s.ProgramFolder).filePath(kSettingsFileName);
-    s.PdfFolder = ReadIniValue(QStringLiteral("PDF"), QStringLiteral("path"), file);
+    const IniFile file(QDir(s.ProgramFolder).filePath(kSettingsFileName)); // read once
+    s.PdfFolder = file.Value(QStringLiteral("PDF"), QStringLiteral("path"));
     // The folder ends with a separator; "\" as the installation wrote it, unless the
     // value already separates with "/".
     if (!s.PdfFolder.endsWith(u'\\') && !s.PdfFolder.endsWith(u'/'))
@@ -24,7 +24,7 @@ void LoadSettings(AppState& s) {
         {u"施工部位とは", &s.DocPartsInfo},
         {u"製造期間と竣工（改修）年について", &s.DocPeriodInfo}};
     for (const auto& [key, target] : documents)
-        *target = s.PdfFolder + ReadIniValue(QStringLiteral("PDF"), QString::fromUtf16(key), file);
+        *target = s.PdfFolder + file.Value(QStringLiteral("PDF"), QString::fromUtf16(key));
 }
 
 QString ResolveDocumentPath(const QString& programFolder, const QString& path) {

@@ -36,6 +36,7 @@ private slots:
     void cutsAt511Bytes_data();
     void cutsAt511Bytes();
     void missingFileIsEmpty();
+    void oversizedFileIsNoSettingsFile();
     void loadSettings_data();
     void loadSettings();
     void documentPaths_data();
@@ -144,6 +145,20 @@ void TestSettings::missingFileIsEmpty() {
     QCOMPARE(ReadIniValue(QStringLiteral("PDF"), QStringLiteral("path"),
                           dir.filePath(QStringLiteral("none.ini"))),
              QString());
+}
+
+void TestSettings::oversizedFileIsNoSettingsFile() {
+    // A file of the limit is read; one byte more and it holds nothing, however sound its
+    // first lines (a 100 MB file once took seconds a key).
+    QTemporaryDir dir;
+    const QByteArray head = "[PDF]\npath=docs\n;";
+    const QString path = dir.filePath(QStringLiteral("app.ini"));
+    Write(path, head + QByteArray(IniFile::kMaxIniBytes - head.size(), 'x'));
+    QCOMPARE(IniFile(path).Value(QStringLiteral("PDF"), QStringLiteral("path")),
+             QStringLiteral("docs"));
+    Write(path, head + QByteArray(IniFile::kMaxIniBytes - head.size() + 1, 'x'));
+    QCOMPARE(IniFile(path).Value(QStringLiteral("PDF"), QStringLiteral("path")), QString());
+    QCOMPARE(ReadIniValue(QStringLiteral("PDF"), QStringLiteral("path"), path), QString());
 }
 
 void TestSettings::loadSettings_data() {
