@@ -106,12 +106,23 @@ Form_Menu::~Form_Menu() = default;
 
 bool Form_Menu::Form_Load(int* exitCode) {
     *exitCode = 0;
-    instanceLock_ = TryInstanceLock(s_.InstanceLockPath);
-    if (!instanceLock_) {
+    InstanceLock lock = TryInstanceLock(s_.InstanceLockPath);
+    if (lock.outcome == LockOutcome::HeldByAnother) {
         p_.MessageBox(QStringLiteral("このアプリケーションは既に起動しています。"),
                       QStringLiteral("メッセージ"), box::kExclamation);
         return false;
     }
+    if (lock.outcome == LockOutcome::Unavailable) {
+        // Not knowing whether another instance runs is not the same as knowing it does.
+        p_.MessageBox(QStringLiteral("ソラリオがすでに起動しているかどうかを確認できません。\r"
+                                     "起動を確認するためのファイルを作成できませんでした。\r\r"
+                                     "フォルダ：") +
+                          lock.folder + QStringLiteral("\r理由：") + lock.reason,
+                      QStringLiteral("エラー"), box::kExclamation);
+        *exitCode = 1;
+        return false;
+    }
+    instanceLock_ = std::move(lock.lock);
     s_.HelpFile = kHelpFileName;
     LoadSettings(s_);
     s_.DataVersion = kDataEdition;

@@ -1,4 +1,5 @@
 #include "data/report_data.h"
+#include "platform/instance_lock.h"
 #include "shell/application.h"
 #include "shell/form_explan.h"
 #include "shell/form_menu.h"
@@ -15,6 +16,9 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 using namespace solario;
 using solario::test::FakePlatform;
@@ -86,6 +90,8 @@ private slots:
     void startupLeavesEverythingOpen();
     void startupTooltips();
     void secondInstanceIsRefused();
+    void lockThatCannotBeMadeIsSaid();
+    void lockIsTheUsersOwn();
     void databaseThatCannotBeOpened_data();
     void databaseThatCannotBeOpened();
     void closeBox_data();
@@ -174,6 +180,53 @@ void TestMenu::secondInstanceIsRefused() {
     running.unlock();
     Form_Menu again(t.s, t.p);
     QVERIFY(again.Form_Load(&code));
+}
+
+void TestMenu::lockThatCannotBeMadeIsSaid() {
+    // The lock's folder cannot be made (a file stands where it would be): the start is
+    // refused with the folder and the reason, not as a second instance.
+    Installation t;
+    QTemporaryDir dir;
+    const QString blocker = dir.filePath(QStringLiteral("runtime"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    t.s.InstanceLockPath = blocker + QStringLiteral("/solario.lock");
+    Form_Menu menu(t.s, t.p);
+    int code = -1;
+    QVERIFY(!menu.Form_Load(&code));
+    QCOMPARE(code, 1);
+    QCOMPARE(t.p.boxes.size(), 1);
+    QVERIFY2(t.p.boxes[0].text.startsWith(
+                 QStringLiteral("ソラリオがすでに起動しているかどうかを確認できません。")),
+             qPrintable(t.p.boxes[0].text));
+    QVERIFY(t.p.boxes[0].text.contains(QDir::toNativeSeparators(blocker)));
+    QVERIFY(t.p.boxes[0].text.contains(QStringLiteral("理由：フォルダを作成できません。")));
+    QCOMPARE(t.p.boxes[0].title, QStringLiteral("エラー"));
+    QVERIFY(!t.s.MainConnection);
+}
+
+void TestMenu::lockIsTheUsersOwn() {
+    // Named by the user's id and kept in the user's own folder, whatever USER says.
+    const QByteArray user = qgetenv("USER");
+    const QString path = DefaultInstanceLockPath();
+    QVERIFY(!path.isEmpty());
+    qputenv("USER", "someone-else");
+    QCOMPARE(DefaultInstanceLockPath(), path);
+    qunsetenv("USER");
+    QCOMPARE(DefaultInstanceLockPath(), path);
+    qputenv("USER", user);
+#ifdef Q_OS_UNIX
+    QVERIFY2(path.endsWith(QStringLiteral("/solario-%1.lock").arg(::getuid())), qPrintable(path));
+#endif
+    // A stale lock of a process that is gone is taken over; a live one is not.
+    QTemporaryDir dir;
+    const QString lockPath = dir.filePath(QStringLiteral("run/solario.lock"));
+    InstanceLock first = TryInstanceLock(lockPath);
+    QCOMPARE(first.outcome, LockOutcome::Taken);
+    QCOMPARE(TryInstanceLock(lockPath).outcome, LockOutcome::HeldByAnother);
+    first.lock.reset();
+    QCOMPARE(TryInstanceLock(lockPath).outcome, LockOutcome::Taken);
 }
 
 void TestMenu::databaseThatCannotBeOpened_data() {
