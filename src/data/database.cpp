@@ -1,5 +1,8 @@
 #include "data/database.h"
 
+#include "data/field_catalogue.h"
+#include "platform/statement.h"
+
 #include <QDir>
 
 namespace solario {
@@ -11,7 +14,88 @@ Status OpenDatabaseFile(const QString& programFolder, std::unique_ptr<Connection
         QStringLiteral("Provider=SQLite3;Data Source=") + path + QStringLiteral(";Mode=Read;");
     if (!connection)
         connection = std::make_unique<Connection>();
-    return connection->OpenReadOnly(path);
+    if (Status s = connection->OpenReadOnly(path); !s)
+        return s;
+    // A file that opens but lacks what the searches read is refused now, not by every
+    // search later.
+    if (Status s = CheckMaterialTables(*connection); !s) {
+        connection->Close();
+        return Failure{s.error() + u'\r' + path};
+    }
+    return {};
+}
+
+namespace {
+
+// The columns the table has, by exact name; empty when there is no such table.
+Result<QStringList> TableColumns(sqlite3* db, const QString& table) {
+    Statement st;
+    if (Status s = Prepare(db, QStringLiteral("SELECT name FROM pragma_table_info(?)"), st); !s)
+        return Failure{s.error()};
+    const QString name = table;
+    sqlite3_bind_text16(st.stmt, 1, name.utf16(), int(name.size() * 2), SQLITE_TRANSIENT);
+    QStringList columns;
+    int rc;
+    while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW)
+        columns.append(
+            QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_text16(st.stmt, 0)),
+                               sqlite3_column_bytes16(st.stmt, 0) / 2));
+    if (rc != SQLITE_DONE)
+        return Failure{EngineText(db)};
+    return columns;
+}
+
+// True when a unique index over the product ID alone keeps every ID once.
+bool IdIsUnique(sqlite3* db) {
+    Statement st;
+    const QString sql = QStringLiteral(
+        "SELECT count(*) FROM pragma_index_list(?1) AS l WHERE l.\"unique\" = 1 AND l.partial = 0 "
+        "AND (SELECT count(*) FROM pragma_index_info(l.name)) = 1 "
+        "AND (SELECT name FROM pragma_index_info(l.name)) = 'ID'");
+    if (!Prepare(db, sql, st))
+        return false;
+    sqlite3_bind_text16(st.stmt, 1, kMaterialTable.utf16(), int(kMaterialTable.size() * 2),
+                        SQLITE_TRANSIENT);
+    return sqlite3_step(st.stmt) == SQLITE_ROW && sqlite3_column_int64(st.stmt, 0) > 0;
+}
+
+} // namespace
+
+Status CheckMaterialTables(Connection& connection) {
+    sqlite3* db = connection.Handle();
+    for (const QString& table : {kMaterialTable, kContainingTable, kNonContainingTable}) {
+        const Result<QStringList> columns = TableColumns(db, table);
+        if (!columns)
+            return Failure{columns.error()};
+        if (columns.value().isEmpty())
+            return Failure{QStringLiteral("表「") + table + QStringLiteral("」がありません。")};
+        QStringList missing;
+        for (const QString& column : MaterialTableColumns(table))
+            if (!columns.value().contains(column, Qt::CaseInsensitive))
+                missing.append(column);
+        if (!missing.isEmpty())
+            return Failure{QStringLiteral("表「") + table + QStringLiteral("」に列「") +
+                           missing.join(QStringLiteral("」「")) +
+                           QStringLiteral("」がありません。")};
+    }
+    // The full record is found by its ID: two products under one ID would show one of
+    // them for the other.
+    if (!IdIsUnique(db)) {
+        Statement st;
+        if (Status s = Prepare(db,
+                               QStringLiteral("SELECT ID, count(*) FROM \"") + kMaterialTable +
+                                   QStringLiteral("\" WHERE ID IS NOT NULL GROUP BY ID "
+                                                  "HAVING count(*) > 1 LIMIT 1"),
+                               st);
+            !s)
+            return s;
+        if (sqlite3_step(st.stmt) == SQLITE_ROW)
+            return Failure{QStringLiteral("表「") + kMaterialTable + QStringLiteral("」の ID「") +
+                           ColumnValue(st.stmt, 0).ToText() + QStringLiteral("」が ") +
+                           QString::number(sqlite3_column_int64(st.stmt, 1)) +
+                           QStringLiteral(" 行にあります。ID は製品ごとに一つにしてください。")};
+    }
+    return {};
 }
 
 namespace {

@@ -13,6 +13,11 @@ inline const QString kDatabaseFileName = QStringLiteral("app.db");
 Status OpenDatabaseFile(const QString& programFolder, std::unique_ptr<Connection>& connection,
                         const QString& fileName, QString& connectionString);
 
+// Checks that the database holds what the searches read: the three material tables with
+// every column the program uses, and each product ID once. The failure names what is
+// missing or doubled.
+Status CheckMaterialTables(Connection& connection);
+
 // The small table in which a material database says what it is: rows of key and value.
 // A database without it is taken as real data of the program's own edition.
 inline const QString kMetadataTable = QStringLiteral("solario_metadata");

@@ -46,6 +46,22 @@ struct Installation {
             QFile f(db);
             if (f.open(QIODevice::WriteOnly))
                 f.write(QByteArray(2048, 'x'));
+        } else if (database == u"empty file") {
+            QFile f(db);
+            if (f.open(QIODevice::WriteOnly))
+                f.close();
+        } else if (database == u"no lookup table") {
+            FixtureDb fixture(db);
+            fixture.Exec(QStringLiteral("DROP TABLE \"一般名－部位_非含有マスタ\""));
+        } else if (database == u"missing column") {
+            FixtureDb fixture(db);
+            fixture.Exec(QStringLiteral(
+                "ALTER TABLE アスベスト建材情報マスタ DROP COLUMN \"写真の有無（有・無）\""));
+        } else if (database == u"doubled ID") {
+            FixtureDb fixture(db);
+            fixture.AddProduct(solario::test::Product({{u"ID", QStringLiteral("A1")}}));
+            fixture.AddProduct(solario::test::Product({{u"ID", QStringLiteral("B7")}}));
+            fixture.AddProduct(solario::test::Product({{u"ID", QStringLiteral("B7")}}));
         }
         QFile ini(dir.filePath(QStringLiteral("app.ini")));
         if (ini.open(QIODevice::WriteOnly))
@@ -231,19 +247,34 @@ void TestMenu::lockIsTheUsersOwn() {
 
 void TestMenu::databaseThatCannotBeOpened_data() {
     QTest::addColumn<QString>("database");
-    QTest::newRow("missing") << "missing";
-    QTest::newRow("not a database") << "garbage";
+    QTest::addColumn<QString>("why"); // what the box's description says, when it says it
+    QTest::newRow("missing") << "missing" << QString();
+    QTest::newRow("not a database") << "garbage" << QString();
+    QTest::newRow("zero-byte file")
+        << "empty file" << QStringLiteral("表「アスベスト建材情報マスタ」がありません。");
+    QTest::newRow("a table missing")
+        << "no lookup table" << QStringLiteral("表「一般名－部位_非含有マスタ」がありません。");
+    QTest::newRow("a column missing")
+        << "missing column"
+        << QStringLiteral(
+               "表「アスベスト建材情報マスタ」に列「写真の有無（有・無）」がありません。");
+    QTest::newRow("an ID twice")
+        << "doubled ID"
+        << QStringLiteral("表「アスベスト建材情報マスタ」の ID「B7」が 2 行にあります。");
 }
 
 void TestMenu::databaseThatCannotBeOpened() {
     QFETCH(QString, database);
+    QFETCH(QString, why);
     Installation t(database);
     Form_Menu menu(t.s, t.p);
     int code = -1;
     QVERIFY(!menu.Form_Load(&code));
     QCOMPARE(code, 1);
     QCOMPARE(t.p.boxes.size(), 1);
-    QVERIFY(t.p.boxes[0].text.startsWith(QStringLiteral("<<データベース接続エラー>>\r\r")));
+    QVERIFY(t.p.boxes[0].text.startsWith(QStringLiteral("<<データベース接続エラー>>\r\r") + why));
+    QVERIFY(t.p.boxes[0].text.endsWith(
+        QDir::toNativeSeparators(t.dir.filePath(QStringLiteral("app.db")))));
     QCOMPARE(t.p.boxes[0].title, QStringLiteral("エラー"));
     QCOMPARE(t.p.boxes[0].flags, box::kExclamation);
     QVERIFY(!t.s.DbOpen);
