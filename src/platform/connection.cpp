@@ -5,6 +5,8 @@
 #include "platform/statement.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QUrl>
 #include <cstring>
@@ -197,10 +199,29 @@ Status Connection::Configure() {
     return {};
 }
 
+namespace {
+
+// True for a database file written in write-ahead-log mode (header bytes 18 and 19).
+bool IsWalFile(const QString& filePath) {
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(20);
+    return header.size() == 20 && header.startsWith("SQLite format 3") && header[18] == 2;
+}
+
+} // namespace
+
 Status Connection::OpenReadOnly(const QString& filePath) {
     Close();
-    const QByteArray uri =
+    // A rollback-journal file is read without writing anything beside it. A file in
+    // write-ahead-log mode would make SQLite create -shm and -wal files beside it (and
+    // fail in a read-only folder): when no log of unfinished changes lies beside it, the
+    // file is all there is, and it is read as unchanging.
+    QByteArray uri =
         QUrl::fromLocalFile(filePath).toString(QUrl::FullyEncoded).toUtf8() + "?mode=ro";
+    if (IsWalFile(filePath) && QFileInfo(filePath + QStringLiteral("-wal")).size() == 0)
+        uri += "&immutable=1";
     const int rc =
         sqlite3_open_v2(uri.constData(), &db_,
                         SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);

@@ -2,6 +2,7 @@
 #include "platform/keyed_recordset.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -39,6 +40,8 @@ private slots:
     void refusesWhatIsNotADatabase_data();
     void refusesWhatIsNotADatabase();
     void neverWritesTheDatabase();
+    void writesNothingBesideTheFile_data();
+    void writesNothingBesideTheFile();
     void opensPathsWithUnusualCharacters();
     void snapshotHoldsExactRowsAndTypes();
     void cursorFollowsTheRows();
@@ -108,6 +111,37 @@ void TestConnection::neverWritesTheDatabase() {
     QVERIFY(!rs.Open(QStringLiteral("SELECT * FROM t; DELETE FROM t"), c));
     c.Close();
     QCOMPARE(FileHash(path), before);
+}
+
+void TestConnection::writesNothingBesideTheFile_data() {
+    QTest::addColumn<QString>("journal");
+    QTest::newRow("rollback journal") << "DELETE";
+    QTest::newRow("write-ahead log") << "WAL";
+}
+
+void TestConnection::writesNothingBesideTheFile() {
+    // Whatever journal mode the file was written in, reading it leaves its folder as it
+    // was: a read-only installation starts, and no -shm or -wal files appear.
+    QFETCH(QString, journal);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("app.db"));
+    MakeDatabase(path);
+    {
+        Connection w;
+        QVERIFY(w.OpenScratch());
+        QVERIFY(w.ExecuteBound(QStringLiteral("ATTACH DATABASE ? AS f"), {path}));
+        QVERIFY(w.ExecuteBound(QStringLiteral("PRAGMA f.journal_mode=") + journal, {}));
+    }
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+    QCOMPARE(before, QStringList{QStringLiteral("app.db")});
+    Connection c;
+    QVERIFY(c.OpenReadOnly(path));
+    Recordset rs;
+    QVERIFY(rs.Open(QStringLiteral("SELECT id FROM t ORDER BY id"), c));
+    QCOMPARE(rs.RecordCount(), 3);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
+    c.Close();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
 }
 
 void TestConnection::opensPathsWithUnusualCharacters() {
