@@ -13,6 +13,10 @@ packages=(
 if [[ "${1:-}" == package ]]; then
   packages+=(dpkg-dev lintian appstream desktop-file-utils xvfb xauth xdotool)
 fi
+# The fuzz targets are built with clang and its libFuzzer runtime.
+if [[ "${1:-}" == fuzz ]]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -161,7 +161,7 @@ Result<ShapeCommand> ParseShapeCommand(const QString& text) {
         cmd.childName = m.captured(4);
         cmd.parentKey = m.captured(5);
         cmd.childKey = m.captured(6);
-        if (cmd.childName != m.captured(7))
+        if (cmd.childName != m.captured(7) || cmd.parentSql.isEmpty() || cmd.childSql.isEmpty())
             return Failure{QStringLiteral("帳票コマンドを解釈できません。（") + text +
                            QStringLiteral("）")};
         return cmd;

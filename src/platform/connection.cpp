@@ -139,6 +139,9 @@ bool OnlyBlanksLeft(const char* tail) {
 Status Prepare(sqlite3* db, const QString& sql, Statement& st) {
     if (!db)
         return Failure{QStringLiteral("データベースに接続されていません。")};
+    // SQLite ends a statement's text at a NUL: what follows would be dropped unseen.
+    if (sql.contains(QChar(0)))
+        return Failure{QStringLiteral("SQL 文に NUL 文字が含まれているため実行できません。")};
     const QByteArray utf8 = sql.toUtf8();
     const char* tail = nullptr;
     if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &st.stmt, &tail) != SQLITE_OK)

@@ -55,11 +55,19 @@ IniFile::IniFile(const QString& filePath) {
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxIniBytes)
         return;
-    data_ = file.read(kMaxIniBytes + 1);
-    if (data_.size() > kMaxIniBytes) { // grew while being read
-        data_.clear();
+    Load(file.read(kMaxIniBytes + 1)); // a file that grew while being read holds nothing
+}
+
+IniFile IniFile::FromBytes(const QByteArray& bytes) {
+    IniFile ini;
+    ini.Load(bytes);
+    return ini;
+}
+
+void IniFile::Load(QByteArray bytes) {
+    if (bytes.size() > kMaxIniBytes)
         return;
-    }
+    data_ = std::move(bytes);
     utf8_ = DetectTextEncoding(data_) == Encoding::Utf8;
     if (data_.startsWith("\xEF\xBB\xBF"))
         data_.remove(0, 3);

@@ -18,9 +18,14 @@ class IniFile {
 public:
     static constexpr qint64 kMaxIniBytes = 1 << 20;
     explicit IniFile(const QString& filePath);
+    // The same for a file's bytes already read.
+    static IniFile FromBytes(const QByteArray& bytes);
     QString Value(const QString& section, const QString& key) const;
 
 private:
+    IniFile() = default;
+    void Load(QByteArray bytes);
+
     QByteArray data_;
     bool utf8_ = false;
 };

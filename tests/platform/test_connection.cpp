@@ -237,6 +237,9 @@ void TestConnection::malformedQueryIsAnError_data() {
     QTest::newRow("garbage") << ")))(((";
     QTest::newRow("empty") << "";
     QTest::newRow("two statements") << "SELECT 1; SELECT 2";
+    // SQLite would read only up to the NUL, a statement that still runs, finding all.
+    QTest::newRow("NUL cutting a condition")
+        << QStringLiteral("SELECT * FROM t WHERE a = 'b' OR 1") + QChar(0) + QStringLiteral(" = 0");
 }
 
 void TestConnection::malformedQueryIsAnError() {

@@ -93,6 +93,11 @@ void TestReportData::shapeCommandsAreParsed() {
 void TestReportData::unreadableCommandIsRefused() {
     QVERIFY(!ParseShapeCommand(QStringLiteral(" SHAPE {SELECT 1} AS A APPEND")));
     QVERIFY(!ParseShapeCommand(QStringLiteral("   ")));
+    // A part without its statement is no command.
+    QVERIFY(!ParseShapeCommand(
+        QStringLiteral("SHAPE { } AS A APPEND ({SELECT 1} AS B RELATE 'ID' TO 'ID') AS B")));
+    QVERIFY(!ParseShapeCommand(
+        QStringLiteral("SHAPE {SELECT 1} AS A APPEND ({} AS B RELATE 'ID' TO 'ID') AS B")));
     QVERIFY(!ParseShapeCommand(QStringLiteral(
         " SHAPE {SELECT 1}  AS A APPEND ({SELECT 2}  AS B RELATE 'ID' TO 'ID') AS C")));
 }
