@@ -114,8 +114,8 @@ bool Form_Menu::Form_Load(int* exitCode) {
     }
     if (lock.outcome == LockOutcome::Unavailable) {
         // Not knowing whether another instance runs is not the same as knowing it does.
-        p_.MessageBox(QStringLiteral("ソラリオがすでに起動しているかどうかを確認できません。\r"
-                                     "起動を確認するためのファイルを作成できませんでした。\r\r"
+        p_.MessageBox(QStringLiteral("ソラリオの起動を確認できません。\r"
+                                     "起動の確認に使うファイルを作成できませんでした。\r\r"
                                      "フォルダ：") +
                           lock.folder + QStringLiteral("\r理由：") + lock.reason,
                       QStringLiteral("エラー"), box::kExclamation);

@@ -213,9 +213,10 @@ void TestMenu::lockThatCannotBeMadeIsSaid() {
     QVERIFY(!menu.Form_Load(&code));
     QCOMPARE(code, 1);
     QCOMPARE(t.p.boxes.size(), 1);
-    QVERIFY2(t.p.boxes[0].text.startsWith(
-                 QStringLiteral("ソラリオがすでに起動しているかどうかを確認できません。")),
-             qPrintable(t.p.boxes[0].text));
+    QVERIFY2(
+        t.p.boxes[0].text.startsWith(QStringLiteral(
+            "ソラリオの起動を確認できません。\r起動の確認に使うファイルを作成できませんでした。")),
+        qPrintable(t.p.boxes[0].text));
     QVERIFY(t.p.boxes[0].text.contains(QDir::toNativeSeparators(blocker)));
     QVERIFY(t.p.boxes[0].text.contains(QStringLiteral("理由：フォルダを作成できません。")));
     QCOMPARE(t.p.boxes[0].title, QStringLiteral("エラー"));
