@@ -70,6 +70,23 @@ bool CsvReader::Next(CsvRecord& record) {
             Take();
         ++line_;
     };
+    // Outside quotes a comma ends the field and a line break the record.
+    enum class Boundary { None, Field, Record };
+    auto boundary = [&](char16_t ch) {
+        if (ch == u',') {
+            Take();
+            record.fields.append(field);
+            field = CsvField();
+            state = State::FieldStart;
+            return Boundary::Field;
+        }
+        if (ch == u'\r' || ch == u'\n') {
+            endOfLine();
+            record.fields.append(field);
+            return Boundary::Record;
+        }
+        return Boundary::None;
+    };
     while (true) {
         if (!Peek(c)) {
             if (state == State::Quoted)
@@ -88,16 +105,9 @@ bool CsvReader::Next(CsvRecord& record) {
             }
             break;
         case State::Unquoted:
-            if (c == u',') {
-                Take();
-                record.fields.append(field);
-                field = CsvField();
-                state = State::FieldStart;
-            } else if (c == u'\r' || c == u'\n') {
-                endOfLine();
-                record.fields.append(field);
+            if (const Boundary b = boundary(c); b == Boundary::Record)
                 return true;
-            } else {
+            else if (b == Boundary::None) {
                 field.text += QChar(c);
                 Take();
             }
@@ -122,16 +132,9 @@ bool CsvReader::Next(CsvRecord& record) {
                 Take();
                 field.text += QChar(u'"');
                 state = State::Quoted;
-            } else if (c == u',') {
-                Take();
-                record.fields.append(field);
-                field = CsvField();
-                state = State::FieldStart;
-            } else if (c == u'\r' || c == u'\n') {
-                endOfLine();
-                record.fields.append(field);
+            } else if (const Boundary b = boundary(c); b == Boundary::Record) {
                 return true;
-            } else {
+            } else if (b == Boundary::None) {
                 // Not CSV; the rest of the field is kept so the row can be shown and refused.
                 if (record.error.isEmpty())
                     record.error = u"引用符で囲んだ値の後に、区切りのない文字があります"_s;
@@ -654,9 +657,7 @@ Status ImportDatabase(const QString& folder, const QString& target, const Import
         return s;
     if (options.progress)
         options.progress(u"索引を作成しています"_s, -1);
-    AppState catalogue;
-    InitFieldCatalogue(catalogue);
-    for (const QString& index : ListIndexStatements(catalogue))
+    for (const QString& index : MaterialIndexStatements())
         if (Status s = w.Exec(index); !s)
             return s;
     if (Status s = w.Exec(u"COMMIT"_s); !s)

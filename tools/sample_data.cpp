@@ -622,9 +622,7 @@ Status WriteSampleDatabase(const QString& path, int products, quint64 seed) {
         !s)
         return s;
 
-    AppState catalogue;
-    InitFieldCatalogue(catalogue);
-    for (const QString& index : ListIndexStatements(catalogue))
+    for (const QString& index : MaterialIndexStatements())
         if (Status s = d.Exec(index); !s)
             return s;
     if (Status s = d.Exec(u"COMMIT"_s); !s)

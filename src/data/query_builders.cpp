@@ -261,6 +261,12 @@ Result<QString> BuildListRowsSql(const QString& baseSql) {
            QStringLiteral(", _rowid_ AS solario_key") + select.value().from;
 }
 
+QStringList MaterialIndexStatements() {
+    AppState catalogue;
+    InitFieldCatalogue(catalogue);
+    return ListIndexStatements(catalogue);
+}
+
 QStringList ListIndexStatements(const AppState& s) {
     const QString table = u'"' + kMaterialTable + u'"';
     auto index = [&](const QString& name, const QString& columns) {

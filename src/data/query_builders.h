@@ -38,6 +38,8 @@ Result<QString> BuildListRowsSql(const QString& baseSql);
 // database. The sorts by a column shown as "NULL reads empty" are served by an index on
 // that very expression, taken from the list SELECT itself so that the engine matches it.
 QStringList ListIndexStatements(const AppState& s);
+// The same for the program's own catalogue, as the generator and the import write them.
+QStringList MaterialIndexStatements();
 
 // Opens the result list into the recordset, ordered by ID, and keeps the SELECT without
 // its ORDER BY in ListBaseSql. Returns the number of rows.
