@@ -5,6 +5,7 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #ifdef Q_OS_UNIX
+#include <pwd.h>
 #include <unistd.h>
 #endif
 
@@ -12,7 +13,18 @@ namespace solario {
 
 QString DefaultInstanceLockPath() {
 #ifdef Q_OS_UNIX
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        // Qt found its folder unusable: name the folder it tried, so the refusal can say
+        // where the lock was to be.
+        folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        if (folder.isEmpty()) {
+            const passwd* user = ::getpwuid(::getuid());
+            folder = QDir::temp().filePath(
+                QStringLiteral("runtime-") +
+                (user ? QString::fromLocal8Bit(user->pw_name) : QString::number(::getuid())));
+        }
+    }
     const QString name = QStringLiteral("solario-%1.lock").arg(::getuid());
 #else
     // The local application data is the user's own folder.
@@ -20,9 +32,7 @@ QString DefaultInstanceLockPath() {
                            QStringLiteral("/solario");
     const QString name = QStringLiteral("solario.lock");
 #endif
-    if (folder.isEmpty())
-        return QString();
-    return QDir(folder).filePath(name);
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(name);
 }
 
 InstanceLock TryInstanceLock(const QString& path) {

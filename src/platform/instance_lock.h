@@ -10,7 +10,8 @@ namespace solario {
 // The per-user lock file that tells a running instance: in the user's runtime folder
 // (Unix: XDG_RUNTIME_DIR, or Qt's folder of the user under the temporary folder), or the
 // user's local application data (Windows), named by the user's id, never by a variable
-// another user could set alike. Empty when the system gives the user no such folder.
+// another user could set alike. When Qt finds that folder unusable, the folder it tried,
+// so that taking the lock fails there and says where.
 QString DefaultInstanceLockPath();
 
 enum class LockOutcome {
