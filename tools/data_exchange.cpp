@@ -416,8 +416,7 @@ Status Bind(sqlite3* db, sqlite3_stmt* st, int index, const Cell& cell) {
         rc = sqlite3_bind_double(st, index, cell.real);
         break;
     case Cell::Kind::Text:
-        rc = sqlite3_bind_text16(st, index, cell.text.utf16(), int(cell.text.size() * 2),
-                                 SQLITE_TRANSIENT);
+        rc = BindText(st, index, cell.text);
         break;
     }
     return rc == SQLITE_OK ? Status() : Status(Failure{EngineText(db)});
@@ -575,8 +574,7 @@ Status CheckWritten(Database& w, const ImportSummary& summary) {
     if (Status s = Prepare(w.db, u"PRAGMA integrity_check"_s, integrity); !s)
         return s;
     if (sqlite3_step(integrity.stmt) != SQLITE_ROW ||
-        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(integrity.stmt, 0))) !=
-            u"ok")
+        ColumnValue(integrity.stmt, 0).ToText() != u"ok")
         return Failure{u"書き上げたデータベースの検査に失敗しました"_s};
     for (const TableCount& count : summary.tables) {
         Statement rows;
@@ -748,9 +746,7 @@ Status ExportDatabase(const QString& database, const QString& folder, QList<Tabl
                                             QLocale::FloatingPointShortest);
                     break;
                 case SQLITE_TEXT:
-                    line += QuotedText(QString::fromUtf16(
-                        static_cast<const char16_t*>(sqlite3_column_text16(select.stmt, c)),
-                        sqlite3_column_bytes16(select.stmt, c) / 2));
+                    line += QuotedText(ColumnValue(select.stmt, c).ToText());
                     break;
                 default:
                     file.cancelWriting();

@@ -4,6 +4,7 @@
 #include "data/database.h"
 #include "data/field_catalogue.h"
 #include "data/query_builders.h"
+#include "platform/statement.h"
 
 #include <QFile>
 #include <QHash>
@@ -530,8 +531,7 @@ Status Bind(Db& d, sqlite3_stmt* st, const std::vector<QVariant>& row) {
         else if (v.typeId() == QMetaType::Int)
             rc = sqlite3_bind_int64(st, int(i + 1), v.toInt());
         else {
-            const QString s = v.toString();
-            rc = sqlite3_bind_text16(st, int(i + 1), s.utf16(), int(s.size() * 2), SQLITE_TRANSIENT);
+            rc = BindText(st, int(i + 1), v.toString());
         }
         if (rc != SQLITE_OK)
             return d.Fail();

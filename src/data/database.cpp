@@ -32,14 +32,11 @@ Result<QStringList> TableColumns(sqlite3* db, const QString& table) {
     Statement st;
     if (Status s = Prepare(db, QStringLiteral("SELECT name FROM pragma_table_info(?)"), st); !s)
         return Failure{s.error()};
-    const QString name = table;
-    sqlite3_bind_text16(st.stmt, 1, name.utf16(), int(name.size() * 2), SQLITE_TRANSIENT);
+    BindText(st.stmt, 1, table);
     QStringList columns;
     int rc;
     while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW)
-        columns.append(
-            QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_text16(st.stmt, 0)),
-                               sqlite3_column_bytes16(st.stmt, 0) / 2));
+        columns.append(ColumnValue(st.stmt, 0).ToText());
     if (rc != SQLITE_DONE)
         return Failure{EngineText(db)};
     return columns;
@@ -54,8 +51,7 @@ bool IdIsUnique(sqlite3* db) {
         "AND (SELECT name FROM pragma_index_info(l.name)) = 'ID'");
     if (!Prepare(db, sql, st))
         return false;
-    sqlite3_bind_text16(st.stmt, 1, kMaterialTable.utf16(), int(kMaterialTable.size() * 2),
-                        SQLITE_TRANSIENT);
+    BindText(st.stmt, 1, kMaterialTable);
     return sqlite3_step(st.stmt) == SQLITE_ROW && sqlite3_column_int64(st.stmt, 0) > 0;
 }
 

@@ -153,6 +153,10 @@ Status Prepare(sqlite3* db, const QString& sql, Statement& st) {
     return {};
 }
 
+int BindText(sqlite3_stmt* stmt, int index, const QString& text) {
+    return sqlite3_bind_text16(stmt, index, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
+}
+
 Status PrepareJet(sqlite3* db, const QString& jetSql, Statement& st) {
     const Result<QString> sql = TranslateJetSql(jetSql);
     if (!sql)
@@ -289,9 +293,7 @@ Status Connection::ExecuteBound(const QString& sql, const QStringList& values) {
         return Failure{QStringLiteral("SQL 文の値の数が合いません。（") + sql +
                        QStringLiteral("）")};
     for (qsizetype i = 0; i < values.size(); ++i) {
-        const QString& v = values[i];
-        if (sqlite3_bind_text16(st.stmt, int(i + 1), v.utf16(), int(v.size() * 2),
-                                SQLITE_TRANSIENT) != SQLITE_OK)
+        if (BindText(st.stmt, int(i + 1), values[i]) != SQLITE_OK)
             return Fail(QString());
     }
     int rc;

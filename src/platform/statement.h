@@ -22,6 +22,9 @@ struct Statement {
 
 // Prepares exactly one SQLite statement; a second one hidden in the text is refused.
 Status Prepare(sqlite3* db, const QString& sql, Statement& st);
+// Binds a text to the statement's parameter (from 1), every character kept, NULs too.
+int BindText(sqlite3_stmt* stmt, int index, const QString& text);
+
 // The same for a statement in the Jet dialect, translated first.
 Status PrepareJet(sqlite3* db, const QString& jetSql, Statement& st);
 

@@ -104,6 +104,13 @@ struct Folder {
                                              {u"商品名"_s, u"\"ソラリナ\""_s},
                                              {u"ID"_s, u"\"P1\""_s}});
 
+    // A second product, P2, whose column holds the given (faulty) field: file line 3.
+    void AddFaultyProduct(const QString& column, const QString& field) {
+        products += Line(kMaterialTable, {{u"建材名（一般名）"_s, u"\"吹付け石綿\""_s},
+                                          {u"ID"_s, u"\"P2\""_s},
+                                          {column, field}});
+    }
+
     void Write(const QString& dir, const QByteArray& encoding = "UTF-8") const {
         QDir().mkpath(dir);
         const QList<std::pair<QString, QString>> files = {{kContainingTable, containing},
@@ -395,9 +402,7 @@ void TestDataExchange::rejectedRowsAreListedAndTheRestKept() {
 void TestDataExchange::strictRefusesTheWholeImport() {
     const QString folder = dir_.filePath(u"strict"_s);
     Folder files;
-    files.products += Line(kMaterialTable, {{u"建材名（一般名）"_s, u"\"吹付け石綿\""_s},
-                                            {u"ID"_s, u"\"P2\""_s},
-                                            {u"製造終了"_s, u"99"_s}});
+    files.AddFaultyProduct(u"製造終了"_s, u"99"_s);
     files.Write(folder);
     const QString target = folder + u"/app.db"_s;
     {
@@ -568,9 +573,7 @@ void TestDataExchange::recordsDoNotDependOnBlocks() {
 void TestDataExchange::toolReportsByExitStatus() {
     const QString folder = dir_.filePath(u"tool"_s);
     Folder files;
-    files.products += Line(kMaterialTable, {{u"建材名（一般名）"_s, u"\"吹付け石綿\""_s},
-                                            {u"ID"_s, u"\"P2\""_s},
-                                            {u"製造開始"_s, u"1990.5"_s}});
+    files.AddFaultyProduct(u"製造開始"_s, u"1990.5"_s);
     files.Write(folder);
     const QString target = folder + u"/app.db"_s;
     auto run = [](const QStringList& args, QString* err = nullptr, QString* out = nullptr) {
