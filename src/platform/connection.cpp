@@ -311,7 +311,7 @@ void Recordset::Clear() {
     rows_ = 0;
     position_ = 0;
     names_.clear();
-    cells_.clear();
+    decltype(cells_)().swap(cells_); // the memory goes too, not only the cells
     chunks_.clear();
     chunkSizes_.clear();
     chunkUsed_ = 0;
