@@ -138,11 +138,13 @@ int main(int argc, char* argv[]) {
         if (QWidget* preview = QApplication::activeModalWidget())
             preview->close();
     });
-    const solario::Status shown =
-        platform.ShowReport(solario::PrintedLayout(s, solario::DataReport_ListKenzai2()),
-                            *s.DataEnvironment1->rsCommand2, &list);
-    if (!shown)
-        std::printf("preview: %s\n", qUtf8Printable(shown.error()));
+    const auto laid = solario::ReportDocument::LayOut(
+        solario::PrintedLayout(s, solario::DataReport_ListKenzai2()),
+        *s.DataEnvironment1->rsCommand2);
+    if (laid)
+        platform.ShowReport(*laid.value(), &list);
+    else
+        std::printf("preview: %s\n", qUtf8Printable(laid.error()));
 
     // The record of the ticked product, at the top and one page down.
     s.DetailRecordset = std::make_unique<solario::Recordset>();

@@ -201,6 +201,13 @@ void ReportRecordset::Requery() {
     stale_ = true;
 }
 
+void ReportRecordset::Release() {
+    parent_.Close();
+    child_.Close();
+    childrenByKey_ = {};
+    stale_ = true;
+}
+
 Status ReportRecordset::Refresh() {
     if (!open_)
         return Failure{QStringLiteral("帳票のレコードセットが開かれていません。")};
@@ -283,6 +290,21 @@ void ReportDataEnvironment::Close() {
         if (*rs)
             (*rs)->Close();
     Connection1.Close();
+}
+
+Status WriteReportTables(ReportDataEnvironment& env, const std::function<Status()>& write) {
+    if (Status s = env.Connection1.ExecuteBound(QStringLiteral("BEGIN"), {}); !s)
+        return s;
+    Status written = write();
+    if (written)
+        written = env.Connection1.ExecuteBound(QStringLiteral("COMMIT"), {});
+    if (!written) {
+        env.Connection1.ExecuteBound(QStringLiteral("ROLLBACK"), {});
+        for (auto* rs : {&env.rsCommand1, &env.rsCommand2, &env.rsCommand3})
+            if (*rs)
+                (*rs)->Requery();
+    }
+    return written;
 }
 
 Status UpdateReportConditions(ReportDataEnvironment& env, ReportRecordset& recordset,

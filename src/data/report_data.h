@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace solario {
@@ -52,6 +53,8 @@ public:
     void Close();
     bool IsOpen() const { return open_; }
     void Requery();
+    // Lets go of the rows read, as a requery does, and of the memory they took.
+    void Release();
     bool IsStale() const { return stale_; }
     const ShapeCommand& Command() const { return command_; }
 
@@ -88,6 +91,10 @@ struct ReportDataEnvironment {
     Status OpenRecordsets();
     void Close();
 };
+
+// Runs the writing of a print's tables as one: what it wrote stays only when it succeeds;
+// a failure or a stop leaves the tables as they were before it.
+Status WriteReportTables(ReportDataEnvironment& env, const std::function<Status()>& write);
 
 // UPDATE 帳票検索条件テーブル SET c0=v0,... for the columns up to the first empty name;
 // then the recordset is re-queried. Values are bound, so every character is kept.

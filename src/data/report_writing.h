@@ -30,6 +30,11 @@ QString YearsText(const AppState& s);
 // The ソートNo of the k-th line of a list: seven digits.
 QString SortNoText(int k);
 
+// What a print holds, for the name a save suggests: the open record's product name and
+// ID, or the conditions the search was given, in the order the pages list them ("全件"
+// when it was given none).
+QString PrintSubject(const AppState& s, bool record);
+
 // The recordset of report command 1, 2 or 3.
 ReportRecordset& CommandRecordset(ReportDataEnvironment& env, int command);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace solario {
 
@@ -11,6 +12,17 @@ QString RouteTitle(SearchRoute route);
 // The sentence of every notice and no-hit report; a carriage return breaks its line.
 inline const QString kNoHitSentence = QStringLiteral(
     "入力条件に該当する石綿（アスベスト）含有建材は\r本データベース中にはありません。");
+
+// Why a material might still contain asbestos when the search found nothing: every
+// no-hit notice shows it, and its print carries it, so that neither can be read as
+// "free of asbestos".
+inline const QString kCautionHeadline =
+    QStringLiteral("以下のような場合には、石綿（アスベスト）含有建材である可能性を否定できませんので"
+                   "ご注意ください。");
+inline const QStringList kCautionCases = {
+    QStringLiteral("１．データベースに登録されていない建材を用いている場合"),
+    QStringLiteral("２．想定されていない施工部位・使われ方に用いられている場合"),
+    QStringLiteral("３．製造終了後、想定される流通期間を超えて建材が用いられている場合")};
 
 // The year field that a refusal puts the focus on.
 enum class YearField { Start, End };

@@ -584,7 +584,9 @@ void Form_Detail::CommandHelp_Click() {
 }
 
 void Form_Detail::Command_ReportOut_Click() {
-    PrintReport(s_, p_, this, DataReport_DetailKenzai(), [this] { return WriteDetailReport(s_); });
+    PrintReport(s_, p_, this, DataReport_DetailKenzai(), [this](const Progress&) {
+        return WriteDetailReport(s_);
+    });
 }
 
 void Form_Detail::CommandGoMenu_Click() {

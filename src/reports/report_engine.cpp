@@ -1,35 +1,285 @@
 #include "reports/report_engine.h"
 
 #include "data/report_data.h"
+#include "platform/atomic_file.h"
 #include "reports/report_font.h"
 
+#include <QFontMetricsF>
 #include <QHash>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
 #include <QTextLayout>
+#include <algorithm>
+#include <vector>
 
 namespace solario {
 namespace {
 
 constexpr double kBodyPoints = 9.0;
 constexpr double kSideMarginMm = 8;
+constexpr double kSmallestType = 0.8;    // of an element's own size, when its text is long
+constexpr double kSmallestPoints = 7.0;  // and never smaller than this
+constexpr double kTolerance = 10;        // twips a text may pass its cell by and still fit
+constexpr double kGrownPad = 30;         // between a grown cell's rules and its lines
+constexpr double kNoteGap = 40;          // between the printable area and the page note
+constexpr double kNotePoints = kBodyPoints * 0.9;
 
-struct Placed {
-    const ReportBand* band;
-    const Recordset* rows;
-    qint32 row;
-    int y; // twips from the top of the printable area
+using K = ReportElement::Kind;
+
+bool IsText(K kind) {
+    return kind == K::Label || kind == K::Value || kind == K::PageNumber || kind == K::PageCount;
+}
+
+// Line breaks as the text layout takes them: a forced break of its own.
+QString WithLineBreaks(QString text) {
+    text.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
+    text.replace(u'\r', QChar::LineSeparator);
+    text.replace(u'\n', QChar::LineSeparator);
+    return text;
+}
+
+QString ElementText(const ReportElement& e, const Recordset* rows, qint32 row, int page,
+                    int pages) {
+    switch (e.kind) {
+    case K::Value:
+        return rows ? WithLineBreaks(rows->ValueText(row, rows->FieldIndex(e.text))) : QString();
+    case K::PageNumber:
+        return QString::number(page);
+    case K::PageCount:
+        return QString::number(pages);
+    default:
+        return WithLineBreaks(e.text);
+    }
+}
+
+// The print face at a size in twips (one device unit is a twip), with its metrics.
+struct Face {
+    QFont font;
+    QFontMetricsF metrics{font};
 };
 
-QString Text(const Recordset* rows, qint32 row, const QString& column) {
-    if (!rows)
-        return QString();
-    QString text = rows->ValueText(row, rows->FieldIndex(column));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
+const Face& FaceOf(int twips, bool bold) {
+    static QHash<int, std::shared_ptr<Face>> faces;
+    const int key = twips * 2 + int(bold);
+    if (const auto found = faces.constFind(key); found != faces.cend())
+        return *found.value();
+    QFont font(ReportFontFamily());
+    font.setPixelSize(twips);
+    font.setBold(bold);
+    auto face = std::make_shared<Face>(Face{font, QFontMetricsF(font)});
+    faces.insert(key, face);
+    return *face;
+}
+
+QTextOption WrapOption(Qt::Alignment align) {
+    QTextOption option(align & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
+// The lines the text takes in the width; a line that fits whole is found without laying
+// the text out.
+int CountLines(const QString& text, const Face& face, double width) {
+    if (!text.contains(QChar::LineSeparator) && face.metrics.horizontalAdvance(text) <= width)
+        return 1;
+    QTextLayout layout(text, face.font);
+    layout.setTextOption(WrapOption(Qt::AlignLeft));
+    int lines = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        ++lines;
+    }
+    layout.endLayout();
+    return std::max(lines, 1);
+}
+
+// How a text is set in its cell: its type size, its lines, and whether they fit the
+// cell's own height.
+struct Fit {
+    int twips = 0;
+    double lineHeight = 0;
+    int lines = 1;
+    bool fits = true;
+    double TextHeight() const { return lines * lineHeight; }
+};
+
+struct FitKey {
+    QString text;
+    int width;
+    int height;
+    int size; // the element's relative size and boldness
+    bool operator==(const FitKey&) const = default;
+};
+size_t qHash(const FitKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.text, k.width, k.height, k.size);
+}
+
+// The largest type, down to four fifths of the element's size (and never below 7 pt), in
+// which the text fits its cell: wrapped onto more lines first, smaller only when the
+// lines do not fit. When even the smallest does not fit, the lines at the smallest type
+// and fits = false: the cell must grow. A list repeats its names and makers on every
+// page: each answer is kept for the next time.
+Fit FitText(const ReportElement& e, const QString& text) {
+    static QHash<FitKey, Fit> known;
+    const FitKey key{text, e.width, e.height, int(e.size * 1000) * 2 + int(e.bold)};
+    if (const auto found = known.constFind(key); found != known.cend())
+        return found.value();
+    const double base = kBodyPoints * e.size;
+    const double smallest = std::max(kSmallestType, kSmallestPoints / base);
+    Fit fit;
+    for (int step = 0;; ++step) {
+        const double scale = std::max(1.0 - 0.05 * step, smallest);
+        const Face& face = FaceOf(int(base * 20 * scale), e.bold);
+        fit.twips = face.font.pixelSize();
+        fit.lineHeight = face.metrics.lineSpacing();
+        fit.lines = CountLines(text, face, e.width);
+        fit.fits = fit.TextHeight() <= e.height + kTolerance;
+        if (fit.fits || scale <= smallest)
+            break;
+    }
+    if (known.size() >= 100000)
+        known.clear();
+    known.insert(key, fit);
+    return fit;
+}
+
+// The height a grown cell takes: its lines, and for a text set in the middle of its
+// cell, room between the lines and the rules.
+double GrownHeight(const ReportElement& e, const Fit& fit) {
+    return fit.TextHeight() + ((e.align & Qt::AlignVCenter) ? 2 * kGrownPad : 0);
+}
+
+// One element as it prints in a band laid out for a row: its place, and for a text, the
+// text, how it is set and where its first line stands.
+struct Laid {
+    QRectF rect;
+    QString text;
+    Fit fit;
+    double textTop = 0;
+};
+
+struct LaidBand {
+    std::vector<Laid> items; // one per element of the band
+    double height = 0;
+    double contentBottom = 0;
+};
+
+// Lays the band out for a row. A text that does not fit its cell makes the cell grow;
+// everything below the cell's foot moves down by as much, and what spans it (the rules
+// of the row, a group caption's frame) stretches. Where several cells of a row grow, the
+// row takes the tallest.
+LaidBand LayBand(const ReportBand& band, const Recordset* rows, qint32 row, int page, int pages) {
+    LaidBand laid;
+    const qsizetype n = band.elements.size();
+    laid.items.resize(size_t(n));
+    bool grows = false;
+    for (qsizetype i = 0; i < n; ++i) {
+        const ReportElement& e = band.elements[i];
+        Laid& item = laid.items[size_t(i)];
+        item.rect = QRectF(e.left, e.top, e.width, e.height);
+        if (IsText(e.kind)) {
+            item.text = ElementText(e, rows, row, page, pages);
+            item.fit = FitText(e, item.text);
+            grows = grows || !item.fit.fits;
+        }
+    }
+    laid.height = band.height;
+    if (grows) {
+        // Every top and foot of an element is a point of the band; each point moves down
+        // by what the points above it moved, and further where a cell ending there needs
+        // room for its lines.
+        std::vector<double> points{0, double(band.height)};
+        for (const ReportElement& e : band.elements) {
+            points.push_back(e.top);
+            points.push_back(e.top + e.height);
+        }
+        std::sort(points.begin(), points.end());
+        points.erase(std::unique(points.begin(), points.end()), points.end());
+        auto at = [&](double y) {
+            return size_t(std::lower_bound(points.begin(), points.end(), y) - points.begin());
+        };
+        std::vector<double> moved(points.size());
+        for (size_t k = 0; k < points.size(); ++k) {
+            moved[k] = k == 0 ? points[0] : moved[k - 1] + (points[k] - points[k - 1]);
+            for (qsizetype i = 0; i < n; ++i) {
+                const ReportElement& e = band.elements[i];
+                const Laid& item = laid.items[size_t(i)];
+                if (IsText(e.kind) && !item.fit.fits && e.top + e.height == points[k])
+                    moved[k] = std::max(moved[k], moved[at(e.top)] + GrownHeight(e, item.fit));
+            }
+        }
+        for (qsizetype i = 0; i < n; ++i) {
+            const ReportElement& e = band.elements[i];
+            Laid& item = laid.items[size_t(i)];
+            const double top = moved[at(e.top)];
+            // A text keeps its cell's height unless it grew; shapes stretch with the rows
+            // they span.
+            const double height = IsText(e.kind)
+                                      ? (item.fit.fits ? e.height : GrownHeight(e, item.fit))
+                                      : moved[at(e.top + e.height)] - top;
+            item.rect = QRectF(e.left, top, e.width, height);
+        }
+        laid.height = moved[at(band.height)];
+    }
+    for (qsizetype i = 0; i < n; ++i) {
+        const ReportElement& e = band.elements[i];
+        Laid& item = laid.items[size_t(i)];
+        if (IsText(e.kind)) {
+            const double text = item.fit.TextHeight();
+            if (!item.fit.fits)
+                item.textTop = item.rect.top() + ((e.align & Qt::AlignVCenter) ? kGrownPad : 0);
+            else if (e.align & Qt::AlignVCenter)
+                item.textTop = item.rect.top() + (item.rect.height() - text) / 2;
+            else if (e.align & Qt::AlignBottom)
+                item.textTop = item.rect.bottom() - text;
+            else
+                item.textTop = item.rect.top();
+            laid.contentBottom =
+                std::max({laid.contentBottom, item.rect.bottom(), item.textTop + text});
+        } else {
+            laid.contentBottom = std::max(laid.contentBottom, item.rect.bottom());
+        }
+    }
+    return laid;
+}
+
+// Where a band that does not fit below `limit` breaks: at `limit`, or higher so that no
+// line of text is cut in two, no frame, row or picture that starts on this page is split
+// (it moves to the next page whole, unless it began the page), and elements kept
+// together stay together.
+double CutPoint(const ReportBand& band, const LaidBand& laid, double from, double limit) {
+    QHash<int, QRectF> kept;
+    for (size_t i = 0; i < laid.items.size(); ++i)
+        if (const int keep = band.elements[qsizetype(i)].keep)
+            kept[keep] = kept.value(keep, laid.items[i].rect).united(laid.items[i].rect);
+    double cut = limit;
+    auto before = [&](double top, double bottom) {
+        if (top > from + 1 && top < cut && bottom > cut + 0.5) {
+            cut = top;
+            return true;
+        }
+        return false;
+    };
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (size_t i = 0; i < laid.items.size(); ++i) {
+            const ReportElement& e = band.elements[qsizetype(i)];
+            const Laid& item = laid.items[i];
+            if (IsText(e.kind)) {
+                for (int k = 0; k < item.fit.lines; ++k) {
+                    const double top = item.textTop + k * item.fit.lineHeight;
+                    moved = before(top, top + item.fit.lineHeight) || moved;
+                }
+            } else if (e.kind != K::Line) {
+                moved = before(item.rect.top(), item.rect.bottom()) || moved;
+            }
+        }
+        for (const QRectF& group : std::as_const(kept))
+            moved = before(group.top(), group.bottom()) || moved;
+    }
+    return cut > from + 1 ? cut : limit;
 }
 
 // The pen of the rules and frames; text drawing changes the pen and puts this one back.
@@ -39,161 +289,106 @@ void UseRulePen(QPainter& p) {
     p.setPen(line);
 }
 
-constexpr double kSmallestType = 0.8; // of an element's own size, when its text is long
-
-QFont ElementFont(const ReportElement& e, double scale) {
-    QFont font(ReportFontFamily());
-    font.setPixelSize(int(kBodyPoints * e.size * 20 * scale)); // one device unit is a twip
-    font.setBold(e.bold);
-    return font;
+QColor TextColour(const ReportElement& e, bool greyscale) {
+    if (!e.orange)
+        return Qt::black;
+    // The orange of the message is a light grey on a greyscale printer: a darker orange
+    // prints as a dark grey.
+    return greyscale ? QColor(150, 75, 0) : QColor(255, 128, 0);
 }
 
-bool Fits(QPainter& p, const QRectF& r, const QString& text, int flags) {
-    const QRectF needed = p.boundingRect(r, flags, text);
-    return needed.height() <= r.height() + 10 && needed.width() <= r.width() + 10;
-}
-
-// The largest type, down to four fifths of the element's size, in which the text fits its
-// cell: wrapped onto more lines first, smaller only when the lines do not fit. A list
-// repeats its names and makers on every page: each answer is kept for the next time.
-double FitScale(QPainter& p, const ReportElement& e, const QRectF& r, const QString& text) {
-    const int flags = int(e.align) | Qt::TextWordWrap;
-    static QHash<QString, double> known;
-    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|")
-                            .arg(e.size)
-                            .arg(int(e.bold))
-                            .arg(r.width())
-                            .arg(r.height())
-                            .arg(flags)
-                            .arg(p.device() ? p.device()->logicalDpiY() : 0) +
-                        text;
-    if (const auto found = known.constFind(key); found != known.cend())
-        return found.value();
-    double fit = kSmallestType;
-    for (double scale = 1.0; scale > kSmallestType; scale -= 0.05) {
-        p.setFont(ElementFont(e, scale));
-        if (Fits(p, r, text, flags)) {
-            fit = scale;
-            break;
-        }
-    }
-    if (known.size() >= 50000)
-        known.clear();
-    known.insert(key, fit);
-    return fit;
-}
-
-QString ElementText(const ReportElement& e, const Recordset* rows, qint32 row, int page,
-                    int pages) {
-    switch (e.kind) {
-    case ReportElement::Kind::Value:
-        return Text(rows, row, e.text);
-    case ReportElement::Kind::PageNumber:
-        return QString::number(page);
-    case ReportElement::Kind::PageCount:
-        return QString::number(pages);
-    default:
-        return e.text;
-    }
-}
-
-QString CutToFit(QPainter& p, const QRectF& r, const QString& text) {
-    const QFontMetrics metrics = p.fontMetrics();
-    const int room = std::max(1, int((r.height() + 10) / metrics.lineSpacing()));
-    QTextLayout layout(text, p.font(), p.device());
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    QStringList lines;
-    qsizetype lastStart = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(r.width());
-        if (lines.size() + 1 == room) {
-            lastStart = line.textStart();
-            break;
-        }
-        lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
-        lastStart = line.textStart() + line.textLength();
-    }
-    layout.endLayout();
-    QString rest = text.mid(lastStart);
-    rest.replace(u'\n', u' ');
-    lines.append(metrics.elidedText(rest, Qt::ElideRight, int(r.width())));
-    return lines.join(u'\n');
-}
-
-void DrawText(QPainter& p, const ReportElement& e, const QRectF& r, QString text, double scale) {
-    p.setFont(ElementFont(e, scale));
-    const int flags = int(e.align) | Qt::TextWordWrap;
-    // Still too long at the smallest type: the lines that fit, the last one ending in
-    // "…", so that the page shows that the text goes on.
-    if (scale <= kSmallestType && !Fits(p, r, text, flags))
-        text = CutToFit(p, r, text);
-    p.setPen(e.orange ? QColor(255, 128, 0) : QColor(Qt::black));
-    p.save();
-    p.setClipRect(r.adjusted(-15, -15, 15, 15));
-    p.drawText(r, flags, text);
-    p.restore();
-    UseRulePen(p);
-}
-
-void DrawBand(QPainter& p, const ReportBand& band, const Recordset* rows, qint32 row, int y,
-              int page, int pages) {
+// The band's span [from, to) drawn at y; lines of text and shapes belong to the slice
+// their top falls in, and a frame that the slice cuts is closed at the cut.
+void DrawLaid(QPainter& p, const ReportBand& band, const LaidBand& laid, double y, double from,
+              double to, bool greyscale) {
     static const QPixmap banner(QStringLiteral(":/images/banner.png"));
-    // Each text read once; the values of a row share one type size, the smallest any of
-    // them needs.
-    QStringList texts;
-    double rowScale = 1.0;
-    for (const ReportElement& e : band.elements) {
-        texts.append(ElementText(e, rows, row, page, pages));
-        if (e.kind == ReportElement::Kind::Value)
-            rowScale =
-                std::min(rowScale, FitScale(p, e, QRectF(e.left, y + e.top, e.width, e.height),
-                                            texts.last()));
-    }
-    for (qsizetype i = 0; i < band.elements.size(); ++i) {
-        const ReportElement& e = band.elements[i];
-        const QRectF r(e.left, y + e.top, e.width, e.height);
+    const bool first = from <= 0;
+    const bool last = to >= laid.height;
+    auto inside = [&](double top) { return (first || top >= from) && (last || top < to); };
+    const double dy = y - from;
+    for (size_t i = 0; i < laid.items.size(); ++i) {
+        const ReportElement& e = band.elements[qsizetype(i)];
+        const Laid& item = laid.items[i];
+        QRectF r = item.rect;
         switch (e.kind) {
-        case ReportElement::Kind::Rect:
+        case K::Rect:
+        case K::RoundRect: {
+            const double top = first ? r.top() : std::max(r.top(), from);
+            const double bottom = last ? r.bottom() : std::min(r.bottom(), to);
+            if (bottom <= top)
+                continue;
+            const QRectF shown(r.left(), top + dy, r.width(), bottom - top);
             p.setBrush(Qt::NoBrush);
-            p.drawRect(r);
+            if (e.kind == K::Rect)
+                p.drawRect(shown);
+            else
+                p.drawRoundedRect(shown, 240, 240);
             continue;
-        case ReportElement::Kind::RoundRect:
-            p.setBrush(Qt::NoBrush);
-            p.drawRoundedRect(r, 240, 240);
+        }
+        case K::Line:
+            if (inside(r.top()))
+                p.drawLine(QPointF(r.left(), r.top() + dy), QPointF(r.right(), r.top() + dy));
             continue;
-        case ReportElement::Kind::Line:
-            p.drawLine(QPointF(e.left, y + e.top), QPointF(e.left + e.width, y + e.top));
-            continue;
-        case ReportElement::Kind::Picture:
-            p.drawPixmap(r, banner, banner.rect());
+        case K::Picture:
+            if (inside(r.top()))
+                p.drawPixmap(r.translated(0, dy), banner, banner.rect());
             continue;
         default:
             break;
         }
-        DrawText(p, e, r, texts[i],
-                 e.kind == ReportElement::Kind::Value ? rowScale : FitScale(p, e, r, texts[i]));
+        const Face& face = FaceOf(item.fit.twips, e.bold);
+        QTextLayout layout(item.text, face.font);
+        layout.setTextOption(WrapOption(e.align));
+        layout.beginLayout();
+        double lineTop = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(r.width());
+            line.setPosition(QPointF(0, lineTop));
+            lineTop += item.fit.lineHeight;
+        }
+        layout.endLayout();
+        p.setPen(TextColour(e, greyscale));
+        p.setFont(face.font);
+        for (int k = 0; k < layout.lineCount(); ++k)
+            if (inside(item.textTop + k * item.fit.lineHeight))
+                layout.lineAt(k).draw(&p, QPointF(r.left(), item.textTop + dy));
+        UseRulePen(p);
     }
 }
 
-// The page note, in small type just below the printable area.
-void DrawPageNote(QPainter& p, const QString& note, int width, int pageHeight) {
-    QFont font(ReportFontFamily());
-    font.setPixelSize(int(kBodyPoints * 0.9 * 20));
-    p.setFont(font);
-    p.setPen(Qt::black);
-    p.drawText(QRectF(0, pageHeight + 40, width, 240), Qt::AlignLeft | Qt::AlignTop, note);
-    UseRulePen(p);
+bool HasPageNumbers(const ReportLayout& l) {
+    for (const ReportBand* band :
+         {&l.pageHeader, &l.groupHeader, &l.detail, &l.groupFooter, &l.pageFooter})
+        for (const ReportElement& e : band->elements)
+            if (e.kind == K::PageNumber)
+                return true;
+    return false;
 }
+
+// The pages as bands are added to them, top to bottom.
+struct Flow {
+    double top;
+    double bottom;
+    QList<QList<ReportDocument::Slice>>& pages;
+    double y = top;
+
+    bool PageEmpty() const { return pages.last().isEmpty(); }
+    void NewPage() {
+        pages.append(QList<ReportDocument::Slice>());
+        y = top;
+    }
+    void Add(const ReportBand& band, const Recordset* rows, qint32 row, double from, double to) {
+        pages.last().append({&band, rows, row, y, from, to});
+        y += to - from;
+    }
+};
 
 } // namespace
 
 QPageLayout ReportPage(const ReportLayout& layout) {
     return QPageLayout(
         QPageSize(QPageSize::A4), layout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-        QMarginsF(kSideMarginMm, layout.verticalMarginMm, kSideMarginMm, layout.verticalMarginMm),
+        QMarginsF(kSideMarginMm, layout.topMarginMm, kSideMarginMm, layout.bottomMarginMm),
         QPageLayout::Millimeter);
 }
 
@@ -201,84 +396,230 @@ void SetUpReportPage(const ReportLayout& layout, QPagedPaintDevice& device) {
     device.setPageLayout(ReportPage(layout));
 }
 
-Result<int> RenderReport(const ReportLayout& layout, ReportRecordset& data,
-                         QPagedPaintDevice& device) {
+QPageLayout ReportDocument::Page() const {
+    return ReportPage(layout_);
+}
+
+Result<std::shared_ptr<const ReportDocument>>
+ReportDocument::LayOut(const ReportLayout& layout, ReportRecordset& data, const Progress& progress) {
     const Result<const Recordset*> parent = data.Parent();
     if (!parent)
         return Failure{parent.error()};
     const Result<const Recordset*> children = data.Children();
     if (!children)
         return Failure{children.error()};
-
-    // The bands in print order, each with the row it prints.
-    QList<Placed> items;
+    std::shared_ptr<ReportDocument> doc(new ReportDocument);
+    doc->layout_ = layout;
+    doc->parent_ = parent.value();
+    doc->ownPageNumbers_ = HasPageNumbers(layout);
+    doc->pageHeight_ = ReportPage(layout).paintRectPoints().height() * 20; // points to twips
     const Recordset* rows = parent.value();
+    const Recordset* lines = children.value();
+
+    // The page is always the report's A4 page, so the pages break in the same places on
+    // any paper.
+    const double top = layout.pageHeader.IsEmpty()
+                           ? layout.pageHeader.height
+                           : LayBand(layout.pageHeader, rows, 0, 1, 1).height;
+    const double footer = layout.pageFooter.IsEmpty()
+                              ? layout.pageFooter.height
+                              : LayBand(layout.pageFooter, rows, 0, 1, 1).height;
+    doc->footerTop_ = doc->pageHeight_ - footer;
+    doc->pages_ = {{}};
+    Flow flow{top, doc->footerTop_, doc->pages_};
+
+    // A list's heading line: the first of its rows; the rows that repeat it give way to
+    // the heading the pages put at their top.
+    const ReportBand& detail = layout.detail;
+    std::vector<int> detailColumns;
+    for (const ReportElement& e : detail.elements)
+        if (e.kind == K::Value)
+            detailColumns.push_back(lines->FieldIndex(e.text));
+    qint32 heading = -1;
+    double headingHeight = 0;
+    bool headingDue = false;
+    auto isHeading = [&](qint32 c) {
+        for (int column : detailColumns)
+            if (lines->ValueText(c, column) != lines->ValueText(heading, column))
+                return false;
+        return true;
+    };
+
+    // Places a band: on a new page when it does not fit what is left of this one; one
+    // taller than a page continues on the next, broken between lines. Detail rows of a
+    // list with headings have the heading above them on every page.
+    auto place = [&](const ReportBand& band, const Recordset* source, qint32 row,
+                     bool underHeading) {
+        if (band.IsEmpty())
+            return;
+        const LaidBand laid = LayBand(band, source, row, 1, 1);
+        const double h = laid.height;
+        underHeading = underHeading && heading >= 0;
+        const double above = underHeading && headingDue ? headingHeight : 0;
+        if (flow.y + above + h > flow.bottom && !flow.PageEmpty()) {
+            flow.NewPage();
+            headingDue = underHeading;
+        }
+        if (underHeading && headingDue) {
+            flow.Add(detail, lines, heading, 0, headingHeight);
+            headingDue = false;
+        }
+        for (double from = 0;;) {
+            const double room = std::max(flow.bottom - flow.y, double(kGrownPad));
+            if (h - from <= room || laid.contentBottom - from <= room) {
+                flow.Add(band, source, row, from, h);
+                return;
+            }
+            const double cut = CutPoint(band, laid, from, from + room);
+            flow.Add(band, source, row, from, cut);
+            flow.NewPage();
+            if (underHeading)
+                flow.Add(detail, lines, heading, 0, headingHeight);
+            from = cut;
+        }
+    };
+
+    const qint64 total = layout.command == 3 ? rows->RecordCount() : lines->RecordCount();
+    qint64 done = 0;
     for (qint32 r = 0; r < rows->RecordCount(); ++r) {
         if (layout.command == 3) {
-            items.append({&layout.detail, rows, r, 0});
+            place(detail, rows, r, false);
+            if (!GoOn(progress, ++done, total))
+                return Stopped();
             continue;
         }
-        items.append({&layout.groupHeader, rows, r, 0});
+        place(layout.groupHeader, rows, r, false);
         const Result<QList<qint32>> mine = data.ChildRowsOf(r);
         if (!mine)
             return Failure{mine.error()};
-        for (qint32 c : mine.value())
-            items.append({&layout.detail, children.value(), c, 0});
-        items.append({&layout.groupFooter, rows, r, 0});
-    }
-
-    // Pages: a band that does not fit what is left of a page starts the next one. The
-    // page is always the report's A4 page, so the page breaks (and the heading lines the
-    // lists put at the top of each page) stay where they belong on any paper.
-    const QRectF area = ReportPage(layout).paintRectPoints();
-    const int pageHeight = int(area.height() * 20); // points to twips
-    const int top = layout.pageHeader.height;
-    const int bottom = pageHeight - layout.pageFooter.height;
-    QList<QList<Placed>> pages{{}};
-    int y = top;
-    for (Placed item : items) {
-        if (item.band->IsEmpty())
-            continue;
-        const int h = item.band->height;
-        if (y + h > bottom && !pages.last().isEmpty()) {
-            pages.append(QList<Placed>());
-            y = top;
+        for (qint32 c : mine.value()) {
+            if (!GoOn(progress, ++done, total))
+                return Stopped();
+            if (detail.IsEmpty())
+                continue;
+            if (layout.headingRows) {
+                if (heading < 0) {
+                    heading = c;
+                    headingHeight = LayBand(detail, lines, c, 1, 1).height;
+                    headingDue = true;
+                    continue;
+                }
+                if (isHeading(c))
+                    continue;
+            }
+            place(detail, lines, c, true);
         }
-        item.y = y;
-        pages.last().append(item);
-        y += h;
+        place(layout.groupFooter, rows, r, false);
     }
+    return std::shared_ptr<const ReportDocument>(std::move(doc));
+}
 
+void ReportDocument::DrawPage(QPainter& p, int index, bool greyscale) const {
+    if (index < 0 || index >= pages_.size())
+        return;
+    const int page = index + 1;
+    UseRulePen(p);
+    const double huge = 1e9;
+    DrawSlice(p, {&layout_.pageHeader, parent_, 0, 0, 0, huge}, page, greyscale);
+    for (const Slice& slice : pages_[index])
+        DrawSlice(p, slice, page, greyscale);
+    DrawSlice(p, {&layout_.pageFooter, parent_, 0, footerTop_, 0, huge}, page, greyscale);
+    DrawPageNote(p, page);
+}
+
+void ReportDocument::DrawSlice(QPainter& p, const Slice& slice, int page, bool greyscale) const {
+    if (slice.band->IsEmpty())
+        return;
+    const LaidBand laid = LayBand(*slice.band, slice.rows, slice.row, page, PageCount());
+    DrawLaid(p, *slice.band, laid, slice.y, slice.from, slice.to, greyscale);
+}
+
+// The page note in small type in the bottom margin: the sample note on the left; when the
+// page was printed, and which page it is where the layout numbers no pages, on the right.
+void ReportDocument::DrawPageNote(QPainter& p, int page) const {
+    QString stamp;
+    if (layout_.printedAt.isValid())
+        stamp = QStringLiteral("印刷日時：") +
+                layout_.printedAt.toString(QStringLiteral("yyyy年MM月dd日 HH:mm"));
+    if (!ownPageNumbers_)
+        stamp += (stamp.isEmpty() ? QString() : QStringLiteral("\u3000")) +
+                 QStringLiteral("ページ %1／%2").arg(page).arg(PageCount());
+    const Face& face = FaceOf(int(kNotePoints * 20), false);
+    p.setFont(face.font);
+    p.setPen(Qt::black);
+    const QRectF line(0, pageHeight_ + kNoteGap, layout_.width, face.metrics.lineSpacing());
+    if (!layout_.pageNote.isEmpty())
+        p.drawText(line, Qt::AlignLeft | Qt::AlignTop, layout_.pageNote);
+    p.drawText(line, Qt::AlignRight | Qt::AlignTop, stamp);
+    UseRulePen(p);
+}
+
+Result<int> PrintDocument(const ReportDocument& document, QPagedPaintDevice& device,
+                          const Progress& progress, int first, int last, bool greyscale,
+                          const std::function<void()>& abandon) {
+    const int count = document.PageCount();
+    first = std::clamp(first, 1, count);
+    last = last <= 0 ? count : std::clamp(last, first, count);
     QPainter p;
     if (!p.begin(&device))
         return Failure{QStringLiteral("印刷を始められませんでした。")};
     // On other paper the A4 page is scaled to fit the printable area.
+    const QRectF area = document.Page().paintRectPoints();
     const QRectF paper = device.pageLayout().paintRectPoints();
     const double fit = std::min(paper.width() / area.width(), paper.height() / area.height());
     p.scale(fit * device.logicalDpiX() / 1440.0, fit * device.logicalDpiY() / 1440.0);
-    UseRulePen(p);
-    const int count = int(pages.size());
-    for (int i = 0; i < count; ++i) {
-        if (i > 0)
+    for (int page = first; page <= last; ++page) {
+        if (page > first)
             device.newPage();
-        DrawBand(p, layout.pageHeader, rows, 0, 0, i + 1, count);
-        for (const Placed& item : pages[i])
-            DrawBand(p, *item.band, item.rows, item.row, item.y, i + 1, count);
-        DrawBand(p, layout.pageFooter, rows, 0, bottom, i + 1, count);
-        if (!layout.pageNote.isEmpty())
-            DrawPageNote(p, layout.pageNote, layout.width, pageHeight);
+        document.DrawPage(p, page - 1, greyscale);
+        if (!GoOn(progress, page - first + 1, last - first + 1)) {
+            if (abandon)
+                abandon();
+            p.end();
+            return Stopped();
+        }
     }
-    p.end();
-    return count;
+    if (!p.end())
+        return Failure{QStringLiteral("印刷を終えられませんでした。")};
+    return last - first + 1;
+}
+
+Result<int> SaveReportPdf(const ReportDocument& document, const QString& path,
+                          const Progress& progress, int first, int last) {
+    AtomicFile file(path);
+    if (const Status opened = file.Begin(); !opened)
+        return Failure{opened.error()};
+    Result<int> pages = [&] {
+        QPdfWriter writer(&file);
+        writer.setResolution(1440);
+        writer.setCreator(QStringLiteral("ソラリオ"));
+        const ReportLayout& layout = document.Layout();
+        writer.setTitle(layout.title.isEmpty() ? layout.name : layout.title);
+        writer.setPageLayout(document.Page());
+        return PrintDocument(document, writer, progress, first, last);
+    }();
+    if (!pages) {
+        file.Abandon();
+        return pages;
+    }
+    if (const Status committed = file.Commit(); !committed)
+        return Failure{committed.error()};
+    return pages;
+}
+
+Result<int> RenderReport(const ReportLayout& layout, ReportRecordset& data,
+                         QPagedPaintDevice& device) {
+    const auto document = ReportDocument::LayOut(layout, data);
+    if (!document)
+        return Failure{document.error()};
+    return PrintDocument(*document.value(), device);
 }
 
 Result<int> SaveReportPdf(const ReportLayout& layout, ReportRecordset& data, const QString& path) {
-    QPdfWriter writer(path);
-    writer.setResolution(1440);
-    writer.setCreator(QStringLiteral("ソラリオ"));
-    writer.setTitle(layout.title.isEmpty() ? layout.name : layout.title);
-    SetUpReportPage(layout, writer);
-    return RenderReport(layout, data, writer);
+    const auto document = ReportDocument::LayOut(layout, data);
+    if (!document)
+        return Failure{document.error()};
+    return SaveReportPdf(*document.value(), path);
 }
 
 } // namespace solario

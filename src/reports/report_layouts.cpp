@@ -13,6 +13,7 @@ constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 constexpr int kRow = 375; // height of a row of a ruled table
 constexpr int kCaptionWidth = 3405;
 constexpr int kPad = 60; // room between a cell's rule and its text
+constexpr int kResultGroup = 1; // a notice's result heading, message and cautions
 
 ReportElement Label(int top, int left, const QString& text, int width, int height = 300,
                     Qt::Alignment align = kLeft, double size = 1.0, bool bold = false) {
@@ -122,14 +123,25 @@ ReportBand NoticeFrame(int width, int firstRow) {
     return b;
 }
 
-// The orange message in its rounded frame.
-void Message(ReportBand& b, int top, Qt::Alignment align) {
-    b.elements << Shape(K::RoundRect, top - 450, 1935, 11340, 2280);
-    ReportElement m = Value(top, 1935 + 1170, QStringLiteral("メッセージ"), 9000, 1150, align);
+// The orange message in its rounded frame, then why a material might still contain
+// asbestos, as the notice screens say under it. Returns the foot of the cautions.
+int Message(ReportBand& b, int top, Qt::Alignment align) {
+    constexpr int kBoxLeft = 1935, kBoxWidth = 11340, kLine = 240;
+    const qsizetype first = b.elements.size();
+    b.elements << Shape(K::RoundRect, top - 450, kBoxLeft, kBoxWidth, 2280);
+    ReportElement m = Value(top, kBoxLeft + 1170, QStringLiteral("メッセージ"), 9000, 1150, align);
     m.orange = true;
     m.size = 1.5;
     m.bold = true;
     b.elements << m;
+    int line = top - 450 + 2280 + 90;
+    b.elements << Label(line, kBoxLeft, kCautionHeadline, kBoxWidth, kLine, kLeft, 1.0, true);
+    for (const QString& text : kCautionCases)
+        b.elements << Label(line += kLine, kBoxLeft + 240, text, kBoxWidth - 240, kLine);
+    // The result is never parted from what it warns of.
+    for (qsizetype i = first; i < b.elements.size(); ++i)
+        b.elements[i].keep = kResultGroup;
+    return line + kLine;
 }
 
 } // namespace
@@ -141,6 +153,7 @@ const ReportLayout& DataReport_ListKenzai2() {
         l.title = QStringLiteral("石綿含有建材リスト");
         l.fileStem = QStringLiteral("検索結果一覧");
         l.command = 2;
+        l.headingRows = true;
         l.landscape = true;
         l.width = 14775;
         l.pageHeader.height = 1650;
@@ -187,7 +200,9 @@ const ReportLayout& DataReport_SelectKenzai() {
         l.title = QStringLiteral("石綿含有建材名リスト（一般名）");
         l.fileStem = QStringLiteral("建材名リスト");
         l.command = 1;
-        l.verticalMarginMm = 11.93;
+        l.topMarginMm = 11.93;
+        l.bottomMarginMm = 11.93;
+        l.headingRows = true;
         l.width = 9975;
         l.pageHeader.height = 1722;
         l.pageHeader.elements << Banner() << Label(360, 7830, kDataEdition, 2145, 300, kRight)
@@ -226,7 +241,8 @@ const ReportLayout& DataReport_SelectKenzai() {
 namespace {
 
 // A notice: the frame, the condition table starting at firstRow, the heading of the
-// result and the message.
+// result, the message and the cautions. The notices print on one page, inside a top
+// margin of 7 mm.
 struct NoticeTable {
     int firstRow;
     int left;
@@ -242,13 +258,14 @@ ReportLayout NoticeLayout(const QString& name, int width, int height, const Noti
     l.title = QStringLiteral("石綿含有建材の検索結果（該当なし）");
     l.fileStem = QStringLiteral("検索結果_該当なし");
     l.landscape = true;
+    l.topMarginMm = 7;
     l.width = width;
     ReportBand& g = l.groupHeader;
     g = NoticeFrame(l.width, table.firstRow);
-    g.height = height;
     const int end = ConditionTable(g, table.firstRow, table.left, table.valueWidth, table.rows);
     g.elements << Label(end + table.resultGap, 0, QStringLiteral("【検索結果】"), 3000);
-    Message(g, messageTop, messageAlign);
+    g.elements.last().keep = kResultGroup;
+    g.height = std::max(height, Message(g, messageTop, messageAlign));
     return l;
 }
 
@@ -278,15 +295,20 @@ const ReportLayout& DataReport_Error_1_1() {
     static const ReportLayout layout = [] {
         ReportLayout l =
             ThreeRowNotice(QStringLiteral("DataReport_Error_1_1"), 15390, 10110, 3600, 6015);
+        // The reference box stands below the cautions.
+        int box = 0;
+        for (const ReportElement& e : l.groupHeader.elements)
+            box = std::max(box, e.top + e.height + 90);
+        l.groupHeader.height = box + 1800;
         l.groupHeader.elements
-            << Shape(K::Rect, 8235, 1935, 11355, 1800)
-            << Label(8280, 2100, QStringLiteral("（参考情報）"), 3000)
-            << Label(8520, 3900,
+            << Shape(K::Rect, box, 1935, 11355, 1800)
+            << Label(box + 45, 2100, QStringLiteral("（参考情報）"), 3000)
+            << Label(box + 285, 3900,
                      QStringLiteral(
                          "以下の建材には製造段階で石綿（アスベスト）は使用されていません。"),
                      9000)
-            << Shape(K::Rect, 8820, 2220, 10785, 1005)
-            << Label(8880, 2400,
+            << Shape(K::Rect, box + 585, 2220, 10785, 1005)
+            << Label(box + 645, 2400,
                      QStringLiteral(
                          "人造鉱物組織の保温材、断熱材のロックウール、グラスウール\n"
                          "吹込み用繊維系断熱材のグラスウール、ロックウール、セルローズファイバー\n"
@@ -339,7 +361,8 @@ const ReportLayout& DataReport_DetailKenzai() {
         l.title = QStringLiteral("石綿含有建材個別情報");
         l.fileStem = QStringLiteral("建材個別情報");
         l.command = 3;
-        l.verticalMarginMm = 8;
+        l.topMarginMm = 6;
+        l.bottomMarginMm = 10;
         l.width = 10365;
         ReportBand& d = l.detail;
         d.height = 15645;

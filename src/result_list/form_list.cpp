@@ -3,6 +3,7 @@
 #include "data/field_catalogue.h"
 #include "data/list_export.h"
 #include "data/query_builders.h"
+#include "data/report_writing.h"
 #include "detail/form_detail.h"
 #include "reports/report_layout.h"
 #include "result_list/list_header.h"
@@ -415,7 +416,9 @@ void Form_List::CommandSort_Click() {
 void Form_List::Command_ReportOut_Click() {
     // The grid's current order is the printed order.
     PrintReport(s_, p_, this, DataReport_ListKenzai2(),
-                [this] { return WriteListReport(s_, s_.MainRecordset.get()); });
+                [this](const Progress& progress) {
+                    return WriteListReport(s_, s_.MainRecordset.get(), progress);
+                });
 }
 
 namespace {
@@ -446,7 +449,8 @@ void Form_List::CommandCsv_Click() {
         return;
     const QString path =
         p_.ChooseSaveFile(this, QStringLiteral("CSV保存"), QStringLiteral("csv"),
-                          SuggestedFileName(QStringLiteral("検索結果一覧"), QStringLiteral("csv")),
+                          SuggestedFileName(QStringLiteral("検索結果一覧"), PrintSubject(s_, false),
+                                            QStringLiteral("csv")),
                           QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return;

@@ -38,7 +38,7 @@ const QStringList& HeadingLine() {
 
 } // namespace
 
-Status WriteListReport(AppState& s, const KeyedRecordset* list) {
+Status WriteListReport(AppState& s, const KeyedRecordset* list, const Progress& progress) {
     ReportDataEnvironment& env = *s.DataEnvironment1;
     ReportRecordset& rs = *env.rsCommand2;
     if (Status st = WriteListConditions(s, env); !st)
@@ -48,6 +48,8 @@ Status WriteListReport(AppState& s, const KeyedRecordset* list) {
     const qint32 rows = list && list->IsOpen() ? list->RecordCount() : 0;
     int c = 0, k = 0;
     for (qint32 r = 1; r <= rows; ++r) {
+        if (!GoOn(progress, r, rows))
+            return Stopped();
         ++c;
         if (r == 1 || r == kListRowsFirstPage + 1 || c == kListRowsPerPage + 1) {
             QStringList heading = HeadingLine();

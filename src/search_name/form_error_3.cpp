@@ -121,22 +121,12 @@ void Form_Error_3::BuildConditions() {
 
 // Why a material might still contain asbestos, and the three documents on it.
 void Form_Error_3::BuildCautions() {
-    Label7 = PlacedLabel(
-        this, QStringLiteral("Label7"),
-        QStringLiteral("以下のような場合には、石綿（アスベスト）含有建材である可能性を否定"
-                       "できませんのでご注意ください。"),
-        240, 5520, 11295, 300);
-    Label8 = PlacedLabel(this, QStringLiteral("Label8"),
-                         QStringLiteral("１．データベースに登録されていない建材を用いている場合"),
-                         480, 5850, 6600, 300);
-    Label9 =
-        PlacedLabel(this, QStringLiteral("Label9"),
-                    QStringLiteral("２．想定されていない施工部位・使われ方に用いられている場合"),
-                    480, 6150, 6600, 300);
-    Label10 = PlacedLabel(
-        this, QStringLiteral("Label10"),
-        QStringLiteral("３．製造終了後、想定される流通期間を超えて建材が用いられている場合"), 480,
-        6450, 6600, 300);
+    Label7 =
+        PlacedLabel(this, QStringLiteral("Label7"), kCautionHeadline, 240, 5520, 11295, 300);
+    Label8 = PlacedLabel(this, QStringLiteral("Label8"), kCautionCases[0], 480, 5850, 6600, 300);
+    Label9 = PlacedLabel(this, QStringLiteral("Label9"), kCautionCases[1], 480, 6150, 6600, 300);
+    Label10 =
+        PlacedLabel(this, QStringLiteral("Label10"), kCautionCases[2], 480, 6450, 6600, 300);
     Label7->setFont(ScaledFont(Label7->font(), 1.0, true));
 
     Command_kenzai_info = MakeButton(QStringLiteral("Command_kenzai_info"), kRegisteredInfoCaption);
@@ -174,7 +164,9 @@ void Form_Error_3::DispatchFunctionKey(int keyCode) {
 }
 
 void Form_Error_3::Command_ReportOut_Click() {
-    PrintReport(s_, p_, this, DataReport_Error_3(), [this] { return WriteNameSearchNotice(s_); });
+    PrintReport(s_, p_, this, DataReport_Error_3(), [this](const Progress&) {
+        return WriteNameSearchNotice(s_);
+    });
 }
 
 void Form_Error_3::CommandExit_Click() {

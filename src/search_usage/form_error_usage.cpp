@@ -158,21 +158,13 @@ QVBoxLayout* UsageNotice::BuildCautions() {
     auto* section = new QVBoxLayout;
     auto* cautions = new QHBoxLayout;
     auto* texts = new QVBoxLayout;
-    QLabel* warn = MakeLabel(this, QStringLiteral("Label7"),
-                             QStringLiteral("以下のような場合には、石綿（アスベスト）含有建材である"
-                                            "可能性を否定できませんのでご注意ください。"));
+    QLabel* warn = MakeLabel(this, QStringLiteral("Label7"), kCautionHeadline);
     warn->setFont(ScaledFont(warn->font(), 1.0, true));
     section->addWidget(warn);
     section->addLayout(cautions);
-    texts->addWidget(
-        MakeLabel(this, QStringLiteral("Label8"),
-                  QStringLiteral("１．データベースに登録されていない建材を用いている場合")));
-    texts->addWidget(
-        MakeLabel(this, QStringLiteral("Label9"),
-                  QStringLiteral("２．想定されていない施工部位・使われ方に用いられている場合")));
-    texts->addWidget(MakeLabel(
-        this, QStringLiteral("Label10"),
-        QStringLiteral("３．製造終了後、想定される流通期間を超えて建材が用いられている場合")));
+    texts->addWidget(MakeLabel(this, QStringLiteral("Label8"), kCautionCases[0]));
+    texts->addWidget(MakeLabel(this, QStringLiteral("Label9"), kCautionCases[1]));
+    texts->addWidget(MakeLabel(this, QStringLiteral("Label10"), kCautionCases[2]));
     if (kind_ != UsageNoticeKind::NoProduct)
         texts->addWidget(
             MakeLabel(this, QStringLiteral("Label6"),
@@ -234,7 +226,7 @@ void UsageNotice::Command_ReportOut_Click() {
     const ReportLayout& layout = kind_ == UsageNoticeKind::Insulation  ? DataReport_Error_1_1()
                                  : kind_ == UsageNoticeKind::NoProduct ? DataReport_Error_2()
                                                                        : DataReport_Error_1();
-    PrintReport(s_, p_, this, layout, [this] { return WriteUsageNotice(s_, kind_); });
+    PrintReport(s_, p_, this, layout, [this](const Progress&) { return WriteUsageNotice(s_, kind_); });
 }
 
 void UsageNotice::CommandExit_Click() {

@@ -232,7 +232,7 @@ void Form_Search_D2::CommandHelp_Click() {
 
 void Form_Search_D2::Command_ReportOut_Click() {
     PrintReport(s_, p_, this, DataReport_SelectKenzai(),
-                [this] { return WriteNameSelectReport(s_); });
+                [this](const Progress&) { return WriteNameSelectReport(s_); });
 }
 
 void Form_Search_D2::CommandGoMenu_Click() {

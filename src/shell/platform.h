@@ -3,14 +3,14 @@
 #include "platform/result.h"
 
 #include <QString>
+#include <memory>
 
 class QWidget;
 
 namespace solario {
 
 class Screen;
-class ReportRecordset;
-struct ReportLayout;
+class ReportDocument;
 
 // Message-box flags and answers, with the values the screens were written against.
 namespace box {
@@ -52,11 +52,19 @@ public:
     // Opens a document file with the desktop's viewer; a missing file or viewer is silent.
     virtual void OpenDocument(const QString& path) = 0;
 
-    // Shows the report over its data in a modal preview, from which the user prints or
-    // saves a PDF, and returns once it is closed. A report that cannot be laid out is
-    // not shown; the failure is returned.
-    virtual Status ShowReport(const ReportLayout& layout, ReportRecordset& data,
-                              QWidget* owner) = 0;
+    // Shows the laid-out report in a modal preview, from which the user prints or saves
+    // a PDF, and returns once it is closed. What goes wrong in the preview is told there.
+    virtual Status ShowReport(const ReportDocument& document, QWidget* owner) = 0;
+
+    // A long piece of work in sight of the user: after a moment a window says what is
+    // being done and how far it has come, with 中止 to stop it. Step answers false once
+    // the user stopped it; the window goes when the view is destroyed.
+    class ProgressView {
+    public:
+        virtual ~ProgressView() = default;
+        virtual bool Step(qint64 done, qint64 total) = 0;
+    };
+    virtual std::unique_ptr<ProgressView> ShowProgress(QWidget* owner, const QString& text) = 0;
 
     // Asks where to save a file of a kind ("pdf", "csv"), suggesting the name in the folder
     // that kind was last saved in, and remembers the folder chosen. Empty when the user

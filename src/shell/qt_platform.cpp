@@ -3,13 +3,14 @@
 #include "data/report_data.h"
 #include "reports/report_engine.h"
 #include "shell/message_boxes.h"
+#include "shell/report_preview.h"
 #include "shell/screen.h"
 #include "shell/settings.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -18,13 +19,11 @@
 #include <QHelpLink>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTextBrowser>
-#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -229,41 +228,68 @@ void QtPlatform::OpenDocument(const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-Status QtPlatform::ShowReport(const ReportLayout& layout, ReportRecordset& data, QWidget* owner) {
-    // Read the data first: a report that cannot be laid out is not shown.
-    if (const Result<const Recordset*> rows = data.Parent(); !rows)
-        return Failure{rows.error()};
-    if (const Result<const Recordset*> rows = data.Children(); !rows)
-        return Failure{rows.error()};
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(layout.name);
-    SetUpReportPage(layout, printer);
-    QPrintPreviewDialog dialog(&printer, owner);
-    dialog.setWindowTitle(QStringLiteral("【ソラリオ】印刷プレビュー"));
-    Status status;
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
-        const Result<int> pages = RenderReport(layout, data, *target);
-        if (!pages)
-            status = Failure{pages.error()};
-    });
-    if (auto* bar = dialog.findChild<QToolBar*>()) {
-        bar->addSeparator();
-        QAction* pdf = bar->addAction(QStringLiteral("PDF保存"));
-        QObject::connect(pdf, &QAction::triggered, &dialog, [&] {
-            const QString path =
-                ChooseSaveFile(&dialog, QStringLiteral("PDF保存"), QStringLiteral("pdf"),
-                               SuggestedFileName(layout.fileStem, QStringLiteral("pdf")),
-                               QStringLiteral("PDF (*.pdf)"));
-            if (path.isEmpty())
-                return;
-            const Result<int> saved = SaveReportPdf(layout, data, path);
-            if (!saved)
-                ShowFailure(*this, QStringLiteral("PDFを保存できませんでした。"), saved.error());
-        });
+Status QtPlatform::ShowReport(const ReportDocument& document, QWidget* owner) {
+    ReportPreview preview(document, *this, owner);
+    preview.exec();
+    return {};
+}
+
+namespace {
+
+// The progress window: shown only when the work lasts, updated a few times a second so
+// that the work, not the window, takes the time.
+class ProgressWindow : public Platform::ProgressView {
+public:
+    ProgressWindow(QWidget* owner, const QString& text) : dialog_(owner) {
+        dialog_.setWindowTitle(QStringLiteral("【ソラリオ】お待ちください"));
+        dialog_.setLabelText(text);
+        dialog_.setCancelButtonText(QStringLiteral("中止"));
+        dialog_.setWindowModality(Qt::ApplicationModal);
+        dialog_.setAutoReset(false);
+        dialog_.setAutoClose(false);
+        // Shown by Step when the work lasts, never by the dialog's own timer.
+        dialog_.setMinimumDuration(std::numeric_limits<int>::max());
+        dialog_.reset();
+        started_.start();
     }
-    dialog.resize(owner ? owner->size().expandedTo(QSize(900, 700)) : QSize(900, 700));
-    dialog.exec();
-    return status;
+    ~ProgressWindow() override {
+        if (shown_)
+            QApplication::restoreOverrideCursor();
+    }
+
+    bool Step(qint64 done, qint64 total) override {
+        if (updated_.isValid() && updated_.elapsed() < 50)
+            return !dialog_.wasCanceled();
+        if (!shown_ && started_.elapsed() < 300) {
+            updated_.start();
+            return true;
+        }
+        if (!shown_) {
+            shown_ = true;
+            // The busy pointer would hide that 中止 can be pressed.
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+            dialog_.show();
+        }
+        // The bar counts in thousandths, so that any total fits it.
+        dialog_.setRange(0, 1000);
+        dialog_.setValue(total > 0 ? int(std::min<qint64>(1000, done * 1000 / total)) : 0);
+        QCoreApplication::processEvents();
+        updated_.start();
+        return !dialog_.wasCanceled();
+    }
+
+private:
+    QProgressDialog dialog_;
+    QElapsedTimer started_;
+    QElapsedTimer updated_;
+    bool shown_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<Platform::ProgressView> QtPlatform::ShowProgress(QWidget* owner,
+                                                                 const QString& text) {
+    return std::make_unique<ProgressWindow>(owner, text);
 }
 
 void QtPlatform::EndProgram(int exitCode) {

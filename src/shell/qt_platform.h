@@ -28,7 +28,8 @@ public:
     void OpenDocument(const QString& path) override;
     QString ChooseSaveFile(QWidget* owner, const QString& title, const QString& kind,
                            const QString& suggestedName, const QString& filter) override;
-    Status ShowReport(const ReportLayout& layout, ReportRecordset& data, QWidget* owner) override;
+    Status ShowReport(const ReportDocument& document, QWidget* owner) override;
+    std::unique_ptr<ProgressView> ShowProgress(QWidget* owner, const QString& text) override;
     void EndProgram(int exitCode) override;
 
 private:

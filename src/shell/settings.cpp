@@ -64,8 +64,30 @@ void RememberFolder(const QString& kind, const QString& folder) {
     QSettings(kOrganisation, kOrganisation).setValue(FolderKey(kind), folder);
 }
 
-QString SuggestedFileName(const QString& stem, const QString& extension, const QDate& date) {
-    return stem + u'_' + date.toString(QStringLiteral("yyyyMMdd")) + u'.' + extension;
+QString SuggestedFileName(const QString& stem, const QString& subject, const QString& extension,
+                          const QDate& date) {
+    constexpr qsizetype kLongest = 40;
+    QString safe;
+    for (const QChar c : subject) {
+        const bool unsafe = QStringLiteral("\\/:*?\"<>|").contains(c) || c.isSpace() ||
+                            c.category() == QChar::Other_Control ||
+                            c.category() == QChar::Other_Format;
+        if (!unsafe)
+            safe += c;
+        else if (!safe.endsWith(u'_'))
+            safe += u'_';
+    }
+    // Nor may a name end in a dot on every desktop.
+    while (!safe.isEmpty() && (safe.front() == u'_' || safe.front() == u'.'))
+        safe.remove(0, 1);
+    if (safe.size() > kLongest)
+        safe.truncate(safe.at(kLongest - 1).isHighSurrogate() ? kLongest - 1 : kLongest);
+    while (!safe.isEmpty() && (safe.back() == u'_' || safe.back() == u'.'))
+        safe.chop(1);
+    QString name = stem;
+    if (!safe.isEmpty())
+        name += u'_' + safe;
+    return name + u'_' + date.toString(QStringLiteral("yyyyMMdd")) + u'.' + extension;
 }
 
 } // namespace solario

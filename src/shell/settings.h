@@ -26,9 +26,11 @@ void OpenDocument(const AppState& s, Platform& platform, const QString& path);
 QString LastUsedFolder(const QString& kind);
 void RememberFolder(const QString& kind, const QString& folder);
 
-// The name a save suggests: the stem, the date as YYYYMMDD and the extension
-// ("検索結果一覧_20261210.pdf").
-QString SuggestedFileName(const QString& stem, const QString& extension,
+// The name a save suggests: the stem, what the file holds, the date as YYYYMMDD and the
+// extension ("検索結果一覧_居室天井_仕上げ材_20261210.pdf"), so that two saves of a day keep
+// apart. In the subject, what a file name cannot hold (\ / : * ? " < > |, control
+// characters) and blanks become "_", and it is kept to 40 characters.
+QString SuggestedFileName(const QString& stem, const QString& subject, const QString& extension,
                           const QDate& date = QDate::currentDate());
 
 } // namespace solario

@@ -10,16 +10,21 @@
 #include "search_name/form_error_3.h"
 #include "search_usage/form_error_usage.h"
 #include "search_usage/form_search_d2.h"
+#include "search_usage/usage_reports.h"
 #include "shell/print_report.h"
+#include "shell/screen_kit.h"
 #include "support/loaded_state.h"
 
+#include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QMap>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 
 using namespace solario;
 using namespace solario::test;
@@ -107,6 +112,150 @@ QStringList SortNos(int n) {
     return v;
 }
 
+// The text blocks of each page as pdftotext lays the page out (the lines of one cell make
+// one block), each block's lines exactly as they come out.
+using PdfPages = QList<QList<QStringList>>;
+PdfPages PdfBlocks(const QString& path) {
+    QProcess run;
+    run.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox-layout"), path, QStringLiteral("-")});
+    run.waitForFinished(60000);
+    QXmlStreamReader xml(run.readAllStandardOutput());
+    PdfPages pages;
+    QString line;
+    double lastRight = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const auto name = xml.name();
+        if (xml.isStartElement() && name == u"page")
+            pages.append(QList<QStringList>());
+        else if (xml.isStartElement() && name == u"block" && !pages.isEmpty())
+            pages.last().append(QStringList());
+        else if (xml.isStartElement() && name == u"line")
+            line.clear();
+        else if (xml.isStartElement() && name == u"word") {
+            // Words that touch are one text (a bold line comes out in pieces); a gap
+            // between them is a blank, as pdftotext's own text says.
+            const double left = xml.attributes().value(QStringLiteral("xMin")).toDouble();
+            const double right = xml.attributes().value(QStringLiteral("xMax")).toDouble();
+            if (!line.isEmpty() && left - lastRight > 0.5)
+                line += u' ';
+            line += xml.readElementText();
+            lastRight = right;
+        }
+        else if (xml.isEndElement() && name == u"line" && !pages.isEmpty() &&
+                 !pages.last().isEmpty())
+            pages.last().last().append(line);
+    }
+    return pages;
+}
+
+// The rest of a value is the first lines of a block at the top of the next pages.
+bool GoesOn(const PdfPages& pages, qsizetype page, const QString& rest) {
+    if (rest.isEmpty())
+        return true;
+    if (page >= pages.size())
+        return false;
+    for (const QStringList& block : pages[page]) {
+        QString lines;
+        for (qsizetype i = 0; i < block.size(); ++i) {
+            lines += block[i];
+            if (lines == rest)
+                return true;
+            if (!rest.startsWith(lines))
+                break;
+            if (i == block.size() - 1 && GoesOn(pages, page + 1, rest.mid(lines.size())))
+                return true;
+        }
+    }
+    return false;
+}
+
+// The value is printed whole: lines of a block, one after the other, hold it exactly (or
+// a word of a line does, where pdftotext took two cells of a row into one line), or it
+// ends a block and goes on at the top of the next page.
+bool PrintedWhole(const PdfPages& pages, const QString& value) {
+    for (qsizetype page = 0; page < pages.size(); ++page)
+        for (const QStringList& block : pages[page])
+            for (qsizetype first = 0; first < block.size(); ++first) {
+                if (block[first].split(u' ').contains(value))
+                    return true;
+                QString lines;
+                for (qsizetype i = first; i < block.size(); ++i) {
+                    lines += block[i];
+                    if (lines == value)
+                        return true;
+                    if (!value.startsWith(lines))
+                        break;
+                    if (i == block.size() - 1 &&
+                        GoesOn(pages, page + 1, value.mid(lines.size())))
+                        return true;
+                }
+            }
+    return false;
+}
+
+// Each word's height in points, as pdftotext measures it: the type it was set in.
+QMap<QString, double> WordHeights(const QString& path) {
+    QProcess run;
+    run.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    run.waitForFinished(30000);
+    const QString xml = QString::fromUtf8(run.readAllStandardOutput());
+    QMap<QString, double> heights;
+    const QRegularExpression word(
+        QStringLiteral(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]+)<)re"));
+    for (auto m = word.globalMatch(xml); m.hasNext();) {
+        const auto hit = m.next();
+        heights[hit.captured(3)] = hit.captured(2).toDouble() - hit.captured(1).toDouble();
+    }
+    return heights;
+}
+
+// Values longer than their cells.
+const QString kManyFibres = QStringLiteral("クリソタイル、アモサイト、クロシドライト");
+const QString kLongModel = QStringLiteral("AB-1234-CD-5678-EF-9012-GH-3456-IJ-7890X"); // 40
+const QString kLongProduct = QStringLiteral("石綿含有けい酸カルシウム板第二種耐火被覆用特殊加工品");
+const QString kMaker = QStringLiteral("架空耐火建材工業株式会社");
+QString LongDescription() {
+    QString text;
+    for (int i = 1; text.size() < 200; ++i)
+        text += QStringLiteral("裏面に第%1ロットの印字がある。").arg(i);
+    return text.left(200);
+}
+
+// One product with long values and two with short ones.
+void LongValues(FixtureDb& db) {
+    db.AddProduct(Product({{u"ID", QStringLiteral("00001")},
+                           {u"建材名（一般名）", QStringLiteral("石綿含有けい酸カルシウム板第２種")},
+                           {u"商品名", kLongProduct},
+                           {u"型番・品番", kLongModel},
+                           {u"現在のメーカー名", kMaker},
+                           {u"生産時のメーカー名", kMaker},
+                           {u"石綿の種類", kManyFibres},
+                           {u"石綿含有率", QStringLiteral("0.1～5")},
+                           {u"商品名内容", LongDescription()},
+                           {u"製造開始", 1970},
+                           {u"製造終了", 1990}}));
+    for (int i = 2; i <= 3; ++i)
+        db.AddProduct(Product({{u"ID", QStringLiteral("0000%1").arg(i)},
+                               {u"建材名（一般名）", QStringLiteral("石綿含有ビニル床タイル")},
+                               {u"商品名", QStringLiteral("床タイル%1").arg(i)},
+                               {u"生産時のメーカー名", QStringLiteral("架空床材工業")},
+                               {u"石綿の種類", QStringLiteral("クリソタイル")},
+                               {u"製造開始", 1970},
+                               {u"製造終了", 1980}}));
+}
+
+// The record of the fixture's product as the detail screen holds it.
+void OpenRecord(LoadedState& t, const QString& id) {
+    t.s.DetailRecordset = std::make_unique<Recordset>();
+    QVERIFY(OpenMaterialDetail(t.s, *t.s.MainConnection, *t.s.DetailRecordset,
+                               QStringLiteral(" ID = '") + id + QStringLiteral("' ")));
+    t.s.DetailValues.clear();
+    for (int i = 0; i < t.s.FieldCount; ++i)
+        t.s.DetailValues.append(t.s.DetailRecordset->ValueText(0, i));
+    t.s.DetailValues.append(QString());
+}
+
 } // namespace
 
 class TestPrinting : public QObject {
@@ -124,7 +273,14 @@ private slots:
     void detailPrintsOnePage();
     void failureIsShownNotFatal();
     void reportFontKeepsItsCharacters();
-    void longTextsWrapThenShrinkAFifthAtMost();
+    void everyValuePrintsWhole();
+    void aLongValueShrinksOnlyItsOwnCell();
+    void aGrowingRowMovesToTheNextPage();
+    void everyPageSaysWhenItWasPrinted();
+    void greyscaleKeepsTheMessageDark();
+    void aStoppedPrintLeavesNothingBehind();
+    void aBigPrintAsksFirst();
+    void savedNamesSayWhatIsInThem();
     void anyPaperKeepsTheA4Pages_data();
     void anyPaperKeepsTheA4Pages();
     void editionOfTheDataInUse_data();
@@ -279,8 +435,8 @@ void TestPrinting::notices() {
     QTest::keyClick(none.CommandExit, Qt::Key_F1);
     QCOMPARE(t.p.calls.last(), QStringLiteral("ShowReport:DataReport_Error_2"));
     QCOMPARE(t.p.reportPages, 1);
-    const Recordset& cond = *env.rsCommand1->Parent().value();
     auto c = [&](const char* column) {
+        const Recordset& cond = *env.rsCommand1->Parent().value();
         return cond.ValueText(0, cond.FieldIndex(QString::fromUtf8(column)));
     };
     QCOMPARE(c("竣工年"), QStringLiteral("1985 ～ 指定なし"));
@@ -308,9 +464,11 @@ void TestPrinting::notices() {
     QCOMPARE(c("型番・品番"), QStringLiteral(" "));
     for (const char* layout :
          {"DataReport_Error_1", "DataReport_Error_1_1", "DataReport_Error_2", "DataReport_Error_3"})
+        // The paper warns as the screen does: it can never read as "free of asbestos".
         ExpectReadable(out.filePath(QString::fromUtf8(layout) + QStringLiteral(".pdf")),
-                       {QStringLiteral("石綿（アスベスト）"), QStringLiteral("【入力内容】"),
-                        QStringLiteral("２００６年１２月版")});
+                       QStringList{QStringLiteral("石綿（アスベスト）"), QStringLiteral("【入力内容】"),
+                                   QStringLiteral("２００６年１２月版"), kCautionHeadline} +
+                           kCautionCases);
 }
 
 void TestPrinting::detailRow_data() {
@@ -464,49 +622,317 @@ void TestPrinting::anyPaperKeepsTheA4Pages() {
     }
 }
 
-void TestPrinting::longTextsWrapThenShrinkAFifthAtMost() {
+// Nothing is cut on any paper: every long value is found whole in its PDF, and "…" is
+// never printed.
+void TestPrinting::everyValuePrintsWhole() {
+    LoadedState t(LongValues);
+    QTemporaryDir out;
+    t.p.reportFolder = out.path();
+    auto check = [&](const QString& layout, const QStringList& values, int pages) {
+        const QString path = out.filePath(layout + QStringLiteral(".pdf"));
+        const PdfPages blocks = PdfBlocks(path);
+        QCOMPARE(blocks.size(), pages);
+        for (const QString& value : values)
+            QVERIFY2(PrintedWhole(blocks, value), qPrintable(layout + QStringLiteral(": ") + value));
+        QVERIFY2(!ReadPdf(path).contains(u'…'), qPrintable(layout));
+    };
+
+    // The result list, under long typed conditions.
+    t.s.MainRecordset = std::make_unique<KeyedRecordset>();
+    QVERIFY(OpenMaterialList(t.s, *t.s.MainConnection, *t.s.MainRecordset, QString()));
+    t.s.SearchRouteTitle = SearchRoute::ByName;
+    t.s.CondShohin = kLongProduct + kLongProduct;
+    t.s.CondKataban = kLongModel;
+    {
+        Form_List list(t.s, t.p);
+        list.Form_Load();
+        list.Command_ReportOut->click();
+    }
+    check(QStringLiteral("DataReport_ListKenzai2"),
+          {kLongProduct, kLongModel, kManyFibres, kMaker, t.s.CondShohin, QStringLiteral("0.1～5")},
+          1);
+
+    // The record: its description grows its cell, and the sheet goes on to a second page.
+    OpenRecord(t, QStringLiteral("00001"));
+    {
+        Form_Detail detail(t.s, t.p);
+        detail.Form_Load();
+        detail.Command_ReportOut->click();
+    }
+    check(QStringLiteral("DataReport_DetailKenzai"),
+          {kLongProduct, kLongModel, kManyFibres, kMaker, LongDescription()}, 2);
+
+    // The names found by the usage search, a long one among them, and a long reference list.
+    t.s.GeneralNameCount = 3;
+    t.s.GeneralNames = {kLongProduct + kLongProduct, QStringLiteral("石綿スレート"),
+                        QStringLiteral("ビニル床タイル")};
+    t.s.GeneralNameIds = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+    t.s.GeneralNameCounts = {1, 2, 3};
+    QStringList reference;
+    for (int i = 1; i <= 60; ++i)
+        reference.append(QStringLiteral("非含有建材%1").arg(i));
+    t.s.NonContainingNameList = reference.join(u'／');
+    t.s.CondSekobui = QStringLiteral("居室天井");
+    {
+        Form_Search_D2 select(t.s, t.p);
+        select.Form_Load();
+        select.Command_ReportOut->click();
+    }
+    check(QStringLiteral("DataReport_SelectKenzai"),
+          {kLongProduct + kLongProduct, t.s.NonContainingNameList}, 1);
+
+    // The name search's notice, with long typed conditions.
+    t.s.CondMaker = kMaker + kMaker + kMaker;
+    {
+        Form_Error_3 notice(t.s, t.p);
+        notice.Form_Load();
+        notice.Command_ReportOut->click();
+    }
+    check(QStringLiteral("DataReport_Error_3"), {t.s.CondMaker, t.s.CondShohin, kLongModel}, 1);
+
+    // Sixty ticked names: the list goes on to a second page.
+    QStringList ticked;
+    for (int i = 1; i <= 60; ++i)
+        ticked.append(QStringLiteral("石綿含有けい酸カルシウム板第２種%1").arg(i, 2, 10, QChar(u'0')));
+    t.s.SelectedNames = ticked + QStringList{QString()};
+    {
+        Form_Error_2 notice(t.s, t.p);
+        notice.Form_Load();
+        notice.Command_ReportOut->click();
+    }
+    check(QStringLiteral("DataReport_Error_2"),
+          {ticked.join(u'；') + u'；', t.s.CondMaker, kCautionHeadline}, 2);
+}
+
+// One long value takes a smaller type in its own cell; the rest of the sheet keeps the
+// body type.
+void TestPrinting::aLongValueShrinksOnlyItsOwnCell() {
+    LoadedState t(LongValues);
+    OpenRecord(t, QStringLiteral("00001"));
+    QVERIFY(WriteDetailReport(t.s));
+    QTemporaryDir out;
+    const QString path = out.filePath(QStringLiteral("record.pdf"));
+    QVERIFY(SaveReportPdf(DataReport_DetailKenzai(), *t.s.DataEnvironment1->rsCommand3, path));
+    const QMap<QString, double> heights = WordHeights(path);
+    QVERIFY(!heights.isEmpty());
+    for (auto it = heights.cbegin(); it != heights.cend(); ++it)
+        QVERIFY2(it.value() >= 7.0 - 0.05, qPrintable(it.key())); // never below 7 pt
+    QVERIFY(heights.value(QStringLiteral("1970 ～ 1990"), heights.value(QStringLiteral("1970")))
+            >= 9.0 - 0.05);
+    QVERIFY2(heights.value(kMaker) >= 9.0 - 0.05, qPrintable(QString::number(heights.value(kMaker))));
+    QVERIFY(heights.value(QStringLiteral("0.1～5")) >= 9.0 - 0.05);
+    // The description's first line, at four fifths of the body type.
+    double description = 0;
+    for (auto it = heights.cbegin(); it != heights.cend(); ++it)
+        if (it.key().startsWith(QStringLiteral("裏面に第1ロット")))
+            description = it.value();
+    QVERIFY(description > 0);
+    QVERIFY2(qAbs(description - 9.0 * 0.8) < 0.1, qPrintable(QString::number(description)));
+}
+
+// A row that grows does not fit what is left of its page: it starts the next one, under
+// the heading line, and the pages after it keep their heading lines.
+void TestPrinting::aGrowingRowMovesToTheNextPage() {
     LoadedState t([](FixtureDb& db) {
-        auto add = [&](const char* id, const QString& fibre) {
-            db.AddProduct(Product({{u"ID", id},
-                                   {u"建材名（一般名）", QStringLiteral("石綿含有ビニル床タイル")},
-                                   {u"商品名", QStringLiteral("床タイル") + id},
-                                   {u"石綿の種類", fibre},
-                                   {u"製造開始", 1970},
-                                   {u"製造終了", 1980}}));
-        };
-        add("1", QStringLiteral("クリソタイル"));
-        add("2", QStringLiteral("クリソタイル、アモサイト、クロシドライト、トレモライト"));
+        db.Exec(QStringLiteral("BEGIN"));
+        for (int i = 0; i < 40; ++i)
+            db.AddProduct(
+                Product({{u"ID", QStringLiteral("%1").arg(i + 1, 5, 10, QChar(u'0'))},
+                         {u"建材名（一般名）", QStringLiteral("石綿含有ビニル床タイル")},
+                         {u"商品名", QStringLiteral("建材%1").arg(i, 3, 10, QChar(u'0'))},
+                         {u"石綿の種類", i == 7 ? kManyFibres + QStringLiteral("、トレモライト")
+                                                : QStringLiteral("クリソタイル")},
+                         {u"製造開始", 1970},
+                         {u"製造終了", 1980}}));
+        db.Exec(QStringLiteral("COMMIT"));
     });
     t.s.MainRecordset = std::make_unique<KeyedRecordset>();
-    OpenMaterialList(t.s, *t.s.MainConnection, *t.s.MainRecordset, QString());
+    QVERIFY(OpenMaterialList(t.s, *t.s.MainConnection, *t.s.MainRecordset, QString()));
     QVERIFY(WriteListReport(t.s, t.s.MainRecordset.get()));
     QTemporaryDir out;
     const QString path = out.filePath(QStringLiteral("list.pdf"));
-    QVERIFY(SaveReportPdf(DataReport_ListKenzai2(), *t.s.DataEnvironment1->rsCommand2, path));
-    QProcess run;
-    run.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-    run.waitForFinished(30000);
-    const QString xml = QString::fromUtf8(run.readAllStandardOutput());
-    // Each word's height against the body type (9 pt), by the row it stands in.
-    QMap<QString, double> heightOf;
-    const QRegularExpression word(
-        QStringLiteral(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]+)<)re"));
-    for (auto m = word.globalMatch(xml); m.hasNext();) {
-        const auto hit = m.next();
-        heightOf[hit.captured(3)] = hit.captured(2).toDouble() - hit.captured(1).toDouble();
+    const Result<int> printed =
+        SaveReportPdf(DataReport_ListKenzai2(), *t.s.DataEnvironment1->rsCommand2, path);
+    QVERIFY(printed);
+    const QStringList pages = ReadPdf(path).split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), 3);
+    QCOMPARE(printed.value(), 3);
+    // Eight products fit the first page when each fits its line; the tall eighth moves on.
+    const QList<int> products = {7, 21, 12};
+    int next = 0;
+    for (int page = 0; page < pages.size(); ++page) {
+        QCOMPARE(pages[page].count(QStringLiteral("建材0")), products[page]);
+        const qsizetype heading = pages[page].indexOf(QStringLiteral("建材名（一般名）"));
+        const QString first = QStringLiteral("建材%1").arg(next, 3, 10, QChar(u'0'));
+        QVERIFY2(heading >= 0 && heading < pages[page].indexOf(first), qPrintable(first));
+        next += products[page];
     }
-    QVERIFY(!heightOf.isEmpty());
-    for (auto it = heightOf.cbegin(); it != heightOf.cend(); ++it)
-        QVERIFY2(it.value() >= 9.0 * 0.8 - 0.05, qPrintable(it.key()));
-    // The short row keeps (nearly) the body size; the long row takes one size for all its
-    // cells, and shows with "…" where its text is cut.
-    QVERIFY(heightOf.value(QStringLiteral("床タイル1")) >= 9.0 * 0.95 - 0.05);
-    QString cutWord;
-    for (auto it = heightOf.cbegin(); it != heightOf.cend(); ++it)
-        if (it.key().endsWith(u'…'))
-            cutWord = it.key();
-    QVERIFY2(!cutWord.isEmpty(), qPrintable(xml.left(400)));
-    QVERIFY(qAbs(heightOf.value(QStringLiteral("床タイル2")) - heightOf.value(cutWord)) < 0.05);
+    QVERIFY(PrintedWhole(PdfBlocks(path), kManyFibres + QStringLiteral("、トレモライト")));
+}
+
+// Every page says when it was printed, in the bottom margin and at least 5 mm above the
+// paper's edge; a layout without page numbers of its own says which page it is.
+void TestPrinting::everyPageSaysWhenItWasPrinted() {
+    Printed t(40);
+    t.s.SampleData = true;
+    QVERIFY(WriteListReport(t.s, t.s.MainRecordset.get()));
+    const QDateTime at(QDate(2026, 12, 11), QTime(9, 5));
+    const QString stamp = QStringLiteral("印刷日時：2026年12月11日 09:05");
+    struct Case {
+        const ReportLayout& layout;
+        ReportRecordset& data;
+        int pages;
+        bool numbered; // by the layout itself
+    };
+    ReportDataEnvironment& env = *t.s.DataEnvironment1;
+    t.s.SelectedNames = {QStringLiteral("甲"), QString()};
+    QVERIFY(WriteUsageNotice(t.s, UsageNoticeKind::NoProduct));
+    for (const Case& c : {Case{DataReport_ListKenzai2(), *env.rsCommand2, 3, true},
+                          Case{DataReport_Error_2(), *env.rsCommand1, 1, false}}) {
+        const auto document = ReportDocument::LayOut(PrintedLayout(t.s, c.layout, at), c.data);
+        QVERIFY(document);
+        const QString path = t.out.filePath(QStringLiteral("stamped.pdf"));
+        QCOMPARE(SaveReportPdf(*document.value(), path).value(), c.pages);
+        const QStringList pages = ReadPdf(path).split(u'\f', Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), c.pages);
+        for (int i = 0; i < c.pages; ++i) {
+            QVERIFY2(pages[i].contains(stamp), qPrintable(pages[i].right(300)));
+            QVERIFY(pages[i].contains(kSamplePageNote));
+            QCOMPARE(pages[i].contains(QStringLiteral("ページ %1／%2").arg(i + 1).arg(c.pages)),
+                     !c.numbered);
+        }
+        // Where it stands: below the printable area, inside what every printer prints.
+        QProcess run;
+        run.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+        run.waitForFinished(30000);
+        const QString xml = QString::fromUtf8(run.readAllStandardOutput());
+        const QRegularExpressionMatch page =
+            QRegularExpression(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)")re"))
+                .match(xml);
+        const QRegularExpressionMatch word =
+            QRegularExpression(QStringLiteral(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">印刷日時)re"))
+                .match(xml);
+        QVERIFY(page.hasMatch() && word.hasMatch());
+        const double mm = 72 / 25.4;
+        const double height = page.captured(2).toDouble();
+        QVERIFY2(word.captured(2).toDouble() <= height - 5 * mm,
+                 qPrintable(word.captured(2) + u'/' + page.captured(2)));
+        QVERIFY(word.captured(1).toDouble() >= height - c.layout.bottomMarginMm * mm);
+    }
+}
+
+// The orange message prints as a dark colour on a greyscale printer.
+void TestPrinting::greyscaleKeepsTheMessageDark() {
+    LoadedState t([](FixtureDb&) {});
+    QVERIFY(WriteUsageNotice(t.s, UsageNoticeKind::NothingFound));
+    const auto document =
+        ReportDocument::LayOut(DataReport_Error_1(), *t.s.DataEnvironment1->rsCommand1);
+    QVERIFY(document);
+    auto pixels = [&](bool greyscale) {
+        QImage page(1200, 850, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter p(&page);
+        p.scale(page.width() / 16838.0, page.width() / 16838.0);
+        document.value()->DrawPage(p, 0, greyscale);
+        p.end();
+        int orange = 0, darkest = 255;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                if (c.red() > 200 && c.green() > 90 && c.green() < 170 && c.blue() < 60)
+                    ++orange;
+                if (c.red() > c.blue() + 60) // the message's hue
+                    darkest = std::min(darkest, qGray(c.rgb()));
+            }
+        return std::pair(orange, darkest);
+    };
+    const auto [colourOrange, colourGrey] = pixels(false);
+    const auto [greyOrange, greyGrey] = pixels(true);
+    QVERIFY(colourOrange > 100);
+    QCOMPARE(greyOrange, 0);
+    QVERIFY2(greyGrey < 100 && greyGrey < colourGrey - 40,
+             qPrintable(QStringLiteral("%1 %2").arg(greyGrey).arg(colourGrey)));
+}
+
+// 中止 while the tables are written or the pages laid out shows nothing and leaves the
+// tables as they were; 中止 while saving leaves the old file and no temporary one.
+void TestPrinting::aStoppedPrintLeavesNothingBehind() {
+    Printed t(300);
+    t.p.calls.clear();
+    t.p.stopAtStep = 100; // within the 300 rows written
+    t.list->Command_ReportOut->click();
+    QVERIFY(t.p.Calls(QStringLiteral("ShowReport")).isEmpty());
+    QVERIFY(t.p.boxes.isEmpty());
+    QCOMPARE(t.Lines().RecordCount(), 0);
+    QCOMPARE(t.Condition(*t.s.DataEnvironment1->rsCommand2, QStringLiteral("竣工年")), QString());
+    t.p.stopAtStep = 300 + 50; // the rows written, then within the layout
+    t.p.progressSteps = 0;
+    t.list->Command_ReportOut->click();
+    QVERIFY(t.p.Calls(QStringLiteral("ShowReport")).isEmpty());
+    QVERIFY(t.p.boxes.isEmpty());
+    QCOMPARE(t.p.Calls(QStringLiteral("NotBusy")).size(), 2); // the pointer is back
+    t.p.stopAtStep = 0;
+    t.list->Command_ReportOut->click();
+    QCOMPARE(t.p.Calls(QStringLiteral("ShowReport")).size(), 1);
+
+    // Saving: stopped at the third of fifteen pages.
+    const auto document =
+        ReportDocument::LayOut(DataReport_ListKenzai2(), *t.s.DataEnvironment1->rsCommand2);
+    QVERIFY(document);
+    QCOMPARE(document.value()->PageCount(), 15);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("一覧.pdf"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the old file") > 0);
+    old.close();
+    const Result<int> saved = SaveReportPdf(*document.value(), path,
+                                            [](qint64 done, qint64) { return done < 3; });
+    QVERIFY(WasStopped(saved));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("the old file"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("一覧.pdf")});
+}
+
+// A print of more than a hundred pages asks first, with the number of pages.
+void TestPrinting::aBigPrintAsksFirst() {
+    for (const auto& [products, pages] : {std::pair(2186, 100), std::pair(2187, 101)}) {
+        Printed t(products);
+        t.p.answers = {box::kNo};
+        t.list->Command_ReportOut->click();
+        if (pages <= 100) {
+            QVERIFY(t.p.boxes.isEmpty());
+            QCOMPARE(t.p.reportPages, pages);
+            continue;
+        }
+        QCOMPARE(t.p.boxes.size(), 1);
+        QCOMPARE(t.p.boxes[0].title, QStringLiteral("確認"));
+        QVERIFY2(t.p.boxes[0].text.contains(QStringLiteral("101 ページ")),
+                 qPrintable(t.p.boxes[0].text));
+        QVERIFY(t.p.Calls(QStringLiteral("ShowReport")).isEmpty()); // いいえ: nothing shown
+        t.list->Command_ReportOut->click();                          // はい
+        QCOMPARE(t.p.reportPages, pages);
+    }
+}
+
+// A save suggests a name that says what the print holds.
+void TestPrinting::savedNamesSayWhatIsInThem() {
+    LoadedState t(LongValues);
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    OpenRecord(t, QStringLiteral("00001"));
+    Form_Detail detail(t.s, t.p);
+    detail.Form_Load();
+    detail.Command_ReportOut->click();
+    QCOMPARE(t.p.shownLayout.fileName,
+             QStringLiteral("建材個別情報_") + kLongProduct + QStringLiteral("_00001_") + today +
+                 QStringLiteral(".pdf"));
+    QCOMPARE(t.p.shownLayout.title, QStringLiteral("石綿含有建材個別情報"));
+    t.s.CondStartYear = QStringLiteral("1985");
+    t.s.CondSekobui = QStringLiteral("居室天井");
+    t.s.CondShiyoho = QStringLiteral("仕上げ材");
+    Form_Error_1 notice(t.s, t.p);
+    notice.Command_ReportOut->click();
+    QCOMPARE(t.p.shownLayout.fileName, QStringLiteral("検索結果_該当なし_1985～_居室天井_仕上げ材_") +
+                                           today + QStringLiteral(".pdf"));
 }
 
 void TestPrinting::reportFontKeepsItsCharacters() {

@@ -585,10 +585,13 @@ void TestList::csvHoldsEveryRowAsShown() {
     QCOMPARE(screen.CommandCsv->text(), QStringLiteral("CSV保存（F5）"));
     const QString path = t.dir.filePath(QStringLiteral("一覧.csv"));
     t.p.saveAnswer = path;
+    // The name says what the search asked for.
+    t.s.CondStartYear = QStringLiteral("1980");
+    t.s.CondMaker = QStringLiteral("架空");
     screen.MSHFlexGridSearchResult->setFocus();
     QTest::keyClick(screen.MSHFlexGridSearchResult, Qt::Key_F5);
     QVERIFY2(t.p.boxes.isEmpty(), qPrintable(t.p.boxes.value(0).text));
-    QVERIFY(t.p.calls.contains(QStringLiteral("ChooseSaveFile:CSV保存:csv:検索結果一覧_") +
+    QVERIFY(t.p.calls.contains(QStringLiteral("ChooseSaveFile:CSV保存:csv:検索結果一覧_1980～_架空_") +
                                QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) +
                                QStringLiteral(".csv")));
     QFile file(path);

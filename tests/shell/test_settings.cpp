@@ -42,7 +42,9 @@ private slots:
     void documentPaths_data();
     void documentPaths();
     void openDocumentResolvesThePath();
-    void savesSuggestANameAndTheLastFolder();
+    void suggestedNamesSayWhatIsInThem_data();
+    void suggestedNamesSayWhatIsInThem();
+    void savesRememberTheLastFolder();
 };
 
 void TestSettings::readsValues_data() {
@@ -237,13 +239,43 @@ void TestSettings::openDocumentResolvesThePath() {
     QCOMPARE(p.calls, QStringList{QStringLiteral("OpenDocument:/prog/docs/01.pdf")});
 }
 
-void TestSettings::savesSuggestANameAndTheLastFolder() {
-    QCOMPARE(SuggestedFileName(QStringLiteral("検索結果一覧"), QStringLiteral("pdf"),
-                               QDate(2026, 12, 10)),
-             QStringLiteral("検索結果一覧_20261210.pdf"));
-    QCOMPARE(
-        SuggestedFileName(QStringLiteral("建材個別情報"), QStringLiteral("csv"), QDate(2027, 1, 5)),
-        QStringLiteral("建材個別情報_20270105.csv"));
+void TestSettings::suggestedNamesSayWhatIsInThem_data() {
+    QTest::addColumn<QString>("stem");
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("conditions") << "検索結果一覧"
+                                << "1975～1985_居室天井_仕上げ材"
+                                << "検索結果一覧_1975～1985_居室天井_仕上げ材_20261210.pdf";
+    QTest::newRow("a record") << "建材個別情報"
+                              << "FRユキシロカバー 637号_000123"
+                              << "建材個別情報_FRユキシロカバー_637号_000123_20261210.pdf";
+    QTest::newRow("what no file name may hold")
+        << "検索結果一覧"
+        << "a/b\\c:d*e?f\"g<h>i|j\tk\u3000l\u200Bm"
+        << "検索結果一覧_a_b_c_d_e_f_g_h_i_j_k_l_m_20261210.pdf";
+    QTest::newRow("no leading or trailing dots or blanks")
+        << "建材名リスト"
+        << " ..屋根. "
+        << "建材名リスト_屋根_20261210.pdf";
+    QTest::newRow("nothing left") << "検索結果一覧"
+                                  << "\u3000/"
+                                  << "検索結果一覧_20261210.pdf";
+    QTest::newRow("a long subject is kept to 40 characters")
+        << "検索結果一覧" << QString(50, u'建')
+        << "検索結果一覧_" + QString(40, u'建') + "_20261210.pdf";
+    QTest::newRow("never half a character")
+        << "検索結果一覧" << QString(39, u'建') + QStringLiteral("𠮷𠮷")
+        << "検索結果一覧_" + QString(39, u'建') + "_20261210.pdf";
+}
+
+void TestSettings::suggestedNamesSayWhatIsInThem() {
+    QFETCH(QString, stem);
+    QFETCH(QString, subject);
+    QFETCH(QString, name);
+    QCOMPARE(SuggestedFileName(stem, subject, QStringLiteral("pdf"), QDate(2026, 12, 10)), name);
+}
+
+void TestSettings::savesRememberTheLastFolder() {
     QStandardPaths::setTestModeEnabled(true); // the user's own settings stay untouched
     QTemporaryDir folder;
     RememberFolder(QStringLiteral("pdf"), folder.path());

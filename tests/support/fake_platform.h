@@ -83,14 +83,38 @@ public:
 
     // Records the report; with reportFolder set, writes it there as <layout>.pdf, as a
     // user saving it from the preview would.
-    Status ShowReport(const ReportLayout& layout, ReportRecordset& data, QWidget*) override {
+    Status ShowReport(const ReportDocument& document, QWidget*) override {
+        const ReportLayout& layout = document.Layout();
         calls.append(QStringLiteral("ShowReport:") + layout.name);
+        shownLayout = layout;
+        reportPages = document.PageCount();
         if (reportFolder.isEmpty())
             return {};
-        const Result<int> pages =
-            SaveReportPdf(layout, data, reportFolder + u'/' + layout.name + QStringLiteral(".pdf"));
-        reportPages = pages ? pages.value() : -1;
+        const Result<int> pages = SaveReportPdf(
+            document, reportFolder + u'/' + layout.name + QStringLiteral(".pdf"));
+        if (!pages)
+            reportPages = -1;
         return pages ? Status() : Status(Failure{pages.error()});
+    }
+
+    // Counts the steps of each piece of work shown; stops the work at step stopAtStep
+    // (from 1) of any of them, as a user pressing 中止 would.
+    class FakeProgress : public ProgressView {
+    public:
+        explicit FakeProgress(FakePlatform& p) : p_(p) {}
+        bool Step(qint64 done, qint64 total) override {
+            ++p_.progressSteps;
+            p_.progressTotal = total;
+            Q_UNUSED(done);
+            return p_.stopAtStep <= 0 || p_.progressSteps < p_.stopAtStep;
+        }
+
+    private:
+        FakePlatform& p_;
+    };
+    std::unique_ptr<ProgressView> ShowProgress(QWidget*, const QString& text) override {
+        progressTexts.append(text);
+        return std::make_unique<FakeProgress>(*this);
     }
 
     void EndProgram(int exitCode) override {
@@ -115,6 +139,11 @@ public:
     int openHelp = 0;
     QString reportFolder;
     int reportPages = 0;
+    ReportLayout shownLayout; // as the last report shown was printed
+    QStringList progressTexts;
+    qint64 progressSteps = 0;
+    qint64 progressTotal = 0;
+    qint64 stopAtStep = 0;
     bool ended = false;
     int endCode = -1;
 };
