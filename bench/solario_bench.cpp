@@ -14,7 +14,10 @@
 #include "result_list/form_list.h"
 #include "result_list/list_model.h"
 #include "result_list/list_report.h"
+#include "platform/memory.h"
+#include "shell/print_report.h"
 #include "shell/qt_platform.h"
+#include "shell/report_preview.h"
 #include "tools/data_exchange.h"
 #include "tools/sample_data.h"
 
@@ -31,17 +34,6 @@
 using namespace solario;
 
 namespace {
-
-// Resident and peak memory of this process in kB, from /proc.
-long StatusKb(const char* key) {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(qsizetype(std::strlen(key))).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 double Ms(const QElapsedTimer& t) {
     return double(t.nsecsElapsed()) / 1e6;
@@ -242,39 +234,76 @@ int main(int argc, char* argv[]) {
     Line(QStringLiteral("detail of the ticked product"),
          Median(5, [&] { list->CommandDetail_Click(); }), "ms");
     Line(QStringLiteral("peak resident memory with the whole list open"),
-         double(StatusKb("VmHWM:")) / 1024.0, "MiB");
+         double(PeakResidentBytes()) / 1048576.0, "MiB");
     Line(QStringLiteral("  keys and cached windows held by the list"),
          double(s.MainRecordset->MemoryBytes()) / 1048576.0, "MiB");
     list.reset();
     ReleaseResultList(s);
 
-    // Printing a list of n products: the report tables written, then every page drawn
-    // (what the preview does before it shows a page).
+    // Printing a list of n products, as the print button does it: the report tables
+    // written, the pages laid out, then the preview showing the first, a middle and the
+    // last page (drawn when shown), and every page drawn into a PDF. Peak memory is
+    // measured from the start of each print, and what is left after it is let go.
     s.DataEnvironment1 = std::make_unique<ReportDataEnvironment>();
     Check(s.DataEnvironment1->OpenConnection(), "report connection");
     Check(s.DataEnvironment1->OpenRecordsets(), "report recordsets");
     s.SearchRouteTitle = SearchRoute::ByName;
-    for (int n : {1000, 10000}) {
+    ReportDataEnvironment& env = *s.DataEnvironment1;
+    for (int n : {1000, 10000, 100000}) {
+        if (n > products)
+            break;
         const QString where = QStringLiteral("_rowid_ IN (SELECT _rowid_ FROM ") + kMaterialTable +
                               QStringLiteral(" ORDER BY _rowid_ LIMIT %1)").arg(n);
         s.MainRecordset = std::make_unique<KeyedRecordset>();
         Check(OpenMaterialList(s, c, *s.MainRecordset, where), "print list");
-        int pages = 0;
-        double written = 0;
-        const double ms = Median(3, [&] {
-            QElapsedTimer t;
-            t.start();
-            Check(WriteListReport(s, s.MainRecordset.get()), "write");
-            written = Ms(t);
-            const Result<int> drawn =
-                SaveReportPdf(DataReport_ListKenzai2(), *s.DataEnvironment1->rsCommand2,
-                              dir.filePath(QStringLiteral("list.pdf")));
-            Check(drawn, "report");
-            pages = drawn.value();
-        });
-        Line(QStringLiteral("print %1 products: tables and all %2 pages drawn").arg(n).arg(pages),
-             ms, "ms");
-        Line(QStringLiteral("  of which the report tables written"), written, "ms");
+        if (QFile clear(QStringLiteral("/proc/self/clear_refs")); clear.open(QIODevice::WriteOnly))
+            clear.write("5");
+        const double before = double(ResidentBytes()) / 1048576.0;
+        QElapsedTimer t;
+        t.start();
+        Check(WriteReportTables(env, [&] { return WriteListReport(s, s.MainRecordset.get()); }),
+              "write");
+        const double written = Ms(t);
+        t.restart();
+        auto laid = ReportDocument::LayOut(PrintedLayout(s, DataReport_ListKenzai2()),
+                                           *env.rsCommand2);
+        Check(laid, "lay out");
+        const double layout = Ms(t);
+        const ReportDocument& document = *laid.value();
+        const int pages = document.PageCount();
+        double shown = 0;
+        {
+            ReportPreview preview(document, platform, nullptr);
+            preview.show();
+            QCoreApplication::processEvents();
+            t.restart();
+            for (int page : {0, pages / 2, pages - 1}) {
+                preview.Pages->GoToPage(page);
+                preview.Pages->viewport()->grab();
+            }
+            shown = Ms(t) / 3;
+        }
+        t.restart();
+        Check(SaveReportPdf(document, dir.filePath(QStringLiteral("list.pdf"))), "pdf");
+        const double drawn = Ms(t);
+        const double peak = double(PeakResidentBytes()) / 1048576.0;
+        laid = Failure{};
+        for (auto* rs : {&env.rsCommand1, &env.rsCommand2, &env.rsCommand3})
+            (*rs)->Release();
+        GiveBackFreeMemory();
+        const QString what = QStringLiteral("print %1 products (%2 pages): ").arg(n).arg(pages);
+        Line(what + QStringLiteral("tables written"), written, "ms");
+        Line(what + QStringLiteral("pages laid out"), layout, "ms");
+        Line(what + QStringLiteral("tables and layout, to the preview"), written + layout, "ms");
+        Line(what + QStringLiteral("a page drawn in the preview"), shown, "ms");
+        Line(what + QStringLiteral("every page drawn into a PDF"), drawn, "ms");
+        Line(what + QStringLiteral("pages a second, laid out and drawn"),
+             pages / ((layout + drawn) / 1000.0), "pages/s");
+        Line(what + QStringLiteral("peak resident memory"), peak, "MiB");
+        Line(what + QStringLiteral("  resident before / after, all let go"),
+             before, QStringLiteral("/ %1 MiB").arg(double(ResidentBytes()) / 1048576.0, 0, 'f', 1)
+                         .toUtf8()
+                         .constData());
     }
 
     // The material tables out as CSV files and back into a new database, as the import

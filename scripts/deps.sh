@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libgl-dev
-  libsqlite3-dev libqt6sql6-sqlite
+  libsqlite3-dev libqt6sql6-sqlite libicu-dev
   fonts-ipaexfont poppler-utils qt6-translations-l10n
 )
 # The package check also needs the packaging tools and a display to start the program on.

@@ -2,6 +2,7 @@
 
 #include "data/report_data.h"
 #include "platform/atomic_file.h"
+#include "platform/line_breaks.h"
 #include "reports/report_font.h"
 
 #include <QFontMetricsF>
@@ -72,27 +73,72 @@ const Face& FaceOf(int twips, bool bold) {
     return *face;
 }
 
-QTextOption WrapOption(Qt::Alignment align) {
-    QTextOption option(align & Qt::AlignHorizontal_Mask);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    return option;
+// A line of a text as its cell sets it: where it starts in the text, and how long it is.
+struct Span {
+    qsizetype start;
+    qsizetype length;
+};
+
+bool IsLineEnd(QChar c) {
+    return c == QChar::LineSeparator || c == QChar::ParagraphSeparator || c == u'\n';
 }
 
-// The lines the text takes in the width; a line that fits whole is found without laying
-// the text out.
-int CountLines(const QString& text, const Face& face, double width) {
+// The part of the text a line shows: what is printed of it, without the line break and
+// the blanks it ends in, which take no room.
+QString LineText(const QString& text, Span span) {
+    qsizetype end = span.start + span.length;
+    while (end > span.start && (IsLineEnd(text.at(end - 1)) || text.at(end - 1).isSpace()))
+        --end;
+    return text.mid(span.start, end - span.start);
+}
+
+// The lines of the text in the width: each as full as it can be, broken only where a line
+// may break (between phrases; see LineBreakPositions). A comma or full stop at the end of
+// a line may hang past it, as Japanese type sets it. A phrase wider than a whole line is
+// broken between characters, and `split` then says so. A text that fits on one line is
+// found so without looking for its breaks.
+QList<Span> BreakLines(const QString& text, const Face& face, double width,
+                       bool* split = nullptr) {
+    if (split)
+        *split = false;
     if (!text.contains(QChar::LineSeparator) && face.metrics.horizontalAdvance(text) <= width)
-        return 1;
-    QTextLayout layout(text, face.font);
-    layout.setTextOption(WrapOption(Qt::AlignLeft));
-    int lines = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        ++lines;
+        return {{0, text.size()}};
+    auto fits = [&](qsizetype from, qsizetype to) {
+        QString line = LineText(text, {from, to - from});
+        if (line.endsWith(u'、') || line.endsWith(u'。') || line.endsWith(u'，') ||
+            line.endsWith(u'．'))
+            line.chop(1);
+        return face.metrics.horizontalAdvance(line) <= width;
+    };
+    QList<Span> lines;
+    QList<qsizetype> breaks = LineBreakPositions(text);
+    breaks.append(text.size());
+    qsizetype start = 0, end = 0; // the line being filled, up to the last break that fits
+    for (const qsizetype next : breaks) {
+        if (!fits(start, next)) {
+            if (end > start) {
+                lines.append({start, end - start});
+                start = end;
+            }
+            while (!fits(start, next)) { // one phrase wider than the line
+                if (split)
+                    *split = true;
+                qsizetype cut = start + 1;
+                while (cut < next && (text.at(cut).isLowSurrogate() || fits(start, cut + 1)))
+                    ++cut;
+                lines.append({start, cut - start});
+                start = cut;
+            }
+        }
+        end = next;
+        if (next < text.size() && IsLineEnd(text.at(next - 1))) {
+            lines.append({start, next - start});
+            start = end = next;
+        }
     }
-    layout.endLayout();
-    return std::max(lines, 1);
+    if (start < text.size() || lines.isEmpty() || IsLineEnd(text.back()))
+        lines.append({start, text.size() - start});
+    return lines;
 }
 
 // How a text is set in its cell: its type size, its lines, and whether they fit the
@@ -118,8 +164,8 @@ size_t qHash(const FitKey& k, size_t seed = 0) {
 
 // The largest type, down to four fifths of the element's size (and never below 7 pt), in
 // which the text fits its cell: wrapped onto more lines first, smaller only when the
-// lines do not fit. When even the smallest does not fit, the lines at the smallest type
-// and fits = false: the cell must grow. A list repeats its names and makers on every
+// lines do not fit or a word would have to be split. When even the smallest does not
+// fit, the lines at the smallest type and fits = false: the cell must grow. A list repeats its names and makers on every
 // page: each answer is kept for the next time.
 Fit FitText(const ReportElement& e, const QString& text) {
     static QHash<FitKey, Fit> known;
@@ -134,9 +180,10 @@ Fit FitText(const ReportElement& e, const QString& text) {
         const Face& face = FaceOf(int(base * 20 * scale), e.bold);
         fit.twips = face.font.pixelSize();
         fit.lineHeight = face.metrics.lineSpacing();
-        fit.lines = CountLines(text, face, e.width);
+        bool split = false;
+        fit.lines = int(BreakLines(text, face, e.width, &split).size());
         fit.fits = fit.TextHeight() <= e.height + kTolerance;
-        if (fit.fits || scale <= smallest)
+        if ((fit.fits && !split) || scale <= smallest)
             break;
     }
     if (known.size() >= 100000)
@@ -337,21 +384,26 @@ void DrawLaid(QPainter& p, const ReportBand& band, const LaidBand& laid, double 
             break;
         }
         const Face& face = FaceOf(item.fit.twips, e.bold);
-        QTextLayout layout(item.text, face.font);
-        layout.setTextOption(WrapOption(e.align));
-        layout.beginLayout();
-        double lineTop = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(r.width());
-            line.setPosition(QPointF(0, lineTop));
-            lineTop += item.fit.lineHeight;
-        }
-        layout.endLayout();
+        const QList<Span> lines = BreakLines(item.text, face, r.width());
         p.setPen(TextColour(e, greyscale));
         p.setFont(face.font);
-        for (int k = 0; k < layout.lineCount(); ++k)
-            if (inside(item.textTop + k * item.fit.lineHeight))
-                layout.lineAt(k).draw(&p, QPointF(r.left(), item.textTop + dy));
+        QTextOption option(e.align & Qt::AlignHorizontal_Mask);
+        option.setWrapMode(QTextOption::NoWrap);
+        for (qsizetype k = 0; k < lines.size(); ++k) {
+            const double top = item.textTop + double(k) * item.fit.lineHeight;
+            if (!inside(top))
+                continue;
+            QTextLayout line(LineText(item.text, lines[k]), face.font);
+            line.setTextOption(option);
+            line.beginLayout();
+            QTextLine only = line.createLine();
+            if (only.isValid()) {
+                only.setLineWidth(r.width());
+                only.setPosition(QPointF(0, 0));
+            }
+            line.endLayout();
+            line.draw(&p, QPointF(r.left(), top + dy));
+        }
         UseRulePen(p);
     }
 }
@@ -401,7 +453,7 @@ QPageLayout ReportDocument::Page() const {
 }
 
 Result<std::shared_ptr<const ReportDocument>>
-ReportDocument::LayOut(const ReportLayout& layout, ReportRecordset& data, const Progress& progress) {
+ReportDocument::LayOut(const ReportLayout& given, ReportRecordset& data, const Progress& progress) {
     const Result<const Recordset*> parent = data.Parent();
     if (!parent)
         return Failure{parent.error()};
@@ -409,7 +461,9 @@ ReportDocument::LayOut(const ReportLayout& layout, ReportRecordset& data, const 
     if (!children)
         return Failure{children.error()};
     std::shared_ptr<ReportDocument> doc(new ReportDocument);
-    doc->layout_ = layout;
+    doc->layout_ = given;
+    // The pages point into the document's own copy of the layout.
+    const ReportLayout& layout = doc->layout_;
     doc->parent_ = parent.value();
     doc->ownPageNumbers_ = HasPageNumbers(layout);
     doc->pageHeight_ = ReportPage(layout).paintRectPoints().height() * 20; // points to twips

@@ -1,6 +1,7 @@
 #include "shell/report_preview.h"
 
 #include "reports/report_engine.h"
+#include "shell/flow_layout.h"
 #include "shell/message_boxes.h"
 
 #include <QFileInfo>
@@ -221,24 +222,34 @@ ReportPreview::ReportPreview(const ReportDocument& document, Platform& platform,
                          QStringLiteral("プレビューを閉じる"));
     Pages = new ReportPageView(document, this);
 
-    auto* bar = new QHBoxLayout;
-    bar->setSpacing(4);
-    for (QWidget* w : std::initializer_list<QWidget*>{PrintButton, PdfButton, PageSetupButton})
-        bar->addWidget(w);
-    bar->addSpacing(12);
-    for (QWidget* w : std::initializer_list<QWidget*>{FirstButton, PreviousButton, PageBox,
-                                                      PageCountLabel, NextButton, LastButton})
-        bar->addWidget(w);
-    bar->addSpacing(12);
-    for (QWidget* w : std::initializer_list<QWidget*>{ZoomOutButton, ZoomInButton,
-                                                      FitWidthButton, WholePageButton})
-        bar->addWidget(w);
-    bar->addStretch(1);
-    bar->addWidget(CloseButton);
+    // The controls in groups that keep together; on a narrow screen the groups take a
+    // second row.
+    auto* bar = new FlowLayout(nullptr, 12);
+    auto group = [this, bar](std::initializer_list<QWidget*> widgets) {
+        auto* box = new QWidget(this);
+        auto* row = new QHBoxLayout(box);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(4);
+        for (QWidget* w : widgets)
+            row->addWidget(w);
+        bar->addWidget(box);
+    };
+    group({PrintButton, PdfButton, PageSetupButton});
+    group({FirstButton, PreviousButton, PageBox, PageCountLabel, NextButton, LastButton});
+    group({ZoomOutButton, ZoomInButton, FitWidthButton, WholePageButton});
+    group({CloseButton});
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(6, 6, 6, 6);
     page->addLayout(bar);
     page->addWidget(Pages, 1);
+    QWidget* previous = PrintButton;
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             PdfButton, PageSetupButton, FirstButton, PreviousButton, PageBox, NextButton,
+             LastButton, ZoomOutButton, ZoomInButton, FitWidthButton, WholePageButton, CloseButton,
+             Pages}) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
 
     connect(PrintButton, &QPushButton::clicked, this, &ReportPreview::Print);
     connect(PdfButton, &QPushButton::clicked, this, &ReportPreview::SavePdf);
@@ -280,7 +291,11 @@ ReportPreview::ReportPreview(const ReportDocument& document, Platform& platform,
 QPushButton* ReportPreview::Button(const QString& caption, const QKeySequence& key,
                                    const QString& tip) {
     auto* button = new QPushButton(caption, this);
-    button->setAutoDefault(false);
+    button->setAutoDefault(false); // Enter presses the focused button: see keyPressEvent
+    // As wide as the caption, not the style's wider default.
+    button->setFixedWidth(std::min(button->sizeHint().width(),
+                                   button->fontMetrics().horizontalAdvance(caption) +
+                                       2 * button->fontMetrics().averageCharWidth() + 8));
     button->setFocusPolicy(Qt::StrongFocus);
     button->setToolTip(tip + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) +
                        u')');
@@ -303,6 +318,18 @@ void ReportPreview::FitIntoScreen(QWidget* owner) {
     resize(size);
     move(room.left() + (room.width() - size.width() - frame.width()) / 2,
          room.top() + (room.height() - size.height() - frame.height()) / 2);
+}
+
+// Enter presses the button that has the focus, as Space does; elsewhere (the page box,
+// the pages) it presses nothing, so a typed page number never starts a print.
+void ReportPreview::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void ReportPreview::SavePdf() {

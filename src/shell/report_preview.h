@@ -96,6 +96,9 @@ public:
     void Print();
     void PageSetup();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QPushButton* Button(const QString& caption, const QKeySequence& key, const QString& tip);
     void FitIntoScreen(QWidget* owner);

@@ -1,4 +1,5 @@
 #include "data/query_builders.h"
+#include "platform/line_breaks.h"
 #include "data/report_data.h"
 #include "detail/detail_report.h"
 #include "detail/form_detail.h"
@@ -14,6 +15,7 @@
 #include "shell/print_report.h"
 #include "shell/screen_kit.h"
 #include "support/loaded_state.h"
+#include "support/scratch_mount.h"
 
 #include <QDir>
 #include <QFile>
@@ -279,6 +281,7 @@ private slots:
     void everyPageSaysWhenItWasPrinted();
     void greyscaleKeepsTheMessageDark();
     void aStoppedPrintLeavesNothingBehind();
+    void aFullDiskKeepsTheOldPdf();
     void aBigPrintAsksFirst();
     void savedNamesSayWhatIsInThem();
     void anyPaperKeepsTheA4Pages_data();
@@ -366,6 +369,11 @@ void TestPrinting::listPrintsOnEveryPageItNeeds() {
             pages[i].contains(QStringLiteral("建材名（一般名）"))); // a heading line on every page
     }
     QCOMPARE(text.count(QStringLiteral("【入力内容】")), 1); // the conditions once
+    // Every product fits its line: eight under the conditions, then twenty-two a page.
+    QCOMPARE(pages.size(), 3);
+    const int products[] = {8, 22, 10};
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(pages[i].count(QStringLiteral("架空床材工業")), products[i]);
     QVERIFY(text.indexOf(QStringLiteral("建材000")) < text.indexOf(QStringLiteral("建材039")));
     QVERIFY(text.contains(QStringLiteral("O'Brien")));
     QProcess info;
@@ -410,7 +418,17 @@ void TestPrinting::nameSelection() {
     QCOMPARE(cond.ValueText(0, cond.FieldIndex(QStringLiteral("使われ方"))), QStringLiteral(" "));
     QCOMPARE(cond.ValueText(0, cond.FieldIndex(QStringLiteral("建物の種類"))),
              QStringLiteral("戸建住宅"));
-    QVERIFY(t.p.reportPages >= 2);
+    // Twenty-five names under the conditions, then thirty-four a page, each page under
+    // the heading line.
+    QCOMPARE(t.p.reportPages, 3);
+    const QStringList pages = ReadPdf(out.filePath(QStringLiteral("DataReport_SelectKenzai.pdf")))
+                                  .split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), 3);
+    const int perPage[] = {25, 34, 1};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(pages[i].count(QStringLiteral("名称")), perPage[i]);
+        QCOMPARE(pages[i].count(QStringLiteral("アスベスト含有建材名（一般名）")), 1);
+    }
     ExpectReadable(out.filePath(QStringLiteral("DataReport_SelectKenzai.pdf")),
                    {QStringLiteral("【入力内容】"), QStringLiteral("２００６年１２月版"),
                     QStringLiteral("給排水管"), QStringLiteral("ロックウール")});
@@ -651,6 +669,18 @@ void TestPrinting::everyValuePrintsWhole() {
     check(QStringLiteral("DataReport_ListKenzai2"),
           {kLongProduct, kLongModel, kManyFibres, kMaker, t.s.CondShohin, QStringLiteral("0.1～5")},
           1);
+    // Its lines break between phrases, never inside a word.
+    const QList<qsizetype> phrases = LineBreakPositions(kLongProduct);
+    bool found = false;
+    for (const QStringList& block :
+         PdfBlocks(out.filePath(QStringLiteral("DataReport_ListKenzai2.pdf"))).value(0))
+        if (block.join(QString()) == kLongProduct && block.size() > 1) {
+            found = true;
+            qsizetype end = 0;
+            for (const QString& line : block.mid(0, block.size() - 1))
+                QVERIFY2(phrases.contains(end += line.size()), qPrintable(line));
+        }
+    QVERIFY(found);
 
     // The record: its description grows its cell, and the sheet goes on to a second page.
     OpenRecord(t, QStringLiteral("00001"));
@@ -755,18 +785,18 @@ void TestPrinting::aGrowingRowMovesToTheNextPage() {
         SaveReportPdf(DataReport_ListKenzai2(), *t.s.DataEnvironment1->rsCommand2, path);
     QVERIFY(printed);
     const QStringList pages = ReadPdf(path).split(u'\f', Qt::SkipEmptyParts);
-    QCOMPARE(pages.size(), 3);
-    QCOMPARE(printed.value(), 3);
-    // Eight products fit the first page when each fits its line; the tall eighth moves on.
-    const QList<int> products = {7, 21, 12};
+    QCOMPARE(pages.size(), printed.value());
+    // Eight products fit the first page when each fits its line; the tall eighth starts
+    // the second page, and every page's products follow under its heading line.
+    QCOMPARE(pages[0].count(QStringLiteral("建材0")), 7);
     int next = 0;
-    for (int page = 0; page < pages.size(); ++page) {
-        QCOMPARE(pages[page].count(QStringLiteral("建材0")), products[page]);
-        const qsizetype heading = pages[page].indexOf(QStringLiteral("建材名（一般名）"));
+    for (const QString& page : pages) {
+        const qsizetype heading = page.indexOf(QStringLiteral("建材名（一般名）"));
         const QString first = QStringLiteral("建材%1").arg(next, 3, 10, QChar(u'0'));
-        QVERIFY2(heading >= 0 && heading < pages[page].indexOf(first), qPrintable(first));
-        next += products[page];
+        QVERIFY2(heading >= 0 && heading < page.indexOf(first), qPrintable(first));
+        next += int(page.count(QStringLiteral("建材0")));
     }
+    QCOMPARE(next, 40);
     QVERIFY(PrintedWhole(PdfBlocks(path), kManyFibres + QStringLiteral("、トレモライト")));
 }
 
@@ -891,6 +921,31 @@ void TestPrinting::aStoppedPrintLeavesNothingBehind() {
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("the old file"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("一覧.pdf")});
+}
+
+// A PDF saved onto a disk without room fails with that cause, and the PDF that was
+// there stays as it was, with nothing left beside it.
+void TestPrinting::aFullDiskKeepsTheOldPdf() {
+    ScratchMount disk(QStringLiteral("size=96k"));
+    if (!disk.Mounted())
+        QSKIP(disk.Why().constData());
+    Printed t(300);
+    QVERIFY(WriteListReport(t.s, t.s.MainRecordset.get()));
+    const QString path = disk.FilePath(QStringLiteral("検索結果一覧.pdf"));
+    QVERIFY(SaveReportPdf(DataReport_SelectKenzai(), *t.s.DataEnvironment1->rsCommand1, path));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    const QByteArray before = old.readAll();
+    old.close();
+    const Result<int> saved =
+        SaveReportPdf(DataReport_ListKenzai2(), *t.s.DataEnvironment1->rsCommand2, path);
+    QVERIFY(!saved);
+    QVERIFY2(saved.error().startsWith(QStringLiteral("ディスクの空きが足りません。")),
+             qPrintable(saved.error()));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), before);
+    QCOMPARE(QDir(disk.Path()).entryList(QDir::Files),
+             QStringList{QStringLiteral("検索結果一覧.pdf")});
 }
 
 // A print of more than a hundred pages asks first, with the number of pages.
