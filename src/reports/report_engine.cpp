@@ -162,13 +162,24 @@ size_t qHash(const FitKey& k, size_t seed = 0) {
     return qHashMulti(seed, k.text, k.width, k.height, k.size);
 }
 
+} // namespace
+
+// A report's answers of FitText: a list repeats its names and makers on every page, and
+// each page is laid out again when it is drawn. Kept as long as the report.
+struct ReportDocument::FitCache {
+    QHash<FitKey, Fit> known;
+};
+
+namespace {
+
+using FitCache = ReportDocument::FitCache;
+
 // The largest type, down to four fifths of the element's size (and never below 7 pt), in
 // which the text fits its cell: wrapped onto more lines first, smaller only when the
 // lines do not fit or a word would have to be split. When even the smallest does not
-// fit, the lines at the smallest type and fits = false: the cell must grow. A list repeats its names and makers on every
-// page: each answer is kept for the next time.
-Fit FitText(const ReportElement& e, const QString& text) {
-    static QHash<FitKey, Fit> known;
+// fit, the lines at the smallest type and fits = false: the cell must grow.
+Fit FitText(const ReportElement& e, const QString& text, FitCache& cache) {
+    QHash<FitKey, Fit>& known = cache.known;
     const FitKey key{text, e.width, e.height, int(e.size * 1000) * 2 + int(e.bold)};
     if (const auto found = known.constFind(key); found != known.cend())
         return found.value();
@@ -186,7 +197,7 @@ Fit FitText(const ReportElement& e, const QString& text) {
         if ((fit.fits && !split) || scale <= smallest)
             break;
     }
-    if (known.size() >= 100000)
+    if (known.size() >= 200000) // a bound, for lists of unique long texts
         known.clear();
     known.insert(key, fit);
     return fit;
@@ -217,7 +228,8 @@ struct LaidBand {
 // everything below the cell's foot moves down by as much, and what spans it (the rules
 // of the row, a group caption's frame) stretches. Where several cells of a row grow, the
 // row takes the tallest.
-LaidBand LayBand(const ReportBand& band, const Recordset* rows, qint32 row, int page, int pages) {
+LaidBand LayBand(const ReportBand& band, const Recordset* rows, qint32 row, int page, int pages,
+                 FitCache& cache) {
     LaidBand laid;
     const qsizetype n = band.elements.size();
     laid.items.resize(size_t(n));
@@ -228,7 +240,7 @@ LaidBand LayBand(const ReportBand& band, const Recordset* rows, qint32 row, int 
         item.rect = QRectF(e.left, e.top, e.width, e.height);
         if (IsText(e.kind)) {
             item.text = ElementText(e, rows, row, page, pages);
-            item.fit = FitText(e, item.text);
+            item.fit = FitText(e, item.text, cache);
             grows = grows || !item.fit.fits;
         }
     }
@@ -461,6 +473,7 @@ ReportDocument::LayOut(const ReportLayout& given, ReportRecordset& data, const P
     if (!children)
         return Failure{children.error()};
     std::shared_ptr<ReportDocument> doc(new ReportDocument);
+    doc->fits_ = std::make_shared<FitCache>();
     doc->layout_ = given;
     // The pages point into the document's own copy of the layout.
     const ReportLayout& layout = doc->layout_;
@@ -474,10 +487,10 @@ ReportDocument::LayOut(const ReportLayout& given, ReportRecordset& data, const P
     // any paper.
     const double top = layout.pageHeader.IsEmpty()
                            ? layout.pageHeader.height
-                           : LayBand(layout.pageHeader, rows, 0, 1, 1).height;
+                           : LayBand(layout.pageHeader, rows, 0, 1, 1, *doc->fits_).height;
     const double footer = layout.pageFooter.IsEmpty()
                               ? layout.pageFooter.height
-                              : LayBand(layout.pageFooter, rows, 0, 1, 1).height;
+                              : LayBand(layout.pageFooter, rows, 0, 1, 1, *doc->fits_).height;
     doc->footerTop_ = doc->pageHeight_ - footer;
     doc->pages_ = {{}};
     Flow flow{top, doc->footerTop_, doc->pages_};
@@ -506,7 +519,7 @@ ReportDocument::LayOut(const ReportLayout& given, ReportRecordset& data, const P
                      bool underHeading) {
         if (band.IsEmpty())
             return;
-        const LaidBand laid = LayBand(band, source, row, 1, 1);
+        const LaidBand laid = LayBand(band, source, row, 1, 1, *doc->fits_);
         const double h = laid.height;
         underHeading = underHeading && heading >= 0;
         const double above = underHeading && headingDue ? headingHeight : 0;
@@ -554,7 +567,7 @@ ReportDocument::LayOut(const ReportLayout& given, ReportRecordset& data, const P
             if (layout.headingRows) {
                 if (heading < 0) {
                     heading = c;
-                    headingHeight = LayBand(detail, lines, c, 1, 1).height;
+                    headingHeight = LayBand(detail, lines, c, 1, 1, *doc->fits_).height;
                     headingDue = true;
                     continue;
                 }
@@ -584,7 +597,7 @@ void ReportDocument::DrawPage(QPainter& p, int index, bool greyscale) const {
 void ReportDocument::DrawSlice(QPainter& p, const Slice& slice, int page, bool greyscale) const {
     if (slice.band->IsEmpty())
         return;
-    const LaidBand laid = LayBand(*slice.band, slice.rows, slice.row, page, PageCount());
+    const LaidBand laid = LayBand(*slice.band, slice.rows, slice.row, page, PageCount(), *fits_);
     DrawLaid(p, *slice.band, laid, slice.y, slice.from, slice.to, greyscale);
 }
 

@@ -56,6 +56,8 @@ public:
         double to;
     };
 
+    struct FitCache;
+
 private:
     ReportDocument() = default;
     void DrawSlice(QPainter& p, const Slice& slice, int page, bool greyscale) const;
@@ -67,6 +69,7 @@ private:
     double footerTop_ = 0;
     bool ownPageNumbers_ = false;
     QList<QList<Slice>> pages_;
+    std::shared_ptr<FitCache> fits_;
 };
 
 // The report's own page: A4 in the layout's orientation and its margins. Pages are laid
