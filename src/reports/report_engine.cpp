@@ -396,7 +396,10 @@ void DrawLaid(QPainter& p, const ReportBand& band, const LaidBand& laid, double 
             break;
         }
         const Face& face = FaceOf(item.fit.twips, e.bold);
-        const QList<Span> lines = BreakLines(item.text, face, r.width());
+        // Its lines: laying out found how many; one line is the whole text.
+        const QList<Span> lines = item.fit.lines == 1 && !item.text.contains(QChar::LineSeparator)
+                                      ? QList<Span>{{0, item.text.size()}}
+                                      : BreakLines(item.text, face, r.width());
         p.setPen(TextColour(e, greyscale));
         p.setFont(face.font);
         QTextOption option(e.align & Qt::AlignHorizontal_Mask);
