@@ -1,4 +1,5 @@
 #include "data/app_state.h"
+#include "data/database.h"
 #include "platform/instance_lock.h"
 #include "search_name/form_search_n.h"
 #include "search_usage/form_search_d.h"
@@ -12,6 +13,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     solario::AppState state;
     state.ProgramFolder = QCoreApplication::applicationDirPath();
+    state.DatabaseArgument = solario::DatabaseArgument(app.arguments());
+    state.UserDataFolder = solario::DefaultUserDataFolder();
+    state.SystemDataFolder = solario::DefaultSystemDataFolder();
     solario::SetUpApplication(app, state.ProgramFolder);
     state.InstanceLockPath = solario::DefaultInstanceLockPath();
     solario::QtPlatform platform(state.ProgramFolder);

@@ -35,6 +35,11 @@ inline constexpr int kCatalogueCapacity = 161;
 inline constexpr int kCharTableSize = 33;
 inline constexpr int kMessageCount = 33;
 
+// Where the material database in use was found. The user's data and the system's lie
+// outside the installation, so that installing, upgrading or removing the program never
+// touches them; the installation's own is the bundled sample.
+enum class DatabasePlace { CommandLine, User, System, Program };
+
 // The data edition shown on the menu and printed on every report.
 inline const QString kDataEdition = QStringLiteral("２００６年１２月版");
 
@@ -55,6 +60,15 @@ struct AppState {
     std::array<qint16, kCatalogueCapacity> FieldWidths{};
     qint32 FieldCount = 0;
     std::array<QString, 2> SortWords;
+
+    // Where the material database is looked for (see LocateDatabase): the file given on
+    // the command line, the user's and the system's data folders (empty: not looked in),
+    // then the program folder; and the file in use, once found.
+    QString DatabaseArgument;
+    QString UserDataFolder;
+    QString SystemDataFolder;
+    QString DatabasePath;
+    DatabasePlace DatabaseFoundIn = DatabasePlace::Program;
 
     // The material database.
     std::unique_ptr<Connection> MainConnection;

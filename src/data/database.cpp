@@ -4,16 +4,74 @@
 #include "platform/statement.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace solario {
 
-Status OpenDatabaseFile(const QString& programFolder, std::unique_ptr<Connection>& connection,
-                        const QString& fileName, QString& connectionString) {
-    const QString path = QDir::toNativeSeparators(QDir(programFolder).filePath(fileName));
+QString DefaultUserDataFolder() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+#ifdef Q_OS_WIN
+    return data.isEmpty() ? QString() : data + QStringLiteral("/Solario");
+#else
+    return data.isEmpty() ? QString() : data + QStringLiteral("/solario");
+#endif
+}
+
+QString DefaultSystemDataFolder() {
+#ifdef Q_OS_WIN
+    const QString data = qEnvironmentVariable("PROGRAMDATA");
+    return data.isEmpty() ? QString() : QDir::fromNativeSeparators(data) + QStringLiteral("/Solario");
+#else
+    return QStringLiteral("/var/lib/solario");
+#endif
+}
+
+DatabaseLocation LocateDatabase(const QString& commandLine, const QString& userFolder,
+                                const QString& systemFolder, const QString& programFolder) {
+    if (!commandLine.isEmpty())
+        return {QFileInfo(commandLine).absoluteFilePath(), DatabasePlace::CommandLine};
+    const std::pair<QString, DatabasePlace> folders[] = {{userFolder, DatabasePlace::User},
+                                                         {systemFolder, DatabasePlace::System}};
+    for (const auto& [folder, place] : folders) {
+        const QString path = QDir(folder).filePath(kDatabaseFileName);
+        // Whatever lies there is the user's choice, and a pipe or a folder is refused
+        // when opened rather than passed over in silence.
+        if (!folder.isEmpty() && QFileInfo::exists(path))
+            return {QDir::cleanPath(path), place};
+    }
+    return {QDir::cleanPath(QDir(programFolder).filePath(kDatabaseFileName)),
+            DatabasePlace::Program};
+}
+
+QString PlaceName(DatabasePlace place) {
+    switch (place) {
+    case DatabasePlace::CommandLine:
+        return QStringLiteral("起動時に指定したファイル");
+    case DatabasePlace::User:
+        return QStringLiteral("利用者のデータフォルダ");
+    case DatabasePlace::System:
+        return QStringLiteral("このコンピュータ共通のデータフォルダ");
+    default:
+        return QStringLiteral("プログラムのフォルダ");
+    }
+}
+
+Status OpenDatabaseFile(const QString& file, std::unique_ptr<Connection>& connection,
+                        QString& connectionString) {
+    const QString path = QDir::toNativeSeparators(file);
     connectionString =
         QStringLiteral("Provider=SQLite3;Data Source=") + path + QStringLiteral(";Mode=Read;");
     if (!connection)
         connection = std::make_unique<Connection>();
+    const QFileInfo info(file);
+    if (!info.exists() && !info.isSymLink())
+        return Failure{QStringLiteral("データベースファイルがありません。\r") + path};
+    // Opening a pipe would wait for ever, and a device is no database.
+    if (!info.isFile())
+        return Failure{QStringLiteral("データベースがファイルではありません（フォルダ、名前付きパイプ、"
+                                      "装置などは開きません）。\r") +
+                       path};
     if (Status s = connection->OpenReadOnly(path); !s)
         return s;
     // A file that opens but lacks what the searches read is refused now, not by every
@@ -121,6 +179,21 @@ bool IsSampleDatabase(Connection& connection) {
 
 QString DatabaseEdition(Connection& connection) {
     return MetadataValue(connection, kMetadataEdition).trimmed();
+}
+
+QString DatabaseImportDate(Connection& connection) {
+    return MetadataValue(connection, kMetadataImported).trimmed();
+}
+
+QString DataInUseText(const AppState& s, Connection& connection) {
+    QString text = QStringLiteral("版：") + s.DataVersion + QStringLiteral("\rファイル：") +
+                   QDir::toNativeSeparators(s.DatabasePath) + QStringLiteral("\r場所：") +
+                   PlaceName(s.DatabaseFoundIn);
+    if (const QString imported = DatabaseImportDate(connection); !imported.isEmpty())
+        text += QStringLiteral("\r取り込んだ日：") + imported;
+    if (s.SampleData)
+        text += QStringLiteral("\rサンプルデータ（架空）：実在の製品情報ではありません");
+    return text;
 }
 
 void CloseDatabase(std::unique_ptr<Connection>& connection) {

@@ -83,7 +83,7 @@ Status AtomicFile::Begin() {
     const QFileInfo target(target_);
     if (target.isDir())
         return Failed(EISDIR);
-    RemoveStaleTemporaryFiles(target.absolutePath());
+    RemoveStaleTemporaryFiles(target.absolutePath(), kMark);
     // A file of ours left by this very process (an earlier failure that could not remove
     // it) is not in use any more.
     QFile::remove(temporary_);
@@ -233,10 +233,11 @@ bool ProcessIsRunning(qint64 processId) {
 #endif
 }
 
-void RemoveStaleTemporaryFiles(const QString& folder) {
-    static const QRegularExpression ours(QStringLiteral("^.+\\.saving-(\\d+)$"));
+void RemoveStaleTemporaryFiles(const QString& folder, const QString& marker) {
+    const QRegularExpression ours(QStringLiteral("^.+") + QRegularExpression::escape(marker) +
+                                  QStringLiteral("(\\d+)$"));
     const QDir dir(folder);
-    for (const QString& name : dir.entryList({QStringLiteral("*.saving-*")},
+    for (const QString& name : dir.entryList({u'*' + marker + u'*'},
                                              QDir::Files | QDir::Hidden | QDir::System)) {
         const QRegularExpressionMatch m = ours.match(name);
         if (m.hasMatch() && !ProcessIsRunning(m.captured(1).toLongLong()))

@@ -51,8 +51,10 @@ private:
 QString FileErrorCause(int errnoValue);
 QString FileErrorCause(const std::error_code& error);
 
-// Removes the temporary files that processes no longer running left in the folder.
-void RemoveStaleTemporaryFiles(const QString& folder);
+// Removes the temporary files ("<name><marker><process id>") that processes no longer
+// running left in the folder.
+void RemoveStaleTemporaryFiles(const QString& folder,
+                               const QString& marker = QStringLiteral(".saving-"));
 
 // Whether a process with the id is running.
 bool ProcessIsRunning(qint64 processId);

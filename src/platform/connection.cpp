@@ -108,7 +108,15 @@ QString EngineText(sqlite3* db) {
         what = QStringLiteral("メモリが不足しています。");
         break;
     case SQLITE_READONLY:
-        what = QStringLiteral("データベースは読み取り専用です。");
+        what = (sqlite3_extended_errcode(db) == SQLITE_READONLY_ROLLBACK ||
+                sqlite3_extended_errcode(db) == SQLITE_READONLY_RECOVERY)
+                   ? QStringLiteral("ほかのプログラムがこのデータベースに書き込んでいる途中で終わっています"
+                                    "（書きかけの記録が残っています）。書き込んだプログラムで開き直してく"
+                                    "ださい。")
+                   : QStringLiteral("データベースは読み取り専用です。");
+        break;
+    case SQLITE_FULL:
+        what = QStringLiteral("ディスクの空きが足りません。");
         break;
     case SQLITE_CONSTRAINT:
     case SQLITE_MISMATCH:

@@ -3,6 +3,7 @@
 #include "platform/text_encoding.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace solario {
 namespace {
@@ -52,6 +53,9 @@ QString ReadIniValue(const QString& section, const QString& key, const QString& 
 }
 
 IniFile::IniFile(const QString& filePath) {
+    // Only a regular file is read: opening a pipe of that name would wait for ever.
+    if (!QFileInfo(filePath).isFile())
+        return;
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxIniBytes)
         return;
@@ -68,7 +72,14 @@ void IniFile::Load(QByteArray bytes) {
     if (bytes.size() > kMaxIniBytes)
         return;
     data_ = std::move(bytes);
-    utf8_ = DetectTextEncoding(data_) == Encoding::Utf8;
+    const Encoding encoding = DetectTextEncoding(data_);
+    if (encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE) {
+        // Notepad's "Unicode": read as the same text in UTF-8.
+        data_ = DecodeText(data_.mid(ByteOrderMarkSize(data_, encoding)), encoding).toUtf8();
+        utf8_ = true;
+        return;
+    }
+    utf8_ = encoding == Encoding::Utf8;
     if (data_.startsWith("\xEF\xBB\xBF"))
         data_.remove(0, 3);
 }

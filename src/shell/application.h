@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QString>
+#include <QStringList>
 
 class QApplication;
 
@@ -20,5 +21,9 @@ QIcon ProgramIcon();
 // carries its own), then where Qt is installed. Returns false when none was found; the
 // program still runs, with Qt's own texts in English.
 bool SetUpApplication(QApplication& app, const QString& programFolder);
+
+// The database file given on the command line ("--database FILE" or "--database=FILE"),
+// or an empty text.
+QString DatabaseArgument(const QStringList& arguments);
 
 } // namespace solario

@@ -124,11 +124,16 @@ bool Form_Menu::Form_Load(int* exitCode) {
     }
     instanceLock_ = std::move(lock.lock);
     s_.HelpFile = kHelpFileName;
-    LoadSettings(s_);
+    if (const Status settings = LoadSettings(s_); !settings)
+        ShowWarning(p_, settings.error());
     s_.DataVersion = kDataEdition;
     if (!s_.MainConnection)
         s_.MainConnection = std::make_unique<Connection>();
-    s_.DbOpen = OpenDatabase(s_, p_, s_.MainConnection, kDatabaseFileName, s_.ConnectionString);
+    const DatabaseLocation where = LocateDatabase(s_.DatabaseArgument, s_.UserDataFolder,
+                                                  s_.SystemDataFolder, s_.ProgramFolder);
+    s_.DatabasePath = where.path;
+    s_.DatabaseFoundIn = where.place;
+    s_.DbOpen = OpenDatabase(p_, s_.MainConnection, s_.DatabasePath, s_.ConnectionString);
     if (!s_.DbOpen) {
         *exitCode = 1;
         return false;
@@ -166,6 +171,10 @@ void Form_Menu::SetUpToolTips() {
         MenuToolTip->AddTool(control, QString());
     MenuToolTip->SetToolText(CommandSearchD, SearchDToolTipText());
     MenuToolTip->SetToolText(CommandSearchN, SearchNToolTipText());
+    // The edition line tells which file answers (a label has no tip of the menu's own).
+    if (s_.MainConnection && s_.MainConnection->IsOpen())
+        Label4->setToolTip(QtLineBreaks(DataInUseText(s_, *s_.MainConnection) +
+                                        QStringLiteral("\r（F8：データについて）")));
 }
 
 void Form_Menu::Form_Activate() {
@@ -181,7 +190,17 @@ void Form_Menu::DispatchFunctionKey(int keyCode) {
                               {kKeyF4, &Form_Menu::OpenUsageNotes},
                               {kKeyF5, &Form_Menu::OpenRegisteredInfo},
                               {kKeyF6, &Form_Menu::OpenEnvironment},
+                              {kKeyF8, &Form_Menu::ShowDataInUse},
                               {kKeyEscape, &Form_Menu::CommandExit_Click}});
+}
+
+// Which data answers the searches, so that nobody mistakes a sample or an old file for
+// the data they meant.
+void Form_Menu::ShowDataInUse() {
+    if (!s_.MainConnection || !s_.MainConnection->IsOpen())
+        return;
+    p_.MessageBox(QStringLiteral("使っているデータ\r\r") + DataInUseText(s_, *s_.MainConnection),
+                  QStringLiteral("データについて"), box::kInformation);
 }
 
 void Form_Menu::OpenUsageNotes() {

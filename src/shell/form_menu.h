@@ -58,6 +58,7 @@ private:
     void OpenUsageNotes();
     void OpenRegisteredInfo();
     void OpenEnvironment();
+    void ShowDataInUse();
     bool ConfirmEnd();
     void SetUpToolTips();
     void Open(const ScreenFactory& factory);

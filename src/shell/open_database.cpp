@@ -2,9 +2,9 @@
 
 namespace solario {
 
-bool OpenDatabase(const AppState& s, Platform& platform, std::unique_ptr<Connection>& connection,
-                  const QString& fileName, QString& connectionString) {
-    const Status opened = OpenDatabaseFile(s.ProgramFolder, connection, fileName, connectionString);
+bool OpenDatabase(Platform& platform, std::unique_ptr<Connection>& connection,
+                  const QString& path, QString& connectionString) {
+    const Status opened = OpenDatabaseFile(path, connection, connectionString);
     if (opened)
         return true;
     platform.MessageBox(QStringLiteral("<<データベース接続エラー>>\r\r") + opened.error(),

@@ -5,9 +5,9 @@
 
 namespace solario {
 
-// Opens the database file of the program folder read-only. On failure shows the
-// connection error box with the engine's description and returns false.
-bool OpenDatabase(const AppState& s, Platform& platform, std::unique_ptr<Connection>& connection,
-                  const QString& fileName, QString& connectionString);
+// Opens the database file read-only. On failure shows the connection error box with the
+// cause and the file, and returns false.
+bool OpenDatabase(Platform& platform, std::unique_ptr<Connection>& connection,
+                  const QString& path, QString& connectionString);
 
 } // namespace solario

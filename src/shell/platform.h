@@ -49,8 +49,9 @@ public:
     virtual int ShowHelp(QWidget* owner, const QString& helpFile, int topic) = 0;
     virtual int CloseAllHelp(QWidget* owner, const QString& helpFile) = 0;
 
-    // Opens a document file with the desktop's viewer; a missing file or viewer is silent.
-    virtual void OpenDocument(const QString& path) = 0;
+    // Hands a document file to the desktop's viewer; false when the desktop could not
+    // open it (no viewer for it).
+    virtual bool OpenDocument(const QString& path) = 0;
 
     // Shows the laid-out report in a modal preview, from which the user prints or saves
     // a PDF, and returns once it is closed. What goes wrong in the preview is told there.

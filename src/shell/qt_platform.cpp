@@ -222,10 +222,8 @@ int QtPlatform::CloseAllHelp(QWidget*, const QString&) {
     return 0;
 }
 
-void QtPlatform::OpenDocument(const QString& path) {
-    if (!QFileInfo(path).isFile())
-        return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+bool QtPlatform::OpenDocument(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 Status QtPlatform::ShowReport(const ReportDocument& document, QWidget* owner) {

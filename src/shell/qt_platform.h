@@ -25,7 +25,7 @@ public:
     void SetBusy(bool busy) override;
     int ShowHelp(QWidget* owner, const QString& helpFile, int topic) override;
     int CloseAllHelp(QWidget* owner, const QString& helpFile) override;
-    void OpenDocument(const QString& path) override;
+    bool OpenDocument(const QString& path) override;
     QString ChooseSaveFile(QWidget* owner, const QString& title, const QString& kind,
                            const QString& suggestedName, const QString& filter) override;
     Status ShowReport(const ReportDocument& document, QWidget* owner) override;

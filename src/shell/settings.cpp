@@ -1,15 +1,20 @@
 #include "shell/settings.h"
 
 #include "platform/ini_file.h"
+#include "shell/message_boxes.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
 namespace solario {
 
-void LoadSettings(AppState& s) {
-    const IniFile file(QDir(s.ProgramFolder).filePath(kSettingsFileName)); // read once
+Status LoadSettings(AppState& s) {
+    const QString path = QDir(s.ProgramFolder).filePath(kSettingsFileName);
+    const QFileInfo info(path);
+    const bool usable = !info.exists() || info.isFile();
+    const IniFile file(usable ? path : QString()); // read once
     s.PdfFolder = file.Value(QStringLiteral("PDF"), QStringLiteral("path"));
     // The folder ends with a separator; "\" as the installation wrote it, unless the
     // value already separates with "/".
@@ -25,6 +30,11 @@ void LoadSettings(AppState& s) {
         {u"製造期間と竣工（改修）年について", &s.DocPeriodInfo}};
     for (const auto& [key, target] : documents)
         *target = s.PdfFolder + file.Value(QStringLiteral("PDF"), QString::fromUtf16(key));
+    if (!usable)
+        return Failure{QStringLiteral("設定ファイルがファイルではないため、読みませんでした（フォルダ、"
+                                      "名前付きパイプなどは開きません）。説明資料は開けません。\r") +
+                       QDir::toNativeSeparators(path)};
+    return {};
 }
 
 QString ResolveDocumentPath(const QString& programFolder, const QString& path) {
@@ -37,8 +47,36 @@ QString ResolveDocumentPath(const QString& programFolder, const QString& path) {
     return QDir::cleanPath(p);
 }
 
-void OpenDocument(const AppState& s, Platform& platform, const QString& path) {
-    platform.OpenDocument(ResolveDocumentPath(s.ProgramFolder, path));
+bool OpenDocument(const AppState& s, Platform& platform, const QString& path) {
+    const QString file = ResolveDocumentPath(s.ProgramFolder, path);
+    const QString shown = QDir::toNativeSeparators(file);
+    const QFileInfo info(file);
+    if (file.isEmpty() || !info.exists()) {
+        ShowWarning(platform, QStringLiteral("資料が見つかりません。\r") + shown);
+        return false;
+    }
+    // app.ini names the documents: whatever else it might name (a program, a desktop
+    // entry, a file elsewhere) is never handed to the desktop.
+    const QString folder = QFileInfo(s.PdfFolder.isEmpty()
+                                         ? s.ProgramFolder
+                                         : ResolveDocumentPath(s.ProgramFolder, s.PdfFolder))
+                               .canonicalFilePath();
+    const QString real = info.canonicalFilePath();
+    if (!info.isFile() || info.suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0 ||
+        QFileInfo(real).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0 ||
+        folder.isEmpty() || !real.startsWith(folder + u'/')) {
+        ShowWarning(platform, QStringLiteral("この資料は開けません。説明資料のフォルダにある PDF ファイル"
+                                             "だけを開きます。\r") +
+                                  shown);
+        return false;
+    }
+    if (!platform.OpenDocument(file)) {
+        ShowWarning(platform, QStringLiteral("資料を開けませんでした。PDF を表示するアプリケーションが"
+                                             "あるか確かめてください。\r") +
+                                  shown);
+        return false;
+    }
+    return true;
 }
 
 namespace {

@@ -10,15 +10,20 @@ namespace solario {
 inline const QString kSettingsFileName = QStringLiteral("app.ini");
 inline const QString kHelpFileName = QStringLiteral("app.qhc");
 
-// Reads PdfFolder and the seven document paths from app.ini in the program folder.
-void LoadSettings(AppState& s);
+// Reads PdfFolder and the seven document paths from app.ini in the program folder. An
+// app.ini that is there but is no regular file (a folder, a pipe, a device) is not
+// opened: the settings stay empty and the failure says so.
+Status LoadSettings(AppState& s);
 
 // A document path as app.ini gives it, turned into one this desktop can open:
 // "\" and "/" both separate folders, and a relative path starts at the program folder.
 QString ResolveDocumentPath(const QString& programFolder, const QString& path);
 
-// Opens the document with the desktop's viewer; nothing is reported when it cannot.
-void OpenDocument(const AppState& s, Platform& platform, const QString& path);
+// Opens a document with the desktop's viewer: only a regular PDF file (by its extension)
+// inside the documents folder (the program folder without one), after `..` and links are
+// resolved, is handed to the desktop; anything else, a missing file, or a desktop that
+// cannot open it is told in a box naming the file. Returns whether it was opened.
+bool OpenDocument(const AppState& s, Platform& platform, const QString& path);
 
 // The user's own choices, kept between runs in the user's settings (not in app.ini, which
 // belongs to the installation): the folder a kind of file ("pdf", "csv") was last saved

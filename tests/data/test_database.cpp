@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace solario;
 using solario::test::FakePlatform;
@@ -18,17 +19,17 @@ private slots:
     void opensTheDatabaseBesideTheProgram();
     void connectionErrorBox_data();
     void connectionErrorBox();
+    void theDatabaseIsLookedForInOrder_data();
+    void theDatabaseIsLookedForInOrder();
 };
 
 void TestDatabase::opensTheDatabaseBesideTheProgram() {
     QTemporaryDir dir;
     FixtureDb(dir.filePath(QStringLiteral("app.db"))).Close();
-    AppState s;
-    s.ProgramFolder = dir.path();
     FakePlatform p;
     std::unique_ptr<Connection> c;
     QString cs;
-    QVERIFY(OpenDatabase(s, p, c, QStringLiteral("app.db"), cs));
+    QVERIFY(OpenDatabase(p, c, dir.filePath(QStringLiteral("app.db")), cs));
     QVERIFY(c && c->IsOpen());
     QVERIFY(p.boxes.isEmpty());
     QVERIFY(cs.contains(QDir::toNativeSeparators(dir.filePath(QStringLiteral("app.db")))));
@@ -42,11 +43,14 @@ void TestDatabase::connectionErrorBox_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("description");
     QTest::newRow("missing") << "missing"
-                             << "データベースファイルを開けません。";
+                             << "データベースファイルがありません。";
     QTest::newRow("not a database") << "garbage"
                                     << "このファイルはデータベースではありません。";
-    QTest::newRow("unreadable (a folder)") << "folder"
-                                           << "データベースファイルの読み書きに失敗しました。";
+    // Refused at once, never opened: a pipe would keep the start waiting for ever.
+    QTest::newRow("a folder") << "folder"
+                              << "データベースがファイルではありません";
+    QTest::newRow("a named pipe") << "fifo"
+                                  << "データベースがファイルではありません";
 }
 
 void TestDatabase::connectionErrorBox() {
@@ -60,13 +64,13 @@ void TestDatabase::connectionErrorBox() {
         f.write("This is not a database, just some text that is long enough. ", 61);
     } else if (kind == u"folder") {
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("app.db")));
+    } else if (kind == u"fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     }
-    AppState s;
-    s.ProgramFolder = dir.path();
     FakePlatform p;
     std::unique_ptr<Connection> c;
     QString cs;
-    QVERIFY(!OpenDatabase(s, p, c, QStringLiteral("app.db"), cs));
+    QVERIFY(!OpenDatabase(p, c, path, cs));
     QCOMPARE(p.boxes.size(), 1);
     const QString prefix = QStringLiteral("<<データベース接続エラー>>\r\r");
     QVERIFY(p.boxes[0].text.startsWith(prefix));
@@ -77,6 +81,48 @@ void TestDatabase::connectionErrorBox() {
     QCOMPARE(p.boxes[0].title, QStringLiteral("エラー"));
     QCOMPARE(p.boxes[0].flags, box::kExclamation);
     QVERIFY(!cs.isEmpty());
+}
+
+void TestDatabase::theDatabaseIsLookedForInOrder_data() {
+    QTest::addColumn<QString>("argument"); // the file given on the command line
+    QTest::addColumn<QStringList>("present"); // of user/, system/, program/
+    QTest::addColumn<QString>("used");
+    QTest::addColumn<int>("place");
+    const int commandLine = int(DatabasePlace::CommandLine), user = int(DatabasePlace::User),
+              system = int(DatabasePlace::System), program = int(DatabasePlace::Program);
+    QTest::newRow("only the sample") << "" << QStringList{"program"} << "program/app.db" << program;
+    QTest::newRow("the user's before all")
+        << "" << QStringList{"user", "system", "program"} << "user/app.db" << user;
+    QTest::newRow("the system's before the sample")
+        << "" << QStringList{"system", "program"} << "system/app.db" << system;
+    QTest::newRow("the command line before all")
+        << "other.db" << QStringList{"user", "system", "program"} << "other.db" << commandLine;
+    QTest::newRow("a given file that is missing is not replaced by another")
+        << "gone.db" << QStringList{"user", "program"} << "gone.db" << commandLine;
+    QTest::newRow("none: the program folder's, to be named in the failure")
+        << "" << QStringList{} << "program/app.db" << program;
+}
+
+void TestDatabase::theDatabaseIsLookedForInOrder() {
+    QFETCH(QString, argument);
+    QFETCH(QStringList, present);
+    QFETCH(QString, used);
+    QFETCH(int, place);
+    QTemporaryDir dir;
+    for (const char* folder : {"user", "system", "program"})
+        QVERIFY(QDir(dir.path()).mkdir(folder));
+    for (const QString& folder : present) {
+        QFile f(dir.filePath(folder + QStringLiteral("/app.db")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    const DatabaseLocation found = LocateDatabase(
+        argument.isEmpty() ? QString() : dir.filePath(argument), dir.filePath("user"),
+        dir.filePath("system"), dir.filePath("program"));
+    QCOMPARE(found.path, dir.filePath(used));
+    QCOMPARE(int(found.place), place);
+    // A folder not given (as in a test of the screens) is not looked in.
+    QCOMPARE(LocateDatabase(QString(), QString(), QString(), dir.filePath("program")).place,
+             DatabasePlace::Program);
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)

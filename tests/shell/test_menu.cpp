@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -57,6 +58,8 @@ struct Installation {
             FixtureDb fixture(db);
             fixture.Exec(QStringLiteral(
                 "ALTER TABLE アスベスト建材情報マスタ DROP COLUMN \"写真の有無（有・無）\""));
+        } else if (database == u"a named pipe") {
+            ::mkfifo(QFile::encodeName(db).constData(), 0600);
         } else if (database == u"doubled ID") {
             FixtureDb fixture(db);
             fixture.AddProduct(solario::test::Product({{u"ID", QStringLiteral("A1")}}));
@@ -71,6 +74,7 @@ struct Installation {
                           "製造期間と竣工（改修）年について=期間.pdf\n")
                           .toUtf8());
         s.ProgramFolder = dir.path();
+        solario::test::WriteDocuments(dir.filePath(QStringLiteral("docs")));
         s.InstanceLockPath = dir.filePath(QStringLiteral("solario.lock"));
     }
     QString Doc(const QString& name) const { return dir.filePath(QStringLiteral("docs/") + name); }
@@ -123,6 +127,9 @@ private slots:
     void functionKeysWorkOnReturn();
     void controlsAndTabOrder();
     void qtDialogsSpeakJapanese();
+    void theUsersOwnDataIsUsedAndNamed_data();
+    void theUsersOwnDataIsUsedAndNamed();
+    void aSettingsFileThatIsNoFileIsNotRead();
     void sampleDataIsMarked_data();
     void sampleDataIsMarked();
 };
@@ -262,6 +269,9 @@ void TestMenu::databaseThatCannotBeOpened_data() {
     QTest::newRow("an ID twice")
         << "doubled ID"
         << QStringLiteral("表「アスベスト建材情報マスタ」の ID「B7」が 2 行にあります。");
+    // Refused at once: opening it would keep the start waiting for ever.
+    QTest::newRow("a named pipe")
+        << "a named pipe" << QStringLiteral("データベースがファイルではありません");
 }
 
 void TestMenu::databaseThatCannotBeOpened() {
@@ -373,6 +383,8 @@ void TestMenu::menuKeys_data() {
     QTest::newRow("F6 environment") << "CommandExit" << int(Qt::Key_F6) << "OpenDocument:環境.pdf";
     QTest::newRow("Esc end question") << "CommandHelp" << int(Qt::Key_Escape) << "MessageBox:確認";
     QTest::newRow("F7 nothing") << "CommandHelp" << int(Qt::Key_F7) << "";
+    QTest::newRow("F8 the data in use")
+        << "CommandSearchD" << int(Qt::Key_F8) << "MessageBox:データについて";
     QTest::newRow("F4 on the explanation button does nothing")
         << "CommandExplan" << int(Qt::Key_F4) << "";
     QTest::newRow("Esc on the explanation button does nothing")
@@ -549,6 +561,67 @@ void TestMenu::qtDialogsSpeakJapanese() {
     for (int size : {16, 32, 48, 256})
         QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
     QCOMPARE(field.windowIcon().cacheKey(), qApp->windowIcon().cacheKey());
+}
+
+// The user's own database is used before the system's and the bundled sample, and the
+// menu says which file answers.
+void TestMenu::theUsersOwnDataIsUsedAndNamed_data() {
+    QTest::addColumn<QString>("folder"); // where the imported database lies
+    QTest::addColumn<QString>("place");
+    QTest::newRow("the user's data folder") << "user" << "利用者のデータフォルダ";
+    QTest::newRow("the system's data folder") << "system" << "このコンピュータ共通のデータフォルダ";
+    QTest::newRow("given on the command line") << "given" << "起動時に指定したファイル";
+}
+
+void TestMenu::theUsersOwnDataIsUsedAndNamed() {
+    QFETCH(QString, folder);
+    QFETCH(QString, place);
+    Installation t(QStringLiteral("sample")); // beside the program: the sample
+    Installation imported(QStringLiteral("imported"));
+    QVERIFY(QDir(t.dir.path()).mkpath(folder));
+    const QString path = t.dir.filePath(folder + QStringLiteral("/app.db"));
+    QVERIFY(QFile::copy(imported.dir.filePath(QStringLiteral("app.db")), path));
+    t.s.UserDataFolder = t.dir.filePath(QStringLiteral("user"));
+    t.s.SystemDataFolder = t.dir.filePath(QStringLiteral("system"));
+    if (folder == u"given")
+        t.s.DatabaseArgument = path;
+    Form_Menu menu(t.s, t.p);
+    int code = -1;
+    QVERIFY(menu.Form_Load(&code));
+    QCOMPARE(t.s.DatabasePath, path);
+    QVERIFY(!t.s.SampleData);
+    QCOMPARE(t.s.DataVersion, QStringLiteral("２０２６年１２月版"));
+    const QString tip = menu.Label4->toolTip();
+    QVERIFY2(tip.contains(QDir::toNativeSeparators(path)) && tip.contains(place), qPrintable(tip));
+    menu.show();
+    menu.CommandSearchD->setFocus();
+    QTest::keyClick(menu.CommandSearchD, Qt::Key_F8);
+    QCOMPARE(t.p.boxes.size(), 1);
+    QCOMPARE(t.p.boxes[0].title, QStringLiteral("データについて"));
+    for (const QString& line :
+         {QStringLiteral("版：２０２６年１２月版"), QStringLiteral("ファイル：") + QDir::toNativeSeparators(path),
+          QStringLiteral("場所：") + place})
+        QVERIFY2(t.p.boxes[0].text.split(u'\r').contains(line), qPrintable(t.p.boxes[0].text));
+    menu.close();
+}
+
+// An app.ini that is a pipe is told of and not opened (which would wait for ever); the
+// program starts without documents.
+void TestMenu::aSettingsFileThatIsNoFileIsNotRead() {
+    Installation t;
+    const QString ini = t.dir.filePath(QStringLiteral("app.ini"));
+    QVERIFY(QFile::remove(ini));
+    QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+    Form_Menu menu(t.s, t.p);
+    int code = -1;
+    QVERIFY(menu.Form_Load(&code));
+    QCOMPARE(t.p.boxes.size(), 1);
+    QVERIFY2(t.p.boxes[0].text.startsWith(QStringLiteral("設定ファイルがファイルではない")) &&
+                 t.p.boxes[0].text.endsWith(QDir::toNativeSeparators(ini)),
+             qPrintable(t.p.boxes[0].text));
+    QVERIFY(t.s.DbOpen);
+    QCOMPARE(t.s.DocUsageNotes, QStringLiteral("\\"));
+    menu.close();
 }
 
 void TestMenu::sampleDataIsMarked_data() {

@@ -41,7 +41,8 @@ private slots:
     void loadSettings();
     void documentPaths_data();
     void documentPaths();
-    void openDocumentResolvesThePath();
+    void onlyDocumentsAreOpened_data();
+    void onlyDocumentsAreOpened();
     void suggestedNamesSayWhatIsInThem_data();
     void suggestedNamesSayWhatIsInThem();
     void savesRememberTheLastFolder();
@@ -231,12 +232,59 @@ void TestSettings::documentPaths() {
     QCOMPARE(ResolveDocumentPath(QStringLiteral("/prog"), path), resolved);
 }
 
-void TestSettings::openDocumentResolvesThePath() {
+void TestSettings::onlyDocumentsAreOpened_data() {
+    QTest::addColumn<QString>("path");   // as app.ini names it
+    QTest::addColumn<bool>("viewer");    // the desktop can show PDF files
+    QTest::addColumn<QString>("opened"); // the file handed to the desktop, or none
+    QTest::addColumn<QString>("box");    // the start of the message, or none
+    QTest::newRow("a document of the folder") << "docs\\01.pdf" << true << "docs/01.pdf" << "";
+    QTest::newRow("upper-case extension") << "docs\\02.PDF" << true << "docs/02.PDF" << "";
+    QTest::newRow("missing") << "docs\\99.pdf" << true << "" << "資料が見つかりません。";
+    QTest::newRow("a script") << "docs\\run.sh" << true << "" << "この資料は開けません。";
+    QTest::newRow("a desktop entry") << "docs\\viewer.desktop" << true << ""
+                                     << "この資料は開けません。";
+    QTest::newRow("out of the folder by ..")
+        << "docs\\..\\outside.pdf" << true << "" << "この資料は開けません。";
+    QTest::newRow("out of the folder by a link")
+        << "docs\\link.pdf" << true << "" << "この資料は開けません。";
+    QTest::newRow("a folder named like a document")
+        << "docs\\folder.pdf" << true << "" << "この資料は開けません。";
+    QTest::newRow("no viewer on the desktop")
+        << "docs\\01.pdf" << false << "docs/01.pdf" << "資料を開けませんでした。";
+}
+
+void TestSettings::onlyDocumentsAreOpened() {
+    QFETCH(QString, path);
+    QFETCH(bool, viewer);
+    QFETCH(QString, opened);
+    QFETCH(QString, box);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("docs/folder.pdf"));
+    for (const char* name : {"docs/01.pdf", "docs/02.PDF", "docs/run.sh", "docs/viewer.desktop",
+                             "outside.pdf"}) {
+        QFile file(dir.filePath(QString::fromUtf8(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("outside.pdf")),
+                        dir.filePath(QStringLiteral("docs/link.pdf"))));
     AppState s;
-    s.ProgramFolder = QStringLiteral("/prog");
+    s.ProgramFolder = dir.path();
+    s.PdfFolder = QStringLiteral("docs\\");
     FakePlatform p;
-    OpenDocument(s, p, QStringLiteral("docs\\01.pdf"));
-    QCOMPARE(p.calls, QStringList{QStringLiteral("OpenDocument:/prog/docs/01.pdf")});
+    p.documentOpens = viewer;
+    QCOMPARE(OpenDocument(s, p, path), box.isEmpty());
+    QCOMPARE(p.Calls(QStringLiteral("OpenDocument")),
+             opened.isEmpty() ? QStringList()
+                              : QStringList{QStringLiteral("OpenDocument:") + dir.filePath(opened)});
+    if (box.isEmpty()) {
+        QVERIFY(p.boxes.isEmpty());
+        return;
+    }
+    QCOMPARE(p.boxes.size(), 1);
+    QVERIFY2(p.boxes[0].text.startsWith(box), qPrintable(p.boxes[0].text));
+    // It names the file as app.ini points to it.
+    QVERIFY(p.boxes[0].text.endsWith(
+        QDir::toNativeSeparators(ResolveDocumentPath(dir.path(), path))));
 }
 
 void TestSettings::suggestedNamesSayWhatIsInThem_data() {

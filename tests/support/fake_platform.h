@@ -68,9 +68,11 @@ public:
         return 0;
     }
 
-    void OpenDocument(const QString& path) override {
+    bool OpenDocument(const QString& path) override {
         calls.append(QStringLiteral("OpenDocument:") + path);
+        return documentOpens;
     }
+    bool documentOpens = true; // false: as a desktop without a PDF viewer
 
     // Answers a save dialog with saveAnswer (empty: the user cancels).
     QString ChooseSaveFile(QWidget*, const QString& title, const QString& kind,

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <QTest>
 #include <QVariantMap>
@@ -16,6 +18,23 @@ inline QVariantMap Product(std::initializer_list<std::pair<const char16_t*, QVar
     for (const auto& [k, v] : values)
         m.insert(QString::fromUtf16(k), v);
     return m;
+}
+
+// The documents a test's installation names, as small PDF files in the folder: the
+// explanation documents the tests' app.ini files name, and one per general-name ID
+// (01.pdf … 41.pdf).
+inline void WriteDocuments(const QString& folder) {
+    QDir().mkpath(folder);
+    QStringList names = {QStringLiteral("注意"), QStringLiteral("登録"), QStringLiteral("環境"),
+                         QStringLiteral("部位"), QStringLiteral("期間"), QStringLiteral("一覧"),
+                         QStringLiteral("認定")};
+    for (int id = 1; id <= 41; ++id)
+        names.append(QStringLiteral("%1").arg(id, 2, 10, QChar(u'0')));
+    for (const QString& name : names) {
+        QFile file(QDir(folder).filePath(name + QStringLiteral(".pdf")));
+        if (file.open(QIODevice::WriteOnly))
+            file.write("%PDF-1.4\n%%EOF\n");
+    }
 }
 
 // A combo's items in order.

@@ -22,6 +22,7 @@ struct LoadedState {
             fill(db);
         }
         s.ProgramFolder = dir.path();
+        WriteDocuments(dir.filePath(QStringLiteral("docs")));
         s.HelpFile = QStringLiteral("app.qhc");
         s.PdfFolder = QStringLiteral("docs\\");
         s.DocPartsInfo = QStringLiteral("docs\\部位.pdf");
