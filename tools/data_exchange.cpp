@@ -305,9 +305,14 @@ struct TableCheck {
     const QSet<QString>* containingNames = nullptr; // for the product table
 };
 
-// Checks one field into a cell; the reason it is refused, or an empty text.
-QString CheckField(Rule rule, const CsvField& field, const TableCheck& check, Cell& cell) {
+// Checks one field into a cell; the reason it is refused, or an empty text. A text
+// written for spreadsheets (SpreadsheetText) is read back as it was.
+QString CheckField(Rule rule, const CsvField& written, const TableCheck& check, Cell& cell) {
     cell = Cell();
+    CsvField field = written;
+    if (rule == Rule::Text || rule == Rule::Key || rule == Rule::OptionalKey ||
+        rule == Rule::Name || rule == Rule::ProductName)
+        field.text = FromSpreadsheetText(written.text);
     if (const QString control = ControlCharacterIn(field.text); !control.isEmpty())
         return control;
     switch (rule) {
@@ -746,7 +751,7 @@ Status ExportDatabase(const QString& database, const QString& folder, QList<Tabl
                                             QLocale::FloatingPointShortest);
                     break;
                 case SQLITE_TEXT:
-                    line += QuotedText(ColumnValue(select.stmt, c).ToText());
+                    line += QuotedText(SpreadsheetText(ColumnValue(select.stmt, c).ToText()));
                     break;
                 default:
                     file.cancelWriting();

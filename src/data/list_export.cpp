@@ -6,7 +6,17 @@ namespace solario {
 
 namespace {
 
-QString Quoted(const QString& field, QChar separator) {
+// The text starts a formula: after any apostrophes, one of = + - @, a tab or a CR.
+bool StartsFormula(const QString& text, qsizetype& apostrophes) {
+    apostrophes = 0;
+    while (apostrophes < text.size() && text.at(apostrophes) == u'\'')
+        ++apostrophes;
+    return apostrophes < text.size() &&
+           QStringView(u"=+-@\t\r").contains(text.at(apostrophes));
+}
+
+QString Quoted(const QString& text, QChar separator) {
+    const QString field = SpreadsheetText(text);
     if (!field.contains(separator) && !field.contains(u'"') && !field.contains(u'\r') &&
         !field.contains(u'\n'))
         return field;
@@ -34,6 +44,16 @@ QStringList RowFields(const KeyedRecordset& list, const ExportColumns& columns, 
 }
 
 } // namespace
+
+QString SpreadsheetText(const QString& text) {
+    qsizetype apostrophes = 0;
+    return StartsFormula(text, apostrophes) ? u'\'' + text : text;
+}
+
+QString FromSpreadsheetText(const QString& field) {
+    qsizetype apostrophes = 0;
+    return StartsFormula(field, apostrophes) && apostrophes > 0 ? field.mid(1) : field;
+}
 
 QString CsvLine(const QStringList& fields) {
     return Line(fields, u',');

@@ -1,5 +1,6 @@
 #include "data/database.h"
 #include "data/field_catalogue.h"
+#include "data/list_export.h"
 #include "platform/connection.h"
 #include "tools/data_exchange.h"
 #include "tools/sample_data.h"
@@ -169,6 +170,9 @@ private slots:
     void recordsDoNotDependOnBlocks_data();
     void recordsDoNotDependOnBlocks();
     void toolReportsByExitStatus();
+    void spreadsheetTextsNeverRunAsFormulas_data();
+    void spreadsheetTextsNeverRunAsFormulas();
+    void formulaLikeTextsGoOutAndComeBackUnchanged();
 
 private:
     QTemporaryDir dir_;
@@ -607,6 +611,67 @@ void TestDataExchange::toolReportsByExitStatus() {
     const QString back = dir_.filePath(u"tool-export"_s);
     QCOMPARE(run({u"--export"_s, back, target}, &err, &out), 0);
     QCOMPARE(FolderEntries(back).size(), 3);
+}
+
+void TestDataExchange::spreadsheetTextsNeverRunAsFormulas_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("a sum") << u"=1+1"_s << u"'=1+1"_s;
+    QTest::newRow("a phone number") << u"+81-3-0000"_s << u"'+81-3-0000"_s;
+    QTest::newRow("a lone dash") << u"-"_s << u"'-"_s;
+    QTest::newRow("a function") << u"@SUM(A1)"_s << u"'@SUM(A1)"_s;
+    QTest::newRow("a leading tab") << u"\tx"_s << u"'\tx"_s;
+    QTest::newRow("a leading CR") << u"\rx"_s << u"'\rx"_s;
+    QTest::newRow("an apostrophe before a formula") << u"'=x"_s << u"''=x"_s;
+    QTest::newRow("apostrophes before a dash") << u"''-"_s << u"'''-"_s;
+    QTest::newRow("an apostrophe before text") << u"'abc"_s << u"'abc"_s;
+    QTest::newRow("a sign inside") << u"a=b-c"_s << u"a=b-c"_s;
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("a content") << u"5％以下"_s << u"5％以下"_s;
+}
+
+// What a spreadsheet would run as a formula is written with one apostrophe more, and
+// read back without it: the texts stay exactly what they were.
+void TestDataExchange::spreadsheetTextsNeverRunAsFormulas() {
+    QFETCH(QString, text);
+    QFETCH(QString, written);
+    QCOMPARE(SpreadsheetText(text), written);
+    QCOMPARE(FromSpreadsheetText(written), text);
+    QCOMPARE(CsvLine({text}),
+             (written.contains(u'\r') ? u'"' + written + u'"' : written) + u"\r\n"_s);
+}
+
+// Through the exchange: exported with the apostrophe, imported value for value.
+void TestDataExchange::formulaLikeTextsGoOutAndComeBackUnchanged() {
+    const QString original = dir_.filePath(u"formulas/original.db"_s);
+    QDir().mkpath(dir_.filePath(u"formulas"_s));
+    QVERIFY(sample::WriteSampleDatabase(original, 20));
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(original.toUtf8().constData(), &db), SQLITE_OK);
+    const QStringList texts = {u"=HYPERLINK(\"x\")"_s, u"+1"_s, u"-"_s, u"@A1"_s,
+                               u"'=x"_s,               u"''-"_s, u"'abc"_s};
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(db, "UPDATE アスベスト建材情報マスタ SET 商品名 = ? WHERE _rowid_ = ?",
+                           -1, &st, nullptr);
+        sqlite3_bind_text16(st, 1, texts[i].utf16(), int(texts[i].size() * 2), SQLITE_TRANSIENT);
+        sqlite3_bind_int64(st, 2, i + 1);
+        QCOMPARE(sqlite3_step(st), SQLITE_DONE);
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(db);
+    const QString folder = dir_.filePath(u"formulas/csv"_s);
+    QList<TableCount> counts;
+    QVERIFY(ExportDatabase(original, folder, counts));
+    const QString written =
+        QString::fromUtf8(ReadAll(QDir(folder).filePath(TableFileName(kMaterialTable))));
+    for (const QString& cell : {u"\"'=HYPERLINK(\"\"x\"\")\""_s, u"\"'+1\""_s, u"\"'-\""_s,
+                                u"\"'@A1\""_s, u"\"''=x\""_s, u"\"'''-\""_s, u"\"'abc\""_s})
+        QVERIFY2(written.contains(u',' + cell + u','), qPrintable(cell));
+    const QString imported = dir_.filePath(u"formulas/imported.db"_s);
+    const Outcome o = Import(folder, imported);
+    QVERIFY2(o.status, qPrintable(o.status.error()));
+    QCOMPARE(TableRows(imported, kMaterialTable), TableRows(original, kMaterialTable));
 }
 
 QTEST_GUILESS_MAIN(TestDataExchange)
