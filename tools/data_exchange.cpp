@@ -5,6 +5,7 @@
 #include "data/field_catalogue.h"
 #include "data/list_export.h"
 #include "data/query_builders.h"
+#include "platform/atomic_file.h"
 #include "platform/statement.h"
 
 #include <QCoreApplication>
@@ -12,12 +13,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
+#include <QMap>
+#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <sqlite3.h>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -152,9 +157,17 @@ Result<TextEncoding> DetectFileEncoding(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return Failure{u"ファイルを開けません: "_s + QDir::toNativeSeparators(path) + u"（"_s +
                        file.errorString() + u"）"_s};
-    const QByteArray head = file.peek(3);
-    if (head.startsWith("\xEF\xBB\xBF"))
-        return TextEncoding::Utf8;
+    const QByteArray head = file.peek(1 << 16);
+    const TextEncoding marked = DetectTextEncoding(head.left(3));
+    if (marked == TextEncoding::Utf16LE || marked == TextEncoding::Utf16BE ||
+        head.startsWith("\xEF\xBB\xBF"))
+        return marked;
+    // Without its mark UTF-16 shows its commas as a comma and a NUL byte; a NUL inside a
+    // value of UTF-8 or Shift_JIS text is a fault of that row alone.
+    if (head.contains(QByteArray(",\0", 2)) || head.contains(QByteArray("\0,", 2)))
+        return Failure{QDir::toNativeSeparators(path) +
+                       u": 文字コードが UTF-8 でも Shift_JIS でもありません（UTF-16 なら BOM 付きで"
+                       u"保存してください）"_s};
     QStringDecoder probe(QStringConverter::Utf8);
     while (!file.atEnd()) {
         const QString part = probe.decode(file.read(1 << 20));
@@ -168,7 +181,15 @@ Result<TextEncoding> DetectFileEncoding(const QString& path) {
 // The tables
 
 QString EncodingName(TextEncoding encoding) {
-    return encoding == TextEncoding::Utf8 ? u"UTF-8"_s : u"Shift_JIS"_s;
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return u"UTF-8"_s;
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE:
+        return u"UTF-16"_s;
+    default:
+        return u"Shift_JIS"_s;
+    }
 }
 
 QString TableFileName(const QString& table) {
@@ -427,6 +448,34 @@ Status Bind(sqlite3* db, sqlite3_stmt* st, int index, const Cell& cell) {
     return rc == SQLITE_OK ? Status() : Status(Failure{EngineText(db)});
 }
 
+// What looks like IDs that lost their leading zeros: IDs of digits of differing lengths
+// where some start with 0 (a spreadsheet took them for numbers), and general-name IDs of
+// one digit, which no longer name their documents (01.pdf … 41.pdf).
+QStringList IdDoubts(const QStringList& ids, bool generalNames) {
+    QStringList doubts;
+    static const QRegularExpression digits(u"^[0-9]+$"_s);
+    QMap<qsizetype, QString> byLength; // length → an example
+    bool padded = false;
+    for (const QString& id : ids) {
+        if (!digits.match(id).hasMatch())
+            continue;
+        byLength.insert(id.size(), id);
+        padded = padded || (id.size() > 1 && id.startsWith(u'0'));
+    }
+    if (padded && byLength.size() > 1) {
+        QStringList examples;
+        for (auto it = byLength.cbegin(); it != byLength.cend(); ++it)
+            examples.append(u"%1 桁（「%2」など）"_s.arg(it.key()).arg(it.value()));
+        doubts.append(u"ID の桁数がそろっていません: "_s + examples.join(u"、"_s) +
+                      u"。表計算ソフトで先頭の 0 が落ちていないか確かめてください"_s);
+    }
+    if (generalNames && byLength.contains(1))
+        doubts.append(u"一般名の ID「"_s + byLength.value(1) +
+                      u"」は 1 桁です。一般名ごとの資料（01.pdf など）の名前と合いません。先頭の 0 "
+                      u"が落ちていないか確かめてください"_s);
+    return doubts;
+}
+
 // Reads one table's file into the open database.
 Status ImportTable(Database& w, const QString& folder, const QString& table, TableCheck& check,
                    const ImportOptions& options, ImportSummary& summary, QSet<QString>* namesOut) {
@@ -543,7 +592,17 @@ Status ImportTable(Database& w, const QString& folder, const QString& table, Tab
     }
     if (reader.DecodingFailed())
         return Failure{count.file + u": "_s + EncodingName(count.encoding) +
-                       u" として読めない文字があります。UTF-8 か Shift_JIS で保存してください"_s};
+                       u" として読めない文字があります。文字コードが UTF-8 でも Shift_JIS でもありません。"
+                       u"UTF-8 か Shift_JIS で保存してください"_s};
+    // IDs a spreadsheet may have taken for numbers and dropped the zeros of.
+    for (const QString& doubt : IdDoubts(check.keys.keys(), table == kContainingTable)) {
+        const Warning warning{count.file, doubt};
+        summary.warnings.append(warning);
+        if (options.warned)
+            options.warned(warning);
+        if (options.strict)
+            return Failure{u"取り込みを中止しました（--strict）: "_s + count.file + u": "_s + doubt};
+    }
     if (namesOut)
         for (auto it = check.names.cbegin(); it != check.names.cend(); ++it)
             namesOut->insert(it.key());
@@ -596,13 +655,52 @@ Status CheckWritten(Database& w, const ImportSummary& summary) {
 struct PartialFile {
     QString path;
     bool keep = false;
+    std::function<void(const QString&)> told; // told when the file is gone or in place
     ~PartialFile() {
         if (!keep && !path.isEmpty()) {
             QFile::remove(path);
             QFile::remove(path + u"-journal"_s);
         }
+        if (told)
+            told(QString());
     }
 };
+
+bool IsSqliteFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+// The same file, by its real path (links resolved) and, where there are any, by its
+// device and inode (hard links).
+bool SameFile(const QFileInfo& a, const QFileInfo& b) {
+    if (!a.exists() || !b.exists())
+        return false;
+    if (a.canonicalFilePath() == b.canonicalFilePath())
+        return true;
+#ifdef Q_OS_UNIX
+    struct stat sa{}, sb{};
+    return ::stat(QFile::encodeName(a.absoluteFilePath()).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b.absoluteFilePath()).constData(), &sb) == 0 &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+#else
+    return false;
+#endif
+}
+
+// A target that is no database, or one of the files the import reads, is never replaced.
+Status CheckTarget(const QString& folder, const QFileInfo& target) {
+    for (const QString& table : ExchangedTables())
+        if (SameFile(target, QFileInfo(QDir(folder).filePath(TableFileName(table)))))
+            return Failure{u"書き出し先が取り込むファイルそのものです: "_s +
+                           QDir::toNativeSeparators(target.absoluteFilePath()) +
+                           u"。別の名前（例: app.db）を指定してください"_s};
+    if (target.exists() && (!target.isFile() || !IsSqliteFile(target.absoluteFilePath())))
+        return Failure{u"書き出し先にデータベースではないファイルがあります: "_s +
+                       QDir::toNativeSeparators(target.absoluteFilePath()) +
+                       u"。置き換えてよいデータベースか、まだないファイルを指定してください"_s};
+    return {};
+}
 
 } // namespace
 
@@ -620,12 +718,18 @@ Status ImportDatabase(const QString& folder, const QString& target, const Import
     if (!targetInfo.absoluteDir().exists())
         return Failure{u"書き出し先のフォルダがありません: "_s +
                        QDir::toNativeSeparators(targetInfo.absolutePath())};
+    if (Status s = CheckTarget(folder, targetInfo); !s)
+        return s;
+    RemoveStaleTemporaryFiles(targetInfo.absolutePath(), kImportingMarker);
 
     // Built beside the target under a name of its own, and put in its place only when
     // complete and checked.
-    PartialFile partial{targetInfo.absoluteFilePath() + u".importing-"_s +
-                        QString::number(QCoreApplication::applicationPid())};
+    PartialFile partial{targetInfo.absoluteFilePath() + kImportingMarker +
+                        QString::number(QCoreApplication::applicationPid()),
+                        false, options.temporaryFile};
     QFile::remove(partial.path);
+    if (options.temporaryFile)
+        options.temporaryFile(partial.path);
     Database w;
     if (sqlite3_open_v2(QDir::toNativeSeparators(partial.path).toUtf8().constData(), &w.db,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
@@ -653,6 +757,12 @@ Status ImportDatabase(const QString& folder, const QString& target, const Import
             return s;
     }
 
+    // A table that came out empty (a file of headings only) would replace working data
+    // with none.
+    for (const TableCount& count : summary.tables)
+        if (count.rows == 0 && !options.allowEmpty)
+            return Failure{count.file + u": 取り込める行がありません。空のまま取り込むときは "_s
+                                        u"--allow-empty を付けてください"_s};
     const QDate date = options.date.isValid() ? options.date : QDate::currentDate();
     if (Status s = WriteMetadata(
             w, {{kMetadataEdition, edition}, {kMetadataImported, date.toString(Qt::ISODate)}});
@@ -675,6 +785,9 @@ Status ImportDatabase(const QString& folder, const QString& target, const Import
         return Failure{EngineText(w.db)};
     w.db = nullptr;
 
+    // The new file takes the permissions of the one it replaces.
+    if (targetInfo.exists())
+        QFile::setPermissions(partial.path, QFile::permissions(targetInfo.absoluteFilePath()));
     std::error_code error;
     std::filesystem::rename(std::filesystem::path(partial.path.toStdU16String()),
                             std::filesystem::path(targetInfo.absoluteFilePath().toStdU16String()),
@@ -682,7 +795,7 @@ Status ImportDatabase(const QString& folder, const QString& target, const Import
     if (error)
         return Failure{u"データベースを置き換えられません: "_s +
                        QDir::toNativeSeparators(targetInfo.absoluteFilePath()) + u"（"_s +
-                       QString::fromLocal8Bit(error.message()) + u"）"_s};
+                       FileErrorCause(error) + u"）"_s};
     partial.keep = true;
     return {};
 }
@@ -700,82 +813,179 @@ QString QuotedText(const QString& text) {
 
 } // namespace
 
+namespace {
+
+std::filesystem::path FsPath(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+// Writes one table's file into the folder.
+Status ExportTable(sqlite3* db, const QString& table, const QString& folder, TableCount& count) {
+    count.table = table;
+    count.file = TableFileName(table);
+    const QStringList columns = MaterialTableColumns(table);
+    QStringList quotedColumns;
+    for (const QString& c : columns)
+        quotedColumns.append(Quoted(c));
+    Statement select;
+    if (Status s = Prepare(db,
+                           u"SELECT "_s + quotedColumns.join(u',') + u" FROM "_s + Quoted(table) +
+                               u" ORDER BY _rowid_"_s,
+                           select);
+        !s)
+        return Failure{table + u": "_s + s.error()};
+    AtomicFile file(QDir(folder).filePath(count.file));
+    if (Status s = file.Begin(); !s)
+        return Failure{count.file + u": "_s + s.error()};
+    QByteArray block = QByteArrayLiteral("\xEF\xBB\xBF") + CsvLine(columns).toUtf8();
+    QString line;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(select.stmt)) == SQLITE_ROW) {
+        line.clear();
+        for (int c = 0; c < columns.size(); ++c) {
+            if (c > 0)
+                line += u',';
+            switch (sqlite3_column_type(select.stmt, c)) {
+            case SQLITE_NULL:
+                break;
+            case SQLITE_INTEGER:
+                line += QString::number(sqlite3_column_int64(select.stmt, c));
+                break;
+            case SQLITE_FLOAT:
+                line += QString::number(sqlite3_column_double(select.stmt, c), 'g',
+                                        QLocale::FloatingPointShortest);
+                break;
+            case SQLITE_TEXT:
+                line += QuotedText(SpreadsheetText(ColumnValue(select.stmt, c).ToText()));
+                break;
+            default:
+                return Failure{table + u": 列「"_s + columns[c] +
+                               u"」にバイナリの値があり、書き出せません"_s};
+            }
+        }
+        line += u"\r\n"_s;
+        block += line.toUtf8();
+        ++count.rows;
+        if (block.size() >= (1 << 20)) {
+            file.write(block);
+            block.clear();
+        }
+    }
+    if (rc != SQLITE_DONE)
+        return Failure{table + u": "_s + EngineText(db)};
+    file.write(block);
+    if (Status s = file.Commit(); !s)
+        return Failure{count.file + u": "_s + s.error()};
+    return {};
+}
+
+// Moves the written files from the staging folder into the folder, the old ones aside
+// first; when a move fails, what was moved goes back, so the folder holds the old set
+// or the new one, never a mix.
+Status MoveIntoPlace(const QString& staging, const QString& folder, const QStringList& files) {
+    // Only files are replaced: anything else of that name stays, and nothing moves.
+    for (const QString& name : files) {
+        const QFileInfo old(QDir(folder).filePath(name));
+        if ((old.exists() || old.isSymLink()) && !old.isFile())
+            return Failure{name + u": 置き換えられません（同じ名前のフォルダなど、ファイルではないもの"
+                                  u"があります）"_s};
+    }
+    QStringList moved, setAside;
+    auto undo = [&] {
+        std::error_code ignored;
+        for (const QString& name : moved)
+            std::filesystem::rename(FsPath(QDir(folder).filePath(name)),
+                                    FsPath(QDir(staging).filePath(name)), ignored);
+        for (const QString& name : setAside)
+            std::filesystem::rename(FsPath(QDir(staging).filePath(name + u".old"_s)),
+                                    FsPath(QDir(folder).filePath(name)), ignored);
+    };
+    for (const QString& name : files) {
+        std::error_code error;
+        const QString old = QDir(folder).filePath(name);
+        if (QFileInfo::exists(old)) {
+            std::filesystem::rename(FsPath(old), FsPath(QDir(staging).filePath(name + u".old"_s)),
+                                    error);
+            if (error) {
+                undo();
+                return Failure{name + u": 置き換えられません（"_s + FileErrorCause(error) + u"）"_s};
+            }
+            setAside.append(name);
+        }
+        std::filesystem::rename(FsPath(QDir(staging).filePath(name)), FsPath(old), error);
+        if (error) {
+            undo();
+            return Failure{name + u": 置き換えられません（"_s + FileErrorCause(error) + u"）"_s};
+        }
+        moved.append(name);
+    }
+    return {};
+}
+
+// Removes the staging folders that exports killed on the way left beside the folder.
+void RemoveStaleStagingFolders(const QFileInfo& target) {
+    const QDir parent = target.absoluteDir();
+    const QRegularExpression ours(u"^"_s + QRegularExpression::escape(target.fileName()) +
+                                  u"\\.exporting-(\\d+)$"_s);
+    for (const QString& name : parent.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const QRegularExpressionMatch m = ours.match(name);
+        if (m.hasMatch() && !ProcessIsRunning(m.captured(1).toLongLong()))
+            QDir(parent.filePath(name)).removeRecursively();
+    }
+}
+
+} // namespace
+
 Status ExportDatabase(const QString& database, const QString& folder, QList<TableCount>& counts) {
     counts.clear();
     if (!QFileInfo(database).isFile())
         return Failure{u"データベースがありません: "_s + QDir::toNativeSeparators(database)};
-    if (!QDir().mkpath(folder))
-        return Failure{u"フォルダを作成できません: "_s + QDir::toNativeSeparators(folder)};
+    const QFileInfo target(folder);
+    if (target.exists() && !target.isDir())
+        return Failure{u"書き出し先がフォルダではありません: "_s + QDir::toNativeSeparators(folder)};
+    if (!target.absoluteDir().exists() && !QDir().mkpath(target.absolutePath()))
+        return Failure{u"フォルダを作成できません: "_s +
+                       QDir::toNativeSeparators(target.absolutePath())};
     Database r;
     if (sqlite3_open_v2(QDir::toNativeSeparators(database).toUtf8().constData(), &r.db,
                         SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
         return Failure{u"データベースを開けません: "_s + QDir::toNativeSeparators(database) +
                        u"（"_s + EngineText(r.db) + u"）"_s};
+
+    // The three files are written beside the folder first, and replace the old ones only
+    // when all three are complete.
+    RemoveStaleStagingFolders(target);
+    const QString staging = target.absoluteFilePath() + u".exporting-"_s +
+                            QString::number(QCoreApplication::applicationPid());
+    QDir(staging).removeRecursively();
+    if (!QDir().mkpath(staging))
+        return Failure{u"作業用のフォルダを作成できません: "_s + QDir::toNativeSeparators(staging)};
+    struct Staging {
+        QString path;
+        ~Staging() { QDir(path).removeRecursively(); }
+    } cleanup{staging};
+    QStringList files;
     for (const QString& table : ExchangedTables()) {
         TableCount count;
-        count.table = table;
-        count.file = TableFileName(table);
-        const QStringList columns = MaterialTableColumns(table);
-        QStringList quotedColumns;
-        for (const QString& c : columns)
-            quotedColumns.append(Quoted(c));
-        Statement select;
-        if (Status s = Prepare(r.db,
-                               u"SELECT "_s + quotedColumns.join(u',') + u" FROM "_s +
-                                   Quoted(table) + u" ORDER BY _rowid_"_s,
-                               select);
-            !s)
-            return Failure{table + u": "_s + s.error()};
-
-        const QString path = QDir(folder).filePath(count.file);
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return Failure{u"ファイルを作成できません: "_s + QDir::toNativeSeparators(path) +
-                           u"（"_s + file.errorString() + u"）"_s};
-        QByteArray block = QByteArrayLiteral("\xEF\xBB\xBF") + CsvLine(columns).toUtf8();
-        QString line;
-        int rc = SQLITE_ROW;
-        while ((rc = sqlite3_step(select.stmt)) == SQLITE_ROW) {
-            line.clear();
-            for (int c = 0; c < columns.size(); ++c) {
-                if (c > 0)
-                    line += u',';
-                switch (sqlite3_column_type(select.stmt, c)) {
-                case SQLITE_NULL:
-                    break;
-                case SQLITE_INTEGER:
-                    line += QString::number(sqlite3_column_int64(select.stmt, c));
-                    break;
-                case SQLITE_FLOAT:
-                    line += QString::number(sqlite3_column_double(select.stmt, c), 'g',
-                                            QLocale::FloatingPointShortest);
-                    break;
-                case SQLITE_TEXT:
-                    line += QuotedText(SpreadsheetText(ColumnValue(select.stmt, c).ToText()));
-                    break;
-                default:
-                    file.cancelWriting();
-                    return Failure{table + u": 列「"_s + columns[c] +
-                                   u"」にバイナリの値があり、書き出せません"_s};
-                }
-            }
-            line += u"\r\n"_s;
-            block += line.toUtf8();
-            ++count.rows;
-            if (block.size() >= (1 << 20)) {
-                if (file.write(block) != block.size())
-                    break;
-                block.clear();
-            }
-        }
-        if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
-            file.cancelWriting();
-            return Failure{table + u": "_s + EngineText(r.db)};
-        }
-        if (file.write(block) != block.size() || !file.commit())
-            return Failure{u"ファイルに書き込めません: "_s + QDir::toNativeSeparators(path) +
-                           u"（"_s + file.errorString() + u"）"_s};
+        if (Status s = ExportTable(r.db, table, staging, count); !s)
+            return s;
+        files.append(count.file);
         counts.append(count);
+    }
+    std::error_code error;
+    if (!target.exists()) {
+        // A new folder: the staging folder becomes it, whole.
+        std::filesystem::rename(FsPath(staging), FsPath(target.absoluteFilePath()), error);
+        if (error) {
+            counts.clear();
+            return Failure{QDir::toNativeSeparators(folder) + u": 作成できません（"_s +
+                           FileErrorCause(error) + u"）"_s};
+        }
+        return {};
+    }
+    if (Status s = MoveIntoPlace(staging, target.absoluteFilePath(), files); !s) {
+        counts.clear();
+        return s;
     }
     return {};
 }

@@ -81,14 +81,26 @@ struct Rejection {
 // "file:line: column: reason", as compilers list faults.
 QString RejectionText(const Rejection& r);
 
+// A doubt about a table that does not keep a row out: IDs that look as if a spreadsheet
+// dropped their leading zeros.
+struct Warning {
+    QString file;
+    QString text;
+};
+
 struct ImportOptions {
     QString edition; // required: the data edition the program shows, e.g. "２０２６年１２月版"
-    bool strict = false; // refuse the whole import on the first rejected row
+    bool strict = false; // refuse the whole import on the first rejected row or warning
+    bool allowEmpty = false; // a table without rows is imported (otherwise refused)
     QDate date;          // the import date recorded in the database
     // What is being done, now and then: a file and the rows read so far, or a step of its
     // own (rows -1).
     std::function<void(const QString& step, qint64 rows)> progress;
     std::function<void(const Rejection&)> rejected; // each, as found
+    std::function<void(const Warning&)> warned;     // each, as found
+    // The temporary file the database is being built in, once made; an empty text once
+    // it is gone or in place. For removing it when the program is stopped by a signal.
+    std::function<void(const QString& path)> temporaryFile;
 };
 
 // What was read of one table's file.
@@ -105,18 +117,27 @@ struct TableCount {
 struct ImportSummary {
     QList<TableCount> tables;
     qint64 rejected = 0;
+    QList<Warning> warnings;
 };
+
+// The marker of an import's temporary file: "<target>.importing-<process id>".
+inline const QString kImportingMarker = QStringLiteral(".importing-");
 
 // Builds a material database at `target` from the three files in `folder`: every row is
 // checked against the table's columns, the good rows are stored in file order with the
 // indexes the searches use, the edition and the import date in the metadata. The new
 // database is written beside the target and put in its place only when complete and
-// checked; on any failure the target is left as it was.
+// checked, with the old file's permissions; on any failure the target is left as it was.
+// Refused before anything is written: a target that exists and is no SQLite database, or
+// that is one of the files read. A table without rows is refused unless allowEmpty.
+// Temporary files of imports that were killed are removed from the target's folder.
 Status ImportDatabase(const QString& folder, const QString& target, const ImportOptions& options,
                       ImportSummary& summary);
 
 // Writes the three material tables of the database as files in `folder` (made when
-// missing), in the same format, rows in stored order.
+// missing), in the same format, rows in stored order. The three are written into a
+// folder of their own beside `folder` and moved into it only when all are complete: on
+// any failure none of the files there is replaced, and the failure names the file and why.
 Status ExportDatabase(const QString& database, const QString& folder, QList<TableCount>& counts);
 
 } // namespace solario::exchange

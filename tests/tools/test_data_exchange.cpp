@@ -5,7 +5,13 @@
 #include "tools/data_exchange.h"
 #include "tools/sample_data.h"
 
+#include "support/scratch_mount.h"
+
 #include <QBuffer>
+#include <QElapsedTimer>
+#include <QThread>
+#include <csignal>
+#include <unistd.h>
 #include <QProcess>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -133,11 +139,13 @@ struct Outcome {
     QList<Rejection> rejections;
 };
 
-Outcome Import(const QString& folder, const QString& target, bool strict = false) {
+Outcome Import(const QString& folder, const QString& target, bool strict = false,
+               bool allowEmpty = false) {
     Outcome o;
     ImportOptions options;
     options.edition = kEdition;
     options.strict = strict;
+    options.allowEmpty = allowEmpty;
     options.date = QDate(2026, 12, 10);
     options.rejected = [&o](const Rejection& r) { o.rejections.append(r); };
     o.status = ImportDatabase(folder, target, options, o.summary);
@@ -173,6 +181,18 @@ private slots:
     void spreadsheetTextsNeverRunAsFormulas_data();
     void spreadsheetTextsNeverRunAsFormulas();
     void formulaLikeTextsGoOutAndComeBackUnchanged();
+    void whatMustNotBeReplacedIsRefused_data();
+    void whatMustNotBeReplacedIsRefused();
+    void anEmptyTableIsRefusedUnlessAllowed();
+    void unicodeFilesAreReadOrRefusedWithTheReason_data();
+    void unicodeFilesAreReadOrRefusedWithTheReason();
+    void idsThatLostTheirZerosAreDoubted_data();
+    void idsThatLostTheirZerosAreDoubted();
+    void leftoversOfKilledRunsAreRemoved();
+    void anExportReplacesAllFilesOrNone();
+    void anExportOntoAFullDiskKeepsTheOldFiles();
+    void aSignalLeavesNothingBehind();
+    void installPutsTheDatabaseInTheUsersFolder();
 
 private:
     QTemporaryDir dir_;
@@ -340,7 +360,8 @@ void TestDataExchange::fieldForms() {
     }
     files.Write(folder);
     const QString target = folder + u"/app.db"_s;
-    const Outcome o = Import(folder, target);
+    // A refused row leaves its table empty: that is imported here, to be looked at.
+    const Outcome o = Import(folder, target, false, true);
     QVERIFY2(o.status, qPrintable(o.status.error()));
     if (!refusal.isEmpty()) {
         QVERIFY(!o.rejections.isEmpty());
@@ -409,18 +430,15 @@ void TestDataExchange::strictRefusesTheWholeImport() {
     files.AddFaultyProduct(u"製造終了"_s, u"99"_s);
     files.Write(folder);
     const QString target = folder + u"/app.db"_s;
-    {
-        QFile old(target);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("the database in use");
-    }
+    QVERIFY(sample::WriteSampleDatabase(target, 20)); // the database in use
+    const QByteArray inUse = ReadAll(target);
     const QStringList before = FolderEntries(folder);
     const Outcome o = Import(folder, target, true);
     QVERIFY(!o.status);
     QCOMPARE(o.status.error(), u"取り込みを中止しました（--strict）: "_s +
                                    TableFileName(kMaterialTable) +
                                    u":3: 製造終了: 年は西暦4桁か 0 で書いてください（「99」）"_s);
-    QCOMPARE(ReadAll(target), QByteArray("the database in use"));
+    QVERIFY(ReadAll(target) == inUse);
     QCOMPARE(FolderEntries(folder), before);
 }
 
@@ -672,6 +690,308 @@ void TestDataExchange::formulaLikeTextsGoOutAndComeBackUnchanged() {
     const Outcome o = Import(folder, imported);
     QVERIFY2(o.status, qPrintable(o.status.error()));
     QCOMPARE(TableRows(imported, kMaterialTable), TableRows(original, kMaterialTable));
+}
+
+void TestDataExchange::whatMustNotBeReplacedIsRefused_data() {
+    QTest::addColumn<QString>("target"); // what the output names
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a text file") << u"notes.txt"_s << u"データベースではないファイル"_s;
+    QTest::newRow("an empty file") << u"empty.db"_s << u"データベースではないファイル"_s;
+    QTest::newRow("the product file itself")
+        << TableFileName(kMaterialTable) << u"取り込むファイルそのもの"_s;
+    QTest::newRow("a link to an input") << u"link.db"_s << u"取り込むファイルそのもの"_s;
+    QTest::newRow("a hard link to an input") << u"hard.db"_s << u"取り込むファイルそのもの"_s;
+}
+
+// A target that is no database, or one of the files read, is never replaced.
+void TestDataExchange::whatMustNotBeReplacedIsRefused() {
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    static int n = 0;
+    const QString folder = dir_.filePath(u"refused/%1"_s.arg(++n));
+    Folder().Write(folder);
+    const QString input = QDir(folder).filePath(TableFileName(kMaterialTable));
+    const QString path = QDir(folder).filePath(target);
+    if (target == u"notes.txt") {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("my notes") > 0);
+    } else if (target == u"empty.db") {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    } else if (target == u"link.db") {
+        QVERIFY(QFile::link(input, path));
+    } else if (target == u"hard.db") {
+        QCOMPARE(::link(QFile::encodeName(input).constData(), QFile::encodeName(path).constData()),
+                 0);
+    }
+    const QByteArray before = ReadAll(path);
+    const QByteArray inputBefore = ReadAll(input);
+    const QStringList entries = FolderEntries(folder);
+    const Outcome o = Import(folder, path);
+    QVERIFY(!o.status);
+    QVERIFY2(o.status.error().contains(message), qPrintable(o.status.error()));
+    QVERIFY(ReadAll(path) == before);
+    QVERIFY(ReadAll(input) == inputBefore);
+    QCOMPARE(FolderEntries(folder), entries);
+}
+
+// A file of headings only would replace working data with none: refused, unless asked.
+void TestDataExchange::anEmptyTableIsRefusedUnlessAllowed() {
+    const QString folder = dir_.filePath(u"empty"_s);
+    Folder files;
+    files.products = Heading(kMaterialTable);
+    files.Write(folder);
+    const QString target = folder + u"/app.db"_s;
+    QVERIFY(sample::WriteSampleDatabase(target, 20));
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const QFile::Permissions permissions = QFile::permissions(target);
+    const QByteArray before = ReadAll(target);
+    const Outcome refused = Import(folder, target);
+    QVERIFY(!refused.status);
+    QCOMPARE(refused.status.error(),
+             TableFileName(kMaterialTable) +
+                 u": 取り込める行がありません。空のまま取り込むときは --allow-empty を付けてください"_s);
+    QVERIFY(ReadAll(target) == before);
+    const Outcome allowed = Import(folder, target, false, true);
+    QVERIFY2(allowed.status, qPrintable(allowed.status.error()));
+    QCOMPARE(Rows(target, u"SELECT count(*) FROM アスベスト建材情報マスタ"_s).value(0).value(0),
+             u"0"_s);
+    // The new file keeps the permissions of the one it replaced.
+    QCOMPARE(QFile::permissions(target), permissions);
+}
+
+void TestDataExchange::unicodeFilesAreReadOrRefusedWithTheReason_data() {
+    QTest::addColumn<QByteArray>("encoding");
+    QTest::addColumn<bool>("mark"); // written with its byte-order mark
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("UTF-16 little-endian") << QByteArray("UTF-16LE") << true << u"UTF-16"_s;
+    QTest::newRow("UTF-16 big-endian") << QByteArray("UTF-16BE") << true << u"UTF-16"_s;
+    QTest::newRow("UTF-16 without its mark")
+        << QByteArray("UTF-16LE") << false << u"文字コードが UTF-8 でも Shift_JIS でもありません"_s;
+}
+
+void TestDataExchange::unicodeFilesAreReadOrRefusedWithTheReason() {
+    QFETCH(QByteArray, encoding);
+    QFETCH(bool, mark);
+    QFETCH(QString, outcome);
+    static int n = 0;
+    const QString folder = dir_.filePath(u"unicode/%1"_s.arg(++n));
+    Folder files;
+    files.Write(folder);
+    QFile products(QDir(folder).filePath(TableFileName(kMaterialTable)));
+    QVERIFY(products.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QStringEncoder encoder(encoding.constData(), mark ? QStringConverter::Flag::WriteBom
+                                                      : QStringConverter::Flag::Default);
+    products.write(encoder.encode(files.products));
+    products.close();
+    const Outcome o = Import(folder, folder + u"/app.db"_s);
+    if (outcome == u"UTF-16") {
+        QVERIFY2(o.status, qPrintable(o.status.error()));
+        QCOMPARE(o.summary.tables[2].encoding,
+                 encoding == "UTF-16LE" ? TextEncoding::Utf16LE : TextEncoding::Utf16BE);
+        QCOMPARE(EncodingName(o.summary.tables[2].encoding), u"UTF-16"_s);
+        QCOMPARE(Rows(folder + u"/app.db"_s, u"SELECT 商品名 FROM アスベスト建材情報マスタ"_s),
+                 (QList<QStringList>{{u"ソラリナ"_s}}));
+        return;
+    }
+    QVERIFY(!o.status);
+    QVERIFY2(o.status.error().contains(outcome), qPrintable(o.status.error()));
+}
+
+void TestDataExchange::idsThatLostTheirZerosAreDoubted_data() {
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QStringList>("ids");
+    QTest::addColumn<QString>("doubt"); // empty: none
+    QTest::newRow("padded and short product IDs")
+        << kMaterialTable << QStringList{u"0001"_s, u"0002"_s, u"3"_s} << u"ID の桁数がそろっていません"_s;
+    QTest::newRow("product IDs of one length") << kMaterialTable
+                                               << QStringList{u"0001"_s, u"0002"_s} << QString();
+    QTest::newRow("IDs that are not numbers")
+        << kMaterialTable << QStringList{u"A1"_s, u"B22"_s} << QString();
+    QTest::newRow("unpadded numbers of many lengths")
+        << kMaterialTable << QStringList{u"7"_s, u"12"_s, u"345"_s} << QString();
+    QTest::newRow("a general name's ID of one digit")
+        << kContainingTable << QStringList{u"01"_s, u"2"_s} << u"一般名の ID「2」は 1 桁です"_s;
+}
+
+// IDs a spreadsheet took for numbers are doubted per table; --strict refuses them.
+void TestDataExchange::idsThatLostTheirZerosAreDoubted() {
+    QFETCH(QString, table);
+    QFETCH(QStringList, ids);
+    QFETCH(QString, doubt);
+    static int n = 0;
+    const QString folder = dir_.filePath(u"ids/%1"_s.arg(++n));
+    Folder files;
+    if (table == kMaterialTable) {
+        files.products = Heading(kMaterialTable);
+        for (const QString& id : ids)
+            files.products += Line(kMaterialTable, {{u"建材名（一般名）"_s, u"\"吹付け石綿\""_s},
+                                                    {u"ID"_s, u'"' + id + u'"'}});
+    } else {
+        files.containing = Heading(kContainingTable);
+        for (const QString& id : ids)
+            files.containing +=
+                Line(kContainingTable, {{u"一般名"_s, u"\"吹付け石綿"_s + id + u'"'},
+                                        {u"ID"_s, u'"' + id + u'"'},
+                                        {u"軒天井"_s, u"10"_s}});
+        files.products = Heading(kMaterialTable) +
+                         Line(kMaterialTable, {{u"建材名（一般名）"_s, u"\"吹付け石綿01\""_s},
+                                               {u"ID"_s, u"\"P1\""_s}});
+    }
+    files.Write(folder);
+    const Outcome o = Import(folder, folder + u"/app.db"_s);
+    QVERIFY2(o.status, qPrintable(o.status.error()));
+    if (doubt.isEmpty()) {
+        QVERIFY(o.summary.warnings.isEmpty());
+        return;
+    }
+    bool found = false;
+    for (const Warning& w : o.summary.warnings) {
+        QCOMPARE(w.file, TableFileName(table));
+        found = found || w.text.startsWith(doubt);
+    }
+    QVERIFY2(found, qPrintable(o.summary.warnings.value(0).text));
+    const Outcome strict = Import(folder, folder + u"/strict.db"_s, true);
+    QVERIFY(!strict.status);
+    QCOMPARE(strict.status.error(), u"取り込みを中止しました（--strict）: "_s + TableFileName(table) +
+                                        u": "_s + o.summary.warnings.first().text);
+    QVERIFY(!QFile::exists(folder + u"/strict.db"_s));
+}
+
+// What imports and exports killed on the way left behind goes on the next run; a
+// running one's stays.
+void TestDataExchange::leftoversOfKilledRunsAreRemoved() {
+    const QString folder = dir_.filePath(u"leftovers"_s);
+    Folder().Write(folder);
+    QProcess gone;
+    gone.start(u"true"_s);
+    QVERIFY(gone.waitForFinished(10000));
+    const QString dead = QString::number(gone.processId());
+    const QString stale = folder + u"/app.db.importing-"_s + dead;
+    const QString running = folder + u"/other.db.importing-1"_s; // init runs for ever
+    for (const QString& path : {stale, running}) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("partial") > 0);
+    }
+    QVERIFY(Import(folder, folder + u"/app.db"_s).status);
+    QVERIFY(!QFile::exists(stale));
+    QVERIFY(QFile::exists(running));
+    QFile::remove(running);
+
+    const QString out = dir_.filePath(u"leftovers-out"_s);
+    QVERIFY(QDir().mkpath(out + u".exporting-"_s + dead));
+    QList<TableCount> counts;
+    QVERIFY(ExportDatabase(folder + u"/app.db"_s, out, counts));
+    QVERIFY(!QFileInfo::exists(out + u".exporting-"_s + dead));
+    QCOMPARE(FolderEntries(out).size(), 3);
+}
+
+// The three files replace the old set only together: a file that cannot be replaced
+// leaves every old one as it was, and says which and why.
+void TestDataExchange::anExportReplacesAllFilesOrNone() {
+    const QString database = dir_.filePath(u"all-or-none.db"_s);
+    QVERIFY(sample::WriteSampleDatabase(database, 30));
+    const QString out = dir_.filePath(u"all-or-none"_s);
+    QDir().mkpath(out);
+    for (const QString& table : {kContainingTable, kNonContainingTable}) {
+        QFile f(QDir(out).filePath(TableFileName(table)));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("old") > 0);
+    }
+    // Where the product file goes stands a folder of that name.
+    QVERIFY(QDir(out).mkpath(TableFileName(kMaterialTable) + u"/inside"_s));
+    QList<TableCount> counts;
+    const Status s = ExportDatabase(database, out, counts);
+    QVERIFY(!s);
+    QVERIFY2(s.error().startsWith(TableFileName(kMaterialTable) + u": 置き換えられません"_s),
+             qPrintable(s.error()));
+    for (const QString& table : {kContainingTable, kNonContainingTable})
+        QCOMPARE(ReadAll(QDir(out).filePath(TableFileName(table))), QByteArray("old"));
+    QVERIFY(QFileInfo(QDir(out).filePath(TableFileName(kMaterialTable))).isDir());
+    QCOMPARE(QDir(dir_.path()).entryList({u"all-or-none.exporting-*"_s}, QDir::AllEntries),
+             QStringList());
+}
+
+// An export onto a disk that fills up replaces none of the old files (run as root, with
+// a small file system of its own; skipped otherwise).
+void TestDataExchange::anExportOntoAFullDiskKeepsTheOldFiles() {
+    solario::test::ScratchMount disk(u"size=256k"_s);
+    if (!disk.Mounted())
+        QSKIP(disk.Why().constData());
+    const QString database = dir_.filePath(u"full.db"_s);
+    QVERIFY(sample::WriteSampleDatabase(database, 600));
+    const QString out = disk.FilePath(u"csv"_s);
+    QDir().mkpath(out);
+    for (const QString& table : ExchangedTables()) {
+        QFile f(QDir(out).filePath(TableFileName(table)));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("old") > 0);
+    }
+    QList<TableCount> counts;
+    const Status s = ExportDatabase(database, out, counts);
+    QVERIFY(!s);
+    QVERIFY2(s.error().contains(u"ディスクの空きが足りません。"_s), qPrintable(s.error()));
+    for (const QString& table : ExchangedTables())
+        QCOMPARE(ReadAll(QDir(out).filePath(TableFileName(table))), QByteArray("old"));
+    QCOMPARE(QDir(disk.Path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{u"csv"_s});
+}
+
+// Stopped by a signal while it builds, the import removes its temporary file and leaves
+// the target as it was.
+void TestDataExchange::aSignalLeavesNothingBehind() {
+    const QString base = dir_.filePath(u"signals"_s);
+    QDir().mkpath(base);
+    const QString big = base + u"/big.db"_s;
+    QVERIFY(sample::WriteSampleDatabase(big, 30000));
+    QList<TableCount> counts;
+    QVERIFY(ExportDatabase(big, base + u"/csv"_s, counts));
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        const QString target = base + u"/app.db"_s;
+        QFile::remove(target);
+        QVERIFY(sample::WriteSampleDatabase(target, 10));
+        const QByteArray before = ReadAll(target);
+        QProcess p;
+        p.start(QStringLiteral(SOLARIO_IMPORT_TOOL),
+                {u"--edition"_s, kEdition, base + u"/csv"_s, target});
+        QVERIFY(p.waitForStarted(10000));
+        const QString temporary = target + u".importing-"_s + QString::number(p.processId());
+        QElapsedTimer waited;
+        waited.start();
+        while (!QFile::exists(temporary) && waited.elapsed() < 20000)
+            QThread::msleep(5);
+        QVERIFY2(QFile::exists(temporary), "the import did not start its file");
+        QThread::msleep(100);
+        ::kill(pid_t(p.processId()), signal);
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitStatus(), QProcess::CrashExit); // ended by the signal
+        QVERIFY2(!QFile::exists(temporary), qPrintable(QString::number(signal)));
+        QVERIFY(ReadAll(target) == before);
+        QCOMPARE(QDir(base).entryList({u"app.db*"_s}, QDir::Files), QStringList{u"app.db"_s});
+    }
+}
+
+// --install puts the database where the program looks first, the user's data folder.
+void TestDataExchange::installPutsTheDatabaseInTheUsersFolder() {
+    const QString folder = dir_.filePath(u"install"_s);
+    Folder().Write(folder);
+    const QString home = dir_.filePath(u"install-home"_s);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"XDG_DATA_HOME"_s, home);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(SOLARIO_IMPORT_TOOL),
+            {u"--edition"_s, kEdition, u"--install"_s, folder});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    const QString installed = home + u"/solario/app.db"_s;
+    QVERIFY2(QString::fromUtf8(p.readAllStandardOutput()).contains(QDir::toNativeSeparators(installed)),
+             qPrintable(installed));
+    QCOMPARE(Rows(installed, u"SELECT ID FROM アスベスト建材情報マスタ"_s),
+             (QList<QStringList>{{u"P1"_s}}));
+    QProcess wrong;
+    wrong.start(QStringLiteral(SOLARIO_IMPORT_TOOL), {u"--edition"_s, kEdition, u"--system"_s, folder,
+                                                       folder + u"/x.db"_s});
+    QVERIFY(wrong.waitForFinished(60000));
+    QCOMPARE(wrong.exitCode(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestDataExchange)
