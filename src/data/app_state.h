@@ -99,8 +99,10 @@ struct AppState {
     QString DocPartsInfo;
     QString DocPeriodInfo;
 
-    // The per-user lock that keeps a second instance from starting.
+    // The per-user lock that keeps a second instance from starting, and the user's local
+    // socket by which a second start finds the running one (empty: none).
     QString InstanceLockPath;
+    QString InstanceServerName;
 
     // Input rules and messages.
     std::array<QString, kCharTableSize> SpecialChars;

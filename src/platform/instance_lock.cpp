@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
 #ifdef Q_OS_UNIX
@@ -35,18 +37,66 @@ QString DefaultInstanceLockPath() {
     return folder.isEmpty() ? QString() : QDir(folder).filePath(name);
 }
 
-InstanceLock TryInstanceLock(const QString& path) {
-    InstanceLock result;
+InstanceLock::InstanceLock() = default;
+InstanceLock::InstanceLock(InstanceLock&&) noexcept = default;
+InstanceLock& InstanceLock::operator=(InstanceLock&&) noexcept = default;
+InstanceLock::~InstanceLock() = default;
+
+QString DefaultInstanceServerName() {
+#ifdef Q_OS_UNIX
+    return QStringLiteral("solario-%1").arg(::getuid());
+#else
+    return QStringLiteral("solario-") + qEnvironmentVariable("USERDOMAIN") + u'-' +
+           qEnvironmentVariable("USERNAME");
+#endif
+}
+
+namespace {
+
+void UseAbstractName(QLocalServer& server) {
+#ifdef Q_OS_LINUX
+    server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+#else
+    Q_UNUSED(server);
+#endif
+}
+
+void UseAbstractName(QLocalSocket& socket) {
+#ifdef Q_OS_LINUX
+    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+#else
+    Q_UNUSED(socket);
+#endif
+}
+
+} // namespace
+
+bool AskRunningInstanceToShow(const QString& serverName) {
+    QLocalSocket socket;
+    UseAbstractName(socket);
+    socket.connectToServer(serverName);
+    if (!socket.waitForConnected(1000))
+        return false;
+    socket.write(kShowRequest);
+    const bool sent = socket.waitForBytesWritten(1000);
+    socket.disconnectFromServer();
+    return sent;
+}
+
+namespace {
+
+// The lock file's part: taken, held by another, or not to be made (and why).
+void TryLockFile(const QString& path, InstanceLock& result) {
     if (path.isEmpty()) {
         result.reason = QStringLiteral("利用者ごとのフォルダがありません。");
-        return result;
+        return;
     }
     const QFileInfo info(path);
     result.folder = QDir::toNativeSeparators(info.absolutePath());
     if (!info.absoluteDir().exists()) {
         if (!QDir().mkpath(info.absolutePath())) {
             result.reason = QStringLiteral("フォルダを作成できません。");
-            return result;
+            return;
         }
         QFile::setPermissions(info.absolutePath(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -56,7 +106,7 @@ InstanceLock TryInstanceLock(const QString& path) {
     if (lock->tryLock(0)) {
         result.outcome = LockOutcome::Taken;
         result.lock = std::move(lock);
-        return result;
+        return;
     }
     switch (lock->error()) {
     case QLockFile::LockFailedError:
@@ -69,6 +119,26 @@ InstanceLock TryInstanceLock(const QString& path) {
         result.reason = QStringLiteral("ファイルを作成できません。");
         break;
     }
+}
+
+} // namespace
+
+InstanceLock TryInstanceLock(const QString& path, const QString& serverName) {
+    InstanceLock result;
+    if (!serverName.isEmpty()) {
+        auto server = std::make_unique<QLocalServer>();
+        UseAbstractName(*server);
+        if (server->listen(serverName)) {
+            result.server = std::move(server);
+        } else if (server->serverError() == QAbstractSocket::AddressInUseError) {
+            result.outcome = LockOutcome::HeldByAnother;
+            return result;
+        }
+        // Any other failure leaves the lock file alone to tell.
+    }
+    TryLockFile(path, result);
+    if (result.outcome != LockOutcome::Taken)
+        result.server.reset();
     return result;
 }
 

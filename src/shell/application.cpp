@@ -44,14 +44,4 @@ bool SetUpApplication(QApplication& app, const QString& programFolder) {
     return false;
 }
 
-QString DatabaseArgument(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == u"--database" && i + 1 < arguments.size())
-            return arguments[i + 1];
-        if (arguments[i].startsWith(u"--database="))
-            return arguments[i].mid(11);
-    }
-    return QString();
-}
-
 } // namespace solario

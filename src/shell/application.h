@@ -2,7 +2,6 @@
 
 #include <QIcon>
 #include <QString>
-#include <QStringList>
 
 class QApplication;
 
@@ -21,9 +20,5 @@ QIcon ProgramIcon();
 // carries its own), then where Qt is installed. Returns false when none was found; the
 // program still runs, with Qt's own texts in English.
 bool SetUpApplication(QApplication& app, const QString& programFolder);
-
-// The database file given on the command line ("--database FILE" or "--database=FILE"),
-// or an empty text.
-QString DatabaseArgument(const QStringList& arguments);
 
 } // namespace solario

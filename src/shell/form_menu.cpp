@@ -11,7 +11,10 @@
 #include "shell/screen_kit.h"
 #include "shell/settings.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QPushButton>
 
@@ -106,10 +109,13 @@ Form_Menu::~Form_Menu() = default;
 
 bool Form_Menu::Form_Load(int* exitCode) {
     *exitCode = 0;
-    InstanceLock lock = TryInstanceLock(s_.InstanceLockPath);
+    InstanceLock lock = TryInstanceLock(s_.InstanceLockPath, s_.InstanceServerName);
     if (lock.outcome == LockOutcome::HeldByAnother) {
         p_.MessageBox(QStringLiteral("このアプリケーションは既に起動しています。"),
                       QStringLiteral("メッセージ"), box::kExclamation);
+        // The running one comes to the front, where the user looks for it.
+        if (!s_.InstanceServerName.isEmpty())
+            AskRunningInstanceToShow(s_.InstanceServerName);
         return false;
     }
     if (lock.outcome == LockOutcome::Unavailable) {
@@ -123,6 +129,17 @@ bool Form_Menu::Form_Load(int* exitCode) {
         return false;
     }
     instanceLock_ = std::move(lock.lock);
+    instanceServer_ = std::move(lock.server);
+    if (instanceServer_)
+        connect(instanceServer_.get(), &QLocalServer::newConnection, this, [this] {
+            while (QLocalSocket* socket = instanceServer_->nextPendingConnection()) {
+                connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+                connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+                    if (socket->readAll().contains(kShowRequest))
+                        ComeForward();
+                });
+            }
+        });
     s_.HelpFile = kHelpFileName;
     if (const Status settings = LoadSettings(s_); !settings)
         ShowWarning(p_, settings.error());
@@ -192,6 +209,22 @@ void Form_Menu::DispatchFunctionKey(int keyCode) {
                               {kKeyF6, &Form_Menu::OpenEnvironment},
                               {kKeyF8, &Form_Menu::ShowDataInUse},
                               {kKeyEscape, &Form_Menu::CommandExit_Click}});
+}
+
+// A second start asked for the running program: its screen in front comes forward.
+void Form_Menu::ComeForward() {
+    QWidget* front = QApplication::activeModalWidget();
+    if (!front)
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->isModal())
+                front = w;
+    if (!front)
+        front = this;
+    if (front->isMinimized())
+        front->showNormal();
+    front->raise();
+    front->activateWindow();
+    ++broughtForward_;
 }
 
 // Which data answers the searches, so that nobody mistakes a sample or an old file for

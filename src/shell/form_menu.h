@@ -6,6 +6,7 @@
 #include <functional>
 
 class QLabel;
+class QLocalServer;
 class QLockFile;
 
 namespace solario {
@@ -63,7 +64,15 @@ private:
     void SetUpToolTips();
     void Open(const ScreenFactory& factory);
 
+    void ComeForward();
+
     std::unique_ptr<QLockFile> instanceLock_;
+    std::unique_ptr<QLocalServer> instanceServer_;
+    int broughtForward_ = 0;
+
+public:
+    // Times a second start brought this program forward.
+    int TimesBroughtForward() const { return broughtForward_; }
 };
 
 // The menu's tips, line by line.

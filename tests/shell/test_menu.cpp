@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QLockFile>
 #include <QMenu>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
@@ -110,6 +111,7 @@ private slots:
     void startupLeavesEverythingOpen();
     void startupTooltips();
     void secondInstanceIsRefused();
+    void oneInstanceWhateverTheEnvironment();
     void lockThatCannotBeMadeIsSaid();
     void lockIsTheUsersOwn();
     void databaseThatCannotBeOpened_data();
@@ -228,6 +230,35 @@ void TestMenu::lockThatCannotBeMadeIsSaid() {
     QVERIFY(t.p.boxes[0].text.contains(QStringLiteral("理由：フォルダを作成できません。")));
     QCOMPARE(t.p.boxes[0].title, QStringLiteral("エラー"));
     QVERIFY(!t.s.MainConnection);
+}
+
+// Two starts whose environments name different runtime folders (with XDG_RUNTIME_DIR set
+// and without) still find each other by the user's socket: exactly one runs, and the
+// second brings the first forward after its message.
+void TestMenu::oneInstanceWhateverTheEnvironment() {
+    const QString server = QStringLiteral("solario-test-%1-%2")
+                               .arg(QCoreApplication::applicationPid())
+                               .arg(QRandomGenerator::global()->generate());
+    Installation first, second;
+    first.s.InstanceServerName = server;
+    second.s.InstanceServerName = server;
+    QVERIFY(first.s.InstanceLockPath != second.s.InstanceLockPath);
+    auto running = std::make_unique<Form_Menu>(first.s, first.p);
+    int code = -1;
+    QVERIFY(running->Form_Load(&code));
+    running->show();
+    Form_Menu again(second.s, second.p);
+    QVERIFY(!again.Form_Load(&code));
+    QCOMPARE(code, 0);
+    QCOMPARE(second.p.boxes.size(), 1);
+    QCOMPARE(second.p.boxes[0].text, QStringLiteral("このアプリケーションは既に起動しています。"));
+    QVERIFY(!second.s.MainConnection);
+    QTRY_COMPARE(running->TimesBroughtForward(), 1);
+    // The socket goes with the program: a start after it ends runs.
+    running.reset();
+    QCOMPARE(TryInstanceLock(second.s.InstanceLockPath, server).outcome, LockOutcome::Taken);
+    // A name that is not the user's own is refused by the user's own socket.
+    QVERIFY(DefaultInstanceServerName().endsWith(QString::number(::getuid())));
 }
 
 void TestMenu::lockIsTheUsersOwn() {
