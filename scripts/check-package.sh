@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package and checks it without installing it: lintian reports no
-# error, the desktop entry and the AppStream file are valid, and the programs unpacked
-# into a temporary root work from there: the program reaches its menu on the unpacked
-# app.db (on a virtual display, ended through the menu by keys as a user would), and
-# solario-import writes the unpacked database out as CSV and builds it again.
+# Builds the Debian package and checks it: lintian reports no error, the desktop entry
+# and the AppStream file are valid, and the programs unpacked into a temporary root work
+# from there: the program reaches its menu on the unpacked app.db (on a virtual display,
+# ended through the menu by keys as a user would), and solario-import writes the
+# unpacked database out as CSV and builds it again. Then, as root with apt-get, the
+# package is installed, a user's database imported with --install, the package
+# reinstalled and removed, and the user's database must stay as it was and in use.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh package
@@ -44,3 +46,26 @@ echo "The unpacked program reached its menu and ended with status 0."
 "$root/usr/bin/solario-import" --export "$work/csv"
 "$root/usr/bin/solario-import" --edition "２０２６年１２月版" "$work/csv" "$work/again.db"
 echo "The unpacked solario-import wrote the unpacked database out and built it again."
+
+# The user's own database survives the package: installed, reinstalled, removed.
+if [[ $(id -u) -eq 0 ]] && command -v apt-get >/dev/null; then
+  export DEBIAN_FRONTEND=noninteractive
+  deb_path=$(readlink -f "$deb")
+  data="$work/user-data"
+  in_use() {
+    XDG_DATA_HOME="$data" LANG=C.UTF-8 solario --version | grep -qF "Database: $data/solario/app.db (the user's data folder)"
+  }
+  apt-get install -y -qq "$deb_path" >/dev/null
+  XDG_DATA_HOME="$data" solario-import --edition "２０２６年１２月版" --install "$work/csv" >/dev/null
+  before=$(sha256sum < "$data/solario/app.db")
+  in_use || { echo "the installed program does not use the user's database" >&2; exit 1; }
+  apt-get install -y -qq --reinstall "$deb_path" >/dev/null
+  [[ $(sha256sum < "$data/solario/app.db") == "$before" ]] || { echo "reinstalling changed the user's database" >&2; exit 1; }
+  in_use || { echo "after reinstalling, the user's database is not in use" >&2; exit 1; }
+  apt-get remove -y -qq solario >/dev/null
+  [[ $(sha256sum < "$data/solario/app.db") == "$before" ]] || { echo "removing the package changed the user's database" >&2; exit 1; }
+  apt-get install -y -qq "$deb_path" >/dev/null
+  in_use || { echo "after installing again, the user's database is not in use" >&2; exit 1; }
+  apt-get remove -y -qq solario >/dev/null
+  echo "The user's database survived installing, reinstalling and removing the package, and stayed in use."
+fi
