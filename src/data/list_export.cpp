@@ -1,6 +1,6 @@
 #include "data/list_export.h"
 
-#include <QSaveFile>
+#include "platform/atomic_file.h"
 
 namespace solario {
 
@@ -60,36 +60,23 @@ QString CsvLine(const QStringList& fields) {
 }
 
 Status WriteListCsv(const KeyedRecordset& list, const ExportColumns& columns, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Failure{QStringLiteral("ファイルを作成できません。（") + file.errorString() +
-                       QStringLiteral("）")};
-    auto failed = [&file] {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return Failure{QStringLiteral("ファイルに書き込めません。（") + why + QStringLiteral("）")};
-    };
+    AtomicFile file(path);
+    if (Status s = file.Begin(); !s)
+        return s;
     QByteArray block = QByteArrayLiteral("\xEF\xBB\xBF") + CsvLine(columns.headings).toUtf8();
-    bool ok = true;
     const Status read = list.ForEachRow(columns.fields, [&](const QStringList& fields) {
         block += CsvLine(fields).toUtf8();
         // Written in blocks: a million rows never sit in memory at once.
         if (block.size() >= (1 << 20)) {
-            ok = file.write(block) == block.size();
+            file.write(block);
             block.clear();
         }
-        return ok;
+        return true;
     });
-    if (!read) {
-        file.cancelWriting();
+    if (!read)
         return Failure{read.error()};
-    }
-    if (!ok || file.write(block) != block.size())
-        return failed();
-    if (!file.commit())
-        return Failure{QStringLiteral("ファイルに書き込めません。（") + file.errorString() +
-                       QStringLiteral("）")};
-    return {};
+    file.write(block);
+    return file.Commit();
 }
 
 QString ListRowsAsTsv(const KeyedRecordset& list, const ExportColumns& columns,

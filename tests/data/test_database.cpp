@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 using namespace solario;
@@ -21,6 +22,7 @@ private slots:
     void connectionErrorBox();
     void theDatabaseIsLookedForInOrder_data();
     void theDatabaseIsLookedForInOrder();
+    void aDatabaseLeftHalfWrittenIsNamedSo();
 };
 
 void TestDatabase::opensTheDatabaseBesideTheProgram() {
@@ -123,6 +125,35 @@ void TestDatabase::theDatabaseIsLookedForInOrder() {
     // A folder not given (as in a test of the screens) is not looked in.
     QCOMPARE(LocateDatabase(QString(), QString(), QString(), dir.filePath("program")).place,
              DatabasePlace::Program);
+}
+
+// A copy taken while another program was writing carries its journal: the message says
+// so, not that the file is read-only or broken.
+void TestDatabase::aDatabaseLeftHalfWrittenIsNamedSo() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("app.db"));
+    FixtureDb(path).Close();
+    sqlite3* writer = nullptr;
+    QCOMPARE(sqlite3_open(path.toUtf8().constData(), &writer), SQLITE_OK);
+    sqlite3_exec(writer, "PRAGMA journal_mode=DELETE; PRAGMA cache_size=1; BEGIN; "
+                         "CREATE TABLE filler (x); ",
+                 nullptr, nullptr, nullptr);
+    for (int i = 0; i < 2000; ++i)
+        sqlite3_exec(writer, "INSERT INTO filler VALUES (randomblob(500))", nullptr, nullptr,
+                     nullptr);
+    // The files as a crash in the middle of the writing leaves them.
+    const QString copy = dir.filePath(QStringLiteral("copy.db"));
+    QVERIFY(QFile::copy(path, copy));
+    QVERIFY(QFile::copy(path + QStringLiteral("-journal"), copy + QStringLiteral("-journal")));
+    sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
+    FakePlatform p;
+    std::unique_ptr<Connection> c;
+    QString cs;
+    QVERIFY(!OpenDatabase(p, c, copy, cs));
+    QCOMPARE(p.boxes.size(), 1);
+    QVERIFY2(p.boxes[0].text.contains(QStringLiteral("書き込んでいる途中で終わっています")),
+             qPrintable(p.boxes[0].text));
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)
