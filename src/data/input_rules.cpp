@@ -1,5 +1,8 @@
 #include "data/input_rules.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace solario {
 namespace {
 
@@ -96,6 +99,46 @@ bool IsTextAllowed(const AppState& s, QString text) {
             return false;
     }
     return true;
+}
+
+std::pair<qsizetype, qsizetype> RefusedCharacterAt(const AppState& s, const QString& text) {
+    qsizetype at = -1, length = 1;
+    auto consider = [&](qsizetype i, qsizetype n) {
+        if (i >= 0 && (at < 0 || i < at)) {
+            at = i;
+            length = n;
+        }
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.category() == QChar::Other_Control ||
+            std::find(std::begin(kFullWidthForbidden), std::end(kFullWidthForbidden),
+                      c.unicode()) != std::end(kFullWidthForbidden))
+            consider(i, 1);
+    }
+    for (const QString& special : s.SpecialChars) {
+        if (special.isEmpty())
+            break;
+        consider(text.indexOf(special), special.size());
+    }
+    return {at, at < 0 ? 0 : length};
+}
+
+QString WithoutFormatCharacters(const QString& text) {
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
+        const char32_t c = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
+        if (QChar::category(c) != QChar::Other_Format) {
+            kept += text[i];
+            if (pair)
+                kept += text[i + 1];
+        }
+        if (pair)
+            ++i;
+    }
+    return kept;
 }
 
 QString EscapeSpecialChars(const AppState& s, const QString& text) {

@@ -2,6 +2,8 @@
 
 #include "data/app_state.h"
 
+#include <utility>
+
 namespace solario {
 
 // Fills SpecialChars / SpecialCharReplacements (the list ends at the first empty entry).
@@ -15,6 +17,13 @@ QString TrimBlanks(const QString& text);
 
 // False when the text holds a character that must not reach a condition.
 bool IsTextAllowed(const AppState& s, QString text);
+// Where in the text the first character that IsTextAllowed refuses stands, and how long
+// it is (a pair of surrogates counts two); -1 when there is none.
+std::pair<qsizetype, qsizetype> RefusedCharacterAt(const AppState& s, const QString& text);
+// The text without invisible format characters (Unicode Cf: zero-width space and
+// joiners, direction marks and overrides, the soft hyphen, the byte-order mark), which a
+// paste brings along and no stored name holds.
+QString WithoutFormatCharacters(const QString& text);
 // The trimmed text with every special character replaced by its full-width look-alike.
 QString EscapeSpecialChars(const AppState& s, const QString& text);
 // The condition made from a control's text: empty for "無指定", "全て" and blanks.

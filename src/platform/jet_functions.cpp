@@ -64,12 +64,18 @@ bool IsDash(char32_t c) {
     }
 }
 
+bool IsLatinOrDigit(char32_t c) {
+    return (c >= U'a' && c <= U'z') || (c >= U'0' && c <= U'9');
+}
+
 // Appends the text as a comparison sees it: compatibility forms to their plain form
 // (full- and half-width letters, digits and symbols alike, half-width katakana as
-// full-width), every dash as "-", case folded. The long vowel mark and the kinds of kana
-// stay as they are.
+// full-width), every dash as "-", case folded. A long vowel mark between two Latin
+// letters or digits is a dash typed in kana mode ("ＪＤー２７４７"); after kana it stays
+// the long vowel mark ("ボード" is not "ボ-ド"), and so do the kinds of kana.
 void AppendFolded(const QString& text, std::u32string& out) {
     const QString plain = text.normalized(QString::NormalizationForm_KC);
+    const size_t from = out.size();
     for (qsizetype i = 0; i < plain.size(); ++i) {
         char32_t c = plain[i].unicode();
         if (plain[i].isHighSurrogate() && i + 1 < plain.size() && plain[i + 1].isLowSurrogate()) {
@@ -78,6 +84,9 @@ void AppendFolded(const QString& text, std::u32string& out) {
         }
         out.push_back(IsDash(c) ? U'-' : char32_t(QChar::toCaseFolded(c)));
     }
+    for (size_t i = from + 1; i + 1 < out.size(); ++i)
+        if (out[i] == 0x30FC && IsLatinOrDigit(out[i - 1]) && IsLatinOrDigit(out[i + 1]))
+            out[i] = U'-';
 }
 
 QString TextOf(sqlite3_value* value) {

@@ -175,11 +175,20 @@ void Screen::Refuse(QWidget* focus, int message) {
 }
 
 bool Screen::ReadConditionText(QLineEdit* field, QString& condition) {
-    if (!IsTextAllowed(s_, field->text())) {
-        Refuse(field, 9);
+    // Invisible characters a paste brings along are no part of what was typed.
+    const QString typed = WithoutFormatCharacters(field->text());
+    if (!IsTextAllowed(s_, typed)) {
+        // The character refused is shown selected, where the user can retype it.
+        const auto [at, length] = RefusedCharacterAt(s_, field->text());
+        field->setFocus();
+        if (at >= 0)
+            field->setSelection(int(at), int(length));
+        else
+            field->selectAll();
+        ShowMessageNo(s_, p_, 9);
         return false;
     }
-    condition = ConditionText(s_, field->text());
+    condition = ConditionText(s_, typed);
     return true;
 }
 

@@ -180,6 +180,21 @@ void TestJetSql::likeIgnoresCaseAndWidth_data() {
                                                << "%ｶﾞﾗｽ%" << 1;
     QTest::newRow("long vowel mark is no dash") << "ボ－ド"
                                                 << "%ボード%" << 0;
+    // Typed in kana mode, a dash between letters or digits comes out as the long vowel
+    // mark: there it is read as the dash it stands for, on both sides.
+    QTest::newRow("long vowel mark typed between letters and digits")
+        << "JD－2747"
+        << "%ＪＤー２７４７%" << 1;
+    QTest::newRow("half-width long vowel mark stored between digits") << "AB12ｰ34"
+                                                                      << "%ab12-34%" << 1;
+    QTest::newRow("long vowel mark typed between digits, stored so") << "12ー34"
+                                                                      << "%12ー34%" << 1;
+    QTest::newRow("after kana it stays a long vowel mark") << "ボ-ド"
+                                                           << "%ボード%" << 0;
+    QTest::newRow("between a letter and kana it stays") << "Aーボ"
+                                                        << "%A-ボ%" << 0;
+    QTest::newRow("at a wildcard it stays") << "JD-"
+                                            << "%JDー%" << 0;
     QTest::newRow("katakana and hiragana differ") << "アスベスト"
                                                   << "%あすべすと%" << 0;
     QTest::newRow("one and small L differ") << "A1B"

@@ -69,6 +69,9 @@ private slots:
     void conditions();
     void yearFieldCheckOnLeaving();
     void searchOpensTheListAndComesBack();
+    void pastedFormatCharactersAreIgnored_data();
+    void pastedFormatCharactersAreIgnored();
+    void theRefusedCharacterIsSelected();
     void searchWithoutResultOpensTheNotice();
     void typedWidthsFindTheProduct_data();
     void typedWidthsFindTheProduct();
@@ -303,6 +306,9 @@ void TestSearchName::typedWidthsFindTheProduct_data() {
                                                  << "frボード" << QStringList{"0003"};
     QTest::newRow("kana of another kind is another text") << "Text_Maker"
                                                           << "かくう" << QStringList{};
+    QTest::newRow("model typed in kana mode, a long vowel mark for the dash")
+        << "Text_Kataban"
+        << "ＤＪー２７４７" << QStringList{"0003"};
 }
 
 void TestSearchName::typedWidthsFindTheProduct() {
@@ -322,6 +328,44 @@ void TestSearchName::typedWidthsFindTheProduct() {
     QCOMPARE(found, ids);
     QCOMPARE(t.p.Calls(QStringLiteral("ShowModal")),
              QStringList{ids.isEmpty() ? "ShowModal:Form_Error_3" : "ShowModal:Form_List"});
+}
+
+// A pasted text carries invisible format characters along: they are no part of what is
+// searched, so the maker is found, not reported missing.
+void TestSearchName::pastedFormatCharactersAreIgnored_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::newRow("zero-width space") << QStringLiteral("カクウ\u200Bガラス");
+    QTest::newRow("direction mark") << QStringLiteral("\u200Fカクウガラス");
+    QTest::newRow("byte-order mark and soft hyphen") << QStringLiteral("\uFEFFカクウ\u00ADガラス");
+}
+
+void TestSearchName::pastedFormatCharactersAreIgnored() {
+    QFETCH(QString, pasted);
+    Search t;
+    t.screen.Text_Maker->setText(pasted);
+    QStringList found;
+    t.p.drivers = {[&](Screen&) {
+        found = t.s.ListIds.ToList();
+        found.removeLast();
+    }};
+    t.screen.Text_Maker->setFocus();
+    Press(Qt::Key_F2);
+    QVERIFY2(t.p.boxes.isEmpty(), qPrintable(t.p.boxes.value(0).text));
+    QCOMPARE(found, QStringList{"0003"});
+    QCOMPARE(t.s.CondMaker, QStringLiteral("カクウガラス"));
+}
+
+// Message 9 leaves the refused character selected, ready to be typed again.
+void TestSearchName::theRefusedCharacterIsSelected() {
+    Search t;
+    t.screen.Text_Kataban->setText(QStringLiteral("AB-12"));
+    t.screen.Text_Kataban->setFocus();
+    Press(Qt::Key_F2);
+    QCOMPARE(t.p.boxes.size(), 1);
+    QCOMPARE(t.p.boxes[0].text, t.s.Messages[9]);
+    QCOMPARE(t.p.boxes[0].focus, QStringLiteral("Text_Kataban"));
+    QCOMPARE(t.screen.Text_Kataban->selectedText(), QStringLiteral("-"));
+    QCOMPARE(t.screen.Text_Kataban->selectionStart(), 2);
 }
 
 void TestSearchName::searchWithoutResultOpensTheNotice() {
