@@ -64,6 +64,10 @@ Form_Search_D2::Form_Search_D2(AppState& state, Platform& platform)
             [this](int keyCode, int, const QString& id) { DispatchFunctionKey(keyCode, id); });
     InstallKeyHandler({TextMaker, TextShohin, List1, CommandSearchDetail, CommandHelp,
                        Command_ReportOut, CommandExit});
+    QList<QWidget*> rows;
+    for (int row = 0; row < 6; ++row)
+        rows << UCtl_RS_NextPage1->Check1[row] << UCtl_RS_NextPage1->Cmd_Info[row];
+    AddKeyedControls(rows);
 }
 
 QHBoxLayout* Form_Search_D2::BuildButtons() {

@@ -126,11 +126,13 @@ void UCtl_RS_NextPage::BuildPaging(QGridLayout& grid) {
         RecordPage();
         ++mPage;
         Set_Name_List(QStringLiteral("next"));
+        KeepFocusInTheList(Cmd_Next, Cmd_Before);
     });
     connect(Cmd_Before, &QPushButton::clicked, this, [this] {
         RecordPage();
         --mPage;
         Set_Name_List(QStringLiteral("Previous"));
+        KeepFocusInTheList(Cmd_Before, Cmd_Next);
     });
 }
 
@@ -139,6 +141,17 @@ QString UCtl_RS_NextPage::Frame_Caption() const {
 }
 void UCtl_RS_NextPage::SetFrame_Caption(const QString& caption) {
     Frame_Name_List->setTitle(caption);
+}
+
+// A paging button that turned itself off loses the focus; it goes to the other paging
+// button, or the page's first row, never out of the list to whatever comes next.
+void UCtl_RS_NextPage::KeepFocusInTheList(QPushButton* pressed, QPushButton* other) {
+    if (pressed->isEnabled())
+        return;
+    if (other->isEnabled())
+        other->setFocus(Qt::OtherFocusReason);
+    else if (Check1[0]->isEnabled())
+        Check1[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void UCtl_RS_NextPage::ChkSetForcus(int row) {

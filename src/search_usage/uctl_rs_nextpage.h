@@ -69,6 +69,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void KeepFocusInTheList(QPushButton* pressed, QPushButton* other);
     // The six rows of tick box, name, count and "特徴" in two columns, with headings.
     void BuildRows(QGridLayout& grid);
     // The hint and the two paging buttons below the rows.

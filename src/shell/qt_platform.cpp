@@ -22,6 +22,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QUrl>
@@ -43,6 +44,9 @@ public:
         layout->addWidget(browser_);
         browser_->setOpenExternalLinks(false);
         resize(logicalDpiX() * 7, logicalDpiY() * 6);
+        // Closed by keys as well as by its close box.
+        for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+            connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
         // The caption follows the page, also when a link leads to another.
         connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
             if (const QString title = browser_->documentTitle(); !title.isEmpty())

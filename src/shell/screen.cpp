@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace solario {
@@ -126,6 +127,8 @@ void Screen::keyPressEvent(QKeyEvent* event) {
 }
 
 void Screen::OpenChild(std::unique_ptr<Screen> child, const std::function<void()>& afterClose) {
+    // The user comes back to the control they left (a tick box of the list, say).
+    const QPointer<QWidget> left = focusWidget();
     hide();
     p_.ShowModal(*child);
     child.reset();
@@ -135,8 +138,11 @@ void Screen::OpenChild(std::unique_ptr<Screen> child, const std::function<void()
         return;
     show();
     Form_Activate();
-    if (!IsUnloaded())
-        TakeKeyboardBack();
+    if (IsUnloaded())
+        return;
+    if (left && left->window() == this && left->isVisible() && left->isEnabled())
+        left->setFocus(Qt::OtherFocusReason);
+    TakeKeyboardBack();
 }
 
 void Screen::TakeKeyboardBack() {
@@ -151,6 +157,11 @@ void Screen::TakeKeyboardBack() {
             w->setFocus(Qt::OtherFocusReason);
             return;
         }
+}
+
+void Screen::AddKeyedControls(const QList<QWidget*>& controls) {
+    for (QWidget* control : controls)
+        keyed_.append(control);
 }
 
 void Screen::InstallKeyHandler(std::initializer_list<QWidget*> controls) {

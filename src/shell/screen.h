@@ -60,6 +60,9 @@ protected:
     void KeepLaidOutWidth(int twips);
     // Routes the key-down events of these controls to DispatchFunctionKey.
     void InstallKeyHandler(std::initializer_list<QWidget*> controls);
+    // Controls that route their function keys to the screen by themselves (a check
+    // list's rows): like those of InstallKeyHandler, they keep the focus on return.
+    void AddKeyedControls(const QList<QWidget*>& controls);
     // A button that Enter never presses on its own.
     QPushButton* MakeButton(const QString& objectName, const QString& caption);
     // Refuses input: the focus to the control first, then the numbered message.

@@ -3,6 +3,8 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -58,6 +60,7 @@ private slots:
     void keyboardAloneTicksAndPages();
     void rowsTellTheirIds();
     void threeHundredEntries();
+    void pagingKeepsTheFocusInTheList();
 };
 
 void TestCheckList::fourteenEntries() {
@@ -207,6 +210,32 @@ void TestCheckList::threeHundredEntries() {
     QCOMPARE(checks[0], 1);
     QCOMPARE(checks[299], 1);
     QCOMPARE(checks.count(1), 2);
+}
+
+// A paging button that turns itself off hands the focus to the other one, never to the
+// control after the list (where the next key typed would land).
+void TestCheckList::pagingKeepsTheFocusInTheList() {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    Paged t(14);
+    t.list.setParent(&window);
+    const auto keep = qScopeGuard([&] { t.list.setParent(nullptr); }); // the list is t's own
+    layout->addWidget(&t.list);
+    auto* after = new QLineEdit(&window); // as メーカー名 follows the list
+    layout->addWidget(after);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    t.list.Cmd_Next->setFocus();
+    QTest::keyClick(t.list.Cmd_Next, Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), t.list.Cmd_Next); // still on, it keeps the focus
+    QTest::keyClick(t.list.Cmd_Next, Qt::Key_Space);        // the last page: it turns off
+    QVERIFY(!t.list.Cmd_Next->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), t.list.Cmd_Before);
+    QTest::keyClick(t.list.Cmd_Before, Qt::Key_Space);
+    QTest::keyClick(t.list.Cmd_Before, Qt::Key_Space); // the first page
+    QVERIFY(!t.list.Cmd_Before->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), t.list.Cmd_Next);
+    QVERIFY(!after->hasFocus());
 }
 
 QTEST_MAIN(TestCheckList)

@@ -98,6 +98,7 @@ class TestSearchUsage : public QObject {
     Q_OBJECT
 
 private slots:
+    void comingBackFindsTheTickBoxLeft();
     void usageWhere_data();
     void usageWhere();
     void search_data();
@@ -513,6 +514,24 @@ void TestSearchUsage::routeFromMenuToRecordAndBack() {
                           "Closed:Form_Search_D"}));
     QVERIFY(menu.isVisible());
     QCOMPARE(t.s.BackToMenu, 0);
+}
+
+// Back from the list, the focus is on the tick box the user left, not on メーカー名.
+void TestSearchUsage::comingBackFindsTheTickBoxLeft() {
+    Select t;
+    QCheckBox* third = t.screen.UCtl_RS_NextPage1->Check1[2];
+    third->setFocus();
+    QTest::keyClick(third, Qt::Key_Space);
+    QVERIFY(third->isChecked());
+    QTest::keyClick(third, Qt::Key_F8);
+    QCOMPARE(t.p.Calls(QStringLiteral("ShowModal")), QStringList{"ShowModal:Form_List"});
+    QVERIFY(t.screen.isVisible());
+    QApplication::setActiveWindow(&t.screen); // as the desktop gives it the keyboard back
+    QCOMPARE(t.screen.focusWidget(), third);
+    QCOMPARE(QApplication::focusWidget(), third);
+    // And a key typed next acts on it.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(!third->isChecked());
 }
 
 QTEST_MAIN(TestSearchUsage)

@@ -1,6 +1,8 @@
+#include "shell/qt_platform.h"
 #include "shell/settings.h"
 #include "tools/sample_data.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpEngineCore>
@@ -22,6 +24,7 @@ private slots:
     void settingsNameDocumentsThatExist();
     void documentsReadBackAsWritten();
     void everyGeneralNameHasItsDocument();
+    void theHelpWindowClosesByKeys();
 };
 
 void TestInstallation::helpHasEveryScreensTopic_data() {
@@ -65,7 +68,8 @@ void TestInstallation::helpHasEveryScreensTopic_data() {
         << QStringList{"F3"};
     QTest::newRow("name search") << 28 << "建材名称等からの検索"
                                  << QStringList{"建材リスト（商品名）表示／F2", "？（ヘルプ）／F1",
-                                                "全角・半角"}
+                                                "全角・半角", "長音「ー」とハイフン",
+                                                "見えない文字", "全角（－"}
                                  << QStringList{"F3"};
     QTest::newRow("list, name route") << 32 << "検索結果一覧" << QStringList{"F4"} << QStringList{};
     QTest::newRow("detail, name route")
@@ -144,5 +148,21 @@ void TestInstallation::everyGeneralNameHasItsDocument() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestInstallation)
+// The help window of the installed help closes with Esc and with Ctrl+W.
+void TestInstallation::theHelpWindowClosesByKeys() {
+    QtPlatform platform(QStringLiteral(SOLARIO_INSTALL_DIR));
+    QWidget owner;
+    owner.show();
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        QCOMPARE(platform.ShowHelp(&owner, kHelpFileName, 10), 1);
+        QWidget* help = owner.findChild<QWidget*>(QStringLiteral("HelpWindow"));
+        QVERIFY(help && help->isVisible());
+        QApplication::setActiveWindow(help);
+        QTest::keySequence(help, key);
+        QVERIFY2(!help->isVisible(), qPrintable(key.toString()));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+QTEST_MAIN(TestInstallation)
 #include "test_installation.moc"
