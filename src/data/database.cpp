@@ -44,16 +44,20 @@ DatabaseLocation LocateDatabase(const QString& commandLine, const QString& userF
             DatabasePlace::Program};
 }
 
-QString PlaceName(DatabasePlace place) {
+QString PlaceName(DatabasePlace place, bool japanese) {
     switch (place) {
     case DatabasePlace::CommandLine:
-        return QStringLiteral("起動時に指定したファイル");
+        return japanese ? QStringLiteral("起動時に指定したファイル")
+                        : QStringLiteral("given on the command line");
     case DatabasePlace::User:
-        return QStringLiteral("利用者のデータフォルダ");
+        return japanese ? QStringLiteral("利用者のデータフォルダ")
+                        : QStringLiteral("the user's data folder");
     case DatabasePlace::System:
-        return QStringLiteral("このコンピュータ共通のデータフォルダ");
+        return japanese ? QStringLiteral("このコンピュータ共通のデータフォルダ")
+                        : QStringLiteral("the system's data folder");
     default:
-        return QStringLiteral("プログラムのフォルダ");
+        return japanese ? QStringLiteral("プログラムのフォルダ")
+                        : QStringLiteral("the program's folder");
     }
 }
 

@@ -23,8 +23,9 @@ struct DatabaseLocation {
 // names that file.
 DatabaseLocation LocateDatabase(const QString& commandLine, const QString& userFolder,
                                 const QString& systemFolder, const QString& programFolder);
-// The place in words, as the menu tells it ("利用者のデータフォルダ").
-QString PlaceName(DatabasePlace place);
+// The place in words, as the menu tells it ("利用者のデータフォルダ"); in English for a
+// terminal whose user does not read Japanese.
+QString PlaceName(DatabasePlace place, bool japanese = true);
 
 // Builds the connection string for the file, keeps it in connectionString and opens the
 // connection read-only. Only a regular file is opened: a missing file, a folder, a pipe

@@ -11,19 +11,6 @@ QString Tr(bool japanese, const char16_t* ja, const char* en) {
     return japanese ? QString::fromUtf16(ja) : QString::fromLatin1(en);
 }
 
-QString PlaceInEnglish(DatabasePlace place) {
-    switch (place) {
-    case DatabasePlace::CommandLine:
-        return QStringLiteral("given on the command line");
-    case DatabasePlace::User:
-        return QStringLiteral("the user's data folder");
-    case DatabasePlace::System:
-        return QStringLiteral("the system's data folder");
-    default:
-        return QStringLiteral("the program's folder");
-    }
-}
-
 } // namespace
 
 bool UserReadsJapanese() {
@@ -106,7 +93,7 @@ QString CommandLineHelp(bool japanese) {
 }
 
 QString VersionText(bool japanese, const DatabaseLocation& database) {
-    const QString where = japanese ? PlaceName(database.place) : PlaceInEnglish(database.place);
+    const QString where = PlaceName(database.place, japanese);
     return QStringLiteral("solario %1\nQt %2, SQLite %3\n")
                .arg(QStringLiteral(SOLARIO_VERSION), QString::fromLatin1(qVersion()),
                     QString::fromLatin1(sqlite3_libversion())) +
