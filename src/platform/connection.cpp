@@ -162,7 +162,16 @@ Status Prepare(sqlite3* db, const QString& sql, Statement& st) {
 }
 
 int BindText(sqlite3_stmt* stmt, int index, const QString& text) {
-    return sqlite3_bind_text16(stmt, index, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
+    // Bound as UTF-8: SQLite takes a UTF-16 text's leading U+FEFF or U+FFFE for a byte-order
+    // mark, dropping it or reading the rest in the other byte order.
+    const QByteArray utf8 = text.toUtf8();
+    return sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+QString TextFromEngine(const char* utf8, qsizetype bytes) {
+    if (bytes >= 3 && std::memcmp(utf8, "\xEF\xBB\xBF", 3) == 0)
+        return QChar(0xFEFF) + QString::fromUtf8(utf8 + 3, bytes - 3);
+    return QString::fromUtf8(utf8, bytes);
 }
 
 Status PrepareJet(sqlite3* db, const QString& jetSql, Statement& st) {
@@ -186,7 +195,7 @@ FieldValue ColumnValue(sqlite3_stmt* stmt, int column) {
         const int bytes = sqlite3_value_bytes(value);
         if (!text || bytes == 0)
             return FieldValue::FromText(QStringLiteral(""));
-        return FieldValue::FromText(QString::fromUtf8(text, qsizetype(bytes)));
+        return FieldValue::FromText(TextFromEngine(text, qsizetype(bytes)));
     }
     }
 }
@@ -480,7 +489,7 @@ FieldValue Recordset::Value(qint32 row, int column) const {
     case FieldValue::Type::Text:
         if (bytes == 0)
             return FieldValue::FromText(QStringLiteral(""));
-        return FieldValue::FromText(QString::fromUtf8(Data(cell), qsizetype(bytes)));
+        return FieldValue::FromText(TextFromEngine(Data(cell), qsizetype(bytes)));
     }
     return FieldValue();
 }

@@ -1,6 +1,7 @@
 #include "platform/jet_functions.h"
 
 #include "platform/jet_sql.h"
+#include "platform/statement.h"
 
 #include <QChar>
 #include <QList>
@@ -90,8 +91,8 @@ void AppendFolded(const QString& text, std::u32string& out) {
 }
 
 QString TextOf(sqlite3_value* value) {
-    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(value)),
-                             sqlite3_value_bytes(value));
+    return TextFromEngine(reinterpret_cast<const char*>(sqlite3_value_text(value)),
+                          sqlite3_value_bytes(value));
 }
 
 // The pattern folded as the texts are, its wildcards kept apart; the escape character

@@ -25,6 +25,10 @@ Status Prepare(sqlite3* db, const QString& sql, Statement& st);
 // Binds a text to the statement's parameter (from 1), every character kept, NULs too.
 int BindText(sqlite3_stmt* stmt, int index, const QString& text);
 
+// A text the engine hands back, every character kept: a leading U+FEFF is part of the value,
+// not a byte-order mark to drop.
+QString TextFromEngine(const char* utf8, qsizetype bytes);
+
 // The same for a statement in the Jet dialect, translated first.
 Status PrepareJet(sqlite3* db, const QString& jetSql, Statement& st);
 

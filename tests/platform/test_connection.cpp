@@ -49,6 +49,7 @@ private slots:
     void malformedQueryIsAnError_data();
     void malformedQueryIsAnError();
     void longTextsAndManyRowsSurvive();
+    void boundTextsComeBackWhole();
     void keyedRowsReadInWindows();
     void keyedReorderAndItsFailures();
 };
@@ -284,6 +285,24 @@ void TestConnection::longTextsAndManyRowsSurvive() {
                                  QStringLiteral("アスベスト含有建材").left(i % 9);
         QCOMPARE(rs.ValueText(i, 1), expected);
         QCOMPARE(rs.Value(i, 0).ToInteger(), qint64(i));
+    }
+}
+
+void TestConnection::boundTextsComeBackWhole() {
+    // A value that begins with what looks like a byte-order mark is stored as given, and the
+    // same text quoted into a statement finds it.
+    Connection c;
+    QVERIFY(c.OpenScratch());
+    QVERIFY(c.Execute(QStringLiteral("CREATE TABLE t (s TEXT)")));
+    const QStringList texts = {QStringLiteral(u"\uFFFE\uFFFDk\uFFFDy"), QStringLiteral(u"\uFEFFJD－2747"),
+                               QStringLiteral(u"\uFFFE石綿"), QStringLiteral(u"石綿\uFEFF")};
+    for (const QString& text : texts) {
+        QVERIFY(c.Execute(QStringLiteral("DELETE FROM t")));
+        QVERIFY(c.ExecuteBound(QStringLiteral("INSERT INTO t VALUES (?)"), {text}));
+        Recordset rs;
+        QVERIFY(rs.Open(QStringLiteral("SELECT s, s = '") + text + QStringLiteral("' FROM t"), c));
+        QCOMPARE(rs.ValueText(0, 0), text);
+        QCOMPARE(rs.Value(0, 1).ToInteger(), qint64(1));
     }
 }
 

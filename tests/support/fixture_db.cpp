@@ -76,8 +76,9 @@ void FixtureDb::Insert(const QString& table, const QVariantMap& values) {
         else if (v.typeId() == QMetaType::Double)
             sqlite3_bind_double(st, i, v.toDouble());
         else {
-            const QString s = v.toString();
-            sqlite3_bind_text16(st, i, s.utf16(), int(s.size() * 2), SQLITE_TRANSIENT);
+            // UTF-8, as the program binds: a leading U+FEFF stays part of the value.
+            const QByteArray s = v.toString().toUtf8();
+            sqlite3_bind_text(st, i, s.constData(), int(s.size()), SQLITE_TRANSIENT);
         }
         ++i;
     }
