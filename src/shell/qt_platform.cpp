@@ -5,6 +5,7 @@
 #include "shell/message_boxes.h"
 #include "shell/report_preview.h"
 #include "shell/screen.h"
+#include "shell/screen_kit.h"
 #include "shell/settings.h"
 
 #include <QApplication>
@@ -52,6 +53,11 @@ public:
             if (const QString title = browser_->documentTitle(); !title.isEmpty())
                 setWindowTitle(QStringLiteral("【ソラリオ】ヘルプ - ") + title);
         });
+    }
+
+    void showEvent(QShowEvent* event) override {
+        FitOnScreen(*this);
+        QWidget::showEvent(event);
     }
 
     void ShowPage(const QUrl& url) {

@@ -3,6 +3,7 @@
 #include "reports/report_engine.h"
 #include "shell/flow_layout.h"
 #include "shell/message_boxes.h"
+#include "shell/screen_kit.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -306,18 +307,23 @@ QPushButton* ReportPreview::Button(const QString& caption, const QKeySequence& k
     return button;
 }
 
+void ReportPreview::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The frame the desktop drew may push the window past the screen's edge.
+    FitOnScreen(*this);
+}
+
 void ReportPreview::FitIntoScreen(QWidget* owner) {
-    const QScreen* screen = owner && owner->screen() ? owner->screen()
-                                                      : QGuiApplication::primaryScreen();
-    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 700);
-    // The window's frame and title bar lie outside its size.
-    const QSize frame(16, 48);
-    QSize size = owner ? owner->size().expandedTo(QSize(1000, 720)) : QSize(1000, 720);
-    size = size.boundedTo(room.size() - frame);
+    // On the owner's screen, where the user looks.
+    const QRect room = WindowRoom(owner ? *owner->window() : *this);
+    const QSize size = (owner ? owner->size().expandedTo(QSize(1000, 720)) : QSize(1000, 720))
+                           .boundedTo(room.size());
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(size);
-    move(room.left() + (room.width() - size.width() - frame.width()) / 2,
-         room.top() + (room.height() - size.height() - frame.height()) / 2);
+    // move() places the frame, whose margins the desktop may already have drawn.
+    move(QPoint(room.left() + (room.width() - size.width()) / 2,
+                room.top() + (room.height() - size.height()) / 2) -
+         (geometry().topLeft() - frameGeometry().topLeft()));
 }
 
 // Enter presses the button that has the focus, as Space does; elsewhere (the page box,

@@ -98,6 +98,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QPushButton* Button(const QString& caption, const QKeySequence& key, const QString& tip);

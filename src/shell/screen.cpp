@@ -5,6 +5,7 @@
 #include "shell/screen_kit.h"
 #include "shell/settings.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 
 namespace solario {
 namespace {
@@ -103,7 +106,96 @@ void Screen::closeEvent(QCloseEvent* event) {
 void Screen::showEvent(QShowEvent* event) {
     for (QLabel* mark : findChildren<QLabel*>(kSampleMarkName))
         mark->setVisible(s_.SampleData);
+    // After the dialog has placed itself, centred: only a window that reaches beyond the
+    // screen moves.
     QDialog::showEvent(event);
+    FitToScreen();
+}
+
+void Screen::FitToScreen() {
+    // A screen laid out by its layout, or of a fixed size, needs all of its size: on a
+    // screen too small for it, its contents scroll. A screen that lays out what grows
+    // itself (the list, the record) makes do with the room there is.
+    const QRect room = WindowRoom(*this);
+    const QSize needed = layout() ? layout()->totalMinimumSize() : minimumSize();
+    const bool fixed = minimumSize() == maximumSize();
+    if (!scrolls_ && (layout() || fixed) &&
+        (needed.width() > room.width() || needed.height() > room.height()))
+        ScrollContents();
+    FitOnScreen(*this);
+}
+
+void Screen::ScrollContents() {
+    scrolls_ = true;
+    // The tab order and the focus as they stand: moving the controls would reorder them.
+    QList<QWidget*> order;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            order.append(w);
+    QWidget* focused = focusWidget();
+    const QSize fixedSize = minimumSize() == maximumSize() ? size() : QSize();
+
+    auto* contents = new QWidget;
+    contents->setObjectName(QStringLiteral("ScreenContents"));
+    QList<std::pair<QWidget*, bool>> moving; // each control and whether it was hidden
+    for (QObject* child : children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow())
+            moving.append({w, w->isHidden()});
+    // The layout's items first: a control taken from its window leaves the layout too.
+    if (auto* old = qobject_cast<QBoxLayout*>(layout())) {
+        auto* moved = new QBoxLayout(old->direction(), contents);
+        moved->setContentsMargins(old->contentsMargins());
+        moved->setSpacing(old->spacing());
+        while (old->count() > 0) {
+            const int stretch = old->stretch(0);
+            QLayoutItem* item = old->takeAt(0);
+            if (QLayout* inner = item->layout()) {
+                inner->setParent(nullptr);
+                moved->addLayout(inner, stretch);
+            } else if (QWidget* w = item->widget()) {
+                moved->addWidget(w, stretch, item->alignment());
+                delete item;
+            } else {
+                moved->addItem(item);
+            }
+        }
+        delete old;
+    } else {
+        contents->setFixedSize(fixedSize.isValid() ? fixedSize : size());
+    }
+    for (const auto& [w, hidden] : moving) {
+        if (w->parentWidget() != contents)
+            w->setParent(contents);
+        w->setVisible(!hidden);
+    }
+    auto* area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("ScreenScroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setWidgetResizable(true);
+    area->setWidget(contents);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(area);
+    area->setVisible(isVisible()); // at once: a layout would show it only later
+    setMinimumSize(0, 0);
+    if (fixedSize.isValid()) {
+        // Room for the scroll bar beside the contents, so that only one is needed.
+        const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+        setMaximumSize(fixedSize + QSize(bar, bar));
+        resize(fixedSize + QSize(bar, 0));
+    } else {
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    if (focused)
+        focused->setFocus();
+    // The control that takes the focus, by key or by click, comes into view.
+    connect(qApp, &QApplication::focusChanged, area, [area, contents](QWidget*, QWidget* now) {
+        if (now && contents->isAncestorOf(now))
+            area->ensureWidgetVisible(now);
+    });
 }
 
 void Screen::keyPressEvent(QKeyEvent* event) {

@@ -97,10 +97,15 @@ protected:
 
 private:
     void Finish();
+    // Keeps the window on its screen when it is shown; contents that a smaller screen
+    // cannot hold scroll.
+    void FitToScreen();
+    void ScrollContents();
     // Back from a child: this window takes the keyboard again, on a control whose keys
     // reach the dispatcher, so the function keys work at once.
     void TakeKeyboardBack();
     bool unloaded_ = false;
+    bool scrolls_ = false;
     QList<QWidget*> keyed_; // the controls with a key handler
 };
 

@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 namespace solario {
 
@@ -111,6 +113,39 @@ void FitTwoLines(QPushButton& button) {
     const QRect r = button.geometry();
     if (r.height() < twoLines)
         button.setGeometry(r.x(), r.y() - (twoLines - r.height()) / 2, r.width(), twoLines);
+}
+
+QRect WindowRoom(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return QRect(0, 0, 1024, 700);
+    // A title bar and borders as wide as the users' desktops draw them at 100 %, in
+    // logical pixels; a larger frame the desktop reports wins.
+    constexpr int kTitleBar = 32;
+    constexpr int kBorder = 8;
+    const QRect inner = window.geometry();
+    const QRect outer = window.frameGeometry();
+    const int top = std::max(kTitleBar, inner.top() - outer.top());
+    const int left = std::max(kBorder, inner.left() - outer.left());
+    const int right = std::max(kBorder, outer.right() - inner.right());
+    const int bottom = std::max(kBorder, outer.bottom() - inner.bottom());
+    return screen->availableGeometry().adjusted(left, top, -right, -bottom);
+}
+
+void FitOnScreen(QWidget& window) {
+    const QRect room = WindowRoom(window);
+    if (window.minimumWidth() > room.width() || window.minimumHeight() > room.height())
+        window.setMinimumSize(window.minimumSize().boundedTo(room.size()));
+    if (window.width() > room.width() || window.height() > room.height())
+        window.resize(window.size().boundedTo(room.size()));
+    const QRect at = window.geometry();
+    if (room.contains(at))
+        return;
+    // Still too large, its top left corner stays in the room: the title bar can be reached.
+    const QPoint inside(std::max(room.left(), std::min(at.left(), room.right() + 1 - at.width())),
+                        std::max(room.top(), std::min(at.top(), room.bottom() + 1 - at.height())));
+    // move() places the frame, whose margins the desktop may already have drawn.
+    window.move(inside - (at.topLeft() - window.frameGeometry().topLeft()));
 }
 
 } // namespace solario

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <initializer_list>
 
@@ -63,6 +64,16 @@ QPushButton* MakeHelpButton(QWidget* parent);
 void FitIcon(QPushButton* button);
 // The height that two lines of the widget's font need inside a button.
 int TwoLinesHeight(const QWidget& widget);
+// The part of the window's screen a window may cover: the area the desktop leaves free
+// (without its task bar), less the frame the desktop draws around the window. Until the
+// window is shown the frame is not known, so a usual one is reserved: a title bar and
+// borders as the users' desktops draw them.
+QRect WindowRoom(const QWidget& window);
+// Keeps a top-level window inside its room: a minimum size larger than the room becomes
+// the room's, a size larger than the room shrinks to it, and a window that reaches
+// beyond the room moves into it (centred on the side where it reached out).
+void FitOnScreen(QWidget& window);
+
 // A placed button with a two-line caption gets the room of two lines of its font; it
 // grows around its middle so that it keeps its place among its neighbours.
 void FitTwoLines(QPushButton& button);
