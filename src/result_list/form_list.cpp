@@ -218,6 +218,72 @@ void Form_List::BuildGrid() {
     grid.setWordWrap(false);
     grid.setTextElideMode(Qt::ElideRight);
     grid.verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height() + 6, 22));
+    grid.horizontalHeader()->setSortIndicatorShown(true);
+    grid.horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    // A width the user drags, or fits by a double click on the border, is the user's.
+    connect(grid.horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) {
+                if (!sizingColumns_ && column > 0)
+                    RememberUserWidth(column, width);
+            });
+}
+
+void Form_List::RememberUserWidth(int column, int width) {
+    userWidths_[column] = width;
+    RememberColumnWidth(QStringLiteral("list"),
+                        Model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(), width);
+}
+
+void Form_List::SpreadColumns() {
+    QTableView& grid = *MSHFlexGridSearchResult;
+    const int columns = Model->columnCount();
+    if (openingWidths_.size() != columns)
+        return;
+    const int room = grid.width() - 2 * grid.frameWidth() -
+                     grid.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &grid);
+    int used = 0;
+    qint64 spreadOver = 0;
+    auto spreads = [&](int c) {
+        return c > 0 && !userWidths_.contains(c) &&
+               (Model->Alignment(c) & Qt::AlignHorizontal_Mask) == Qt::AlignLeft;
+    };
+    for (int c = 0; c < columns; ++c) {
+        if (grid.isColumnHidden(c))
+            continue;
+        used += userWidths_.value(c, openingWidths_[c]);
+        if (spreads(c))
+            spreadOver += openingWidths_[c];
+    }
+    const qint64 extra = std::max(0, room - used);
+    sizingColumns_ = true;
+    for (int c = 0; c < columns; ++c) {
+        if (grid.isColumnHidden(c))
+            continue;
+        int width = userWidths_.value(c, openingWidths_[c]);
+        if (spreads(c) && spreadOver > 0)
+            width += int(extra * openingWidths_[c] / spreadOver);
+        if (grid.columnWidth(c) != width)
+            grid.setColumnWidth(c, width);
+    }
+    sizingColumns_ = false;
+}
+
+void Form_List::ShowSortMark() {
+    // A column chosen afresh shows the direction its first sort takes.
+    const int column = SortColumn >= 1 ? SortColumn : sortedColumn_;
+    MSHFlexGridSearchResult->horizontalHeader()->setSortIndicator(
+        column >= 1 ? column : -1, column == sortedColumn_ ? sortedOrder_ : Qt::AscendingOrder);
+}
+
+void Form_List::ScrollToTick() {
+    const qint32 ticked = Model->TickedRow();
+    if (ticked == 0)
+        return;
+    QTableView& grid = *MSHFlexGridSearchResult;
+    const int column = grid.currentIndex().isValid() ? grid.currentIndex().column() : 1;
+    const QModelIndex at = Model->index(ticked - 1, column);
+    grid.setCurrentIndex(at);
+    grid.scrollTo(at, QAbstractItemView::PositionAtCenter);
 }
 
 void Form_List::PlaceControls() {
@@ -244,6 +310,7 @@ void Form_List::resizeEvent(QResizeEvent* event) {
     const QPoint corner = MSHFlexGridSearchResult->pos();
     MSHFlexGridSearchResult->resize(width() - corner.x() - margin,
                                     height() - corner.y() - margin - csvRow);
+    SpreadColumns();
     CommandCsv->move(width() - margin - CommandCsv->width(),
                      height() - margin - CommandCsv->height());
     Image1->resize(width(), Image1->height()); // the banner spans the window
@@ -257,9 +324,16 @@ qint32 Form_List::TickedRow() const {
 }
 
 void Form_List::Bind() {
+    sizingColumns_ = true;
     Model->Bind(s_.MainRecordset && s_.MainRecordset->IsOpen() ? s_.MainRecordset.get() : nullptr,
                 s_.FieldCount - 1);
     SetupListGrid(s_, *MSHFlexGridSearchResult, *Model);
+    openingWidths_.clear();
+    for (int c = 0; c < Model->columnCount(); ++c)
+        openingWidths_.append(MSHFlexGridSearchResult->columnWidth(c));
+    sizingColumns_ = false;
+    SpreadColumns();
+    ShowSortMark();
     LabelCount->setText(QString::number(Model->rowCount()));
 }
 
@@ -268,6 +342,12 @@ void Form_List::Form_Load() {
     SortColumn = 0;
     SortDirIndex = 1;
     Bind();
+    // The widths this user gave the columns before.
+    for (int c = 1; c < Model->columnCount(); ++c)
+        if (const int width = RememberedColumnWidth(
+                QStringLiteral("list"), Model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()))
+            userWidths_[c] = width;
+    SpreadColumns();
     p_.SetBusy(false);
 }
 
@@ -317,12 +397,14 @@ bool Form_List::eventFilter(QObject* watched, QEvent* event) {
             ClickTickCell(index.row() + 1);
         else
             ClickDataCell(index.row() + 1, index.column());
+        ShowSortMark();
     }
     return Screen::eventFilter(watched, event);
 }
 
 void Form_List::ClickTickCell(qint32 gridRow) {
     SortColumn = 0;
+    ShowSortMark();
     if (Model->TickedRow() == gridRow) {
         Model->SetTickedRow(0);
         return;
@@ -341,11 +423,13 @@ void Form_List::ClickDataCell(qint32, int gridColumn) {
         SortColumn = gridColumn;
         SortDirIndex = 1;
     }
+    ShowSortMark();
 }
 
 void Form_List::ClickHeading(int gridColumn) {
     SortColumn = gridColumn >= 1 ? gridColumn : 0;
     SortDirIndex = 1;
+    ShowSortMark();
 }
 
 void Form_List::CommandDetail_Click() {
@@ -376,7 +460,10 @@ void Form_List::CommandDetail_Click() {
     s_.DetailRecordset.reset();
     auto detail = std::make_unique<Form_Detail>(s_, p_);
     detail->Form_Load();
-    OpenChild(std::move(detail), [this] { SortColumn = 0; });
+    OpenChild(std::move(detail), [this] {
+        SortColumn = 0;
+        ShowSortMark();
+    });
 }
 
 void Form_List::CommandSort_Click() {
@@ -410,6 +497,10 @@ void Form_List::CommandSort_Click() {
         if (row && row.value() >= 0)
             Model->SetTickedRow(row.value() + 1);
     }
+    sortedColumn_ = SortColumn;
+    sortedOrder_ = SortDirIndex == 0 ? Qt::AscendingOrder : Qt::DescendingOrder;
+    ShowSortMark();
+    ScrollToTick();
     p_.SetBusy(false);
 }
 

@@ -2,6 +2,8 @@
 
 #include "shell/screen.h"
 
+#include <QList>
+#include <QMap>
 #include <array>
 
 class QGroupBox;
@@ -95,6 +97,18 @@ private:
     void BuildGrid();
     void PlaceControls();
     void Bind();
+    // The columns' widths: the opening ones, widened in proportion for the text columns
+    // when the grid is wider, and those the user set, which stay.
+    void SpreadColumns();
+    void RememberUserWidth(int column, int width);
+    // The sort arrow: on the column chosen for the next sort, else on the list's order.
+    void ShowSortMark();
+    void ScrollToTick();
+    QList<int> openingWidths_;
+    QMap<int, int> userWidths_;
+    bool sizingColumns_ = false;
+    int sortedColumn_ = 0;
+    Qt::SortOrder sortedOrder_ = Qt::AscendingOrder;
 };
 
 } // namespace solario

@@ -1,6 +1,7 @@
 #include "result_list/list_header.h"
 
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionHeader>
 
 namespace solario {
@@ -16,16 +17,23 @@ WrappingHeader::WrappingHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, pa
     setHighlightSections(false);
     setSectionsClickable(true);
     connect(this, &QHeaderView::sectionResized, this, [this] { FitHeightToHeadings(); });
+    connect(this, &QHeaderView::sortIndicatorChanged, this, [this] { FitHeightToHeadings(); });
 }
 
 QString WrappingHeader::HeadingText(int logicalIndex) const {
     return model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
 }
 
+int WrappingHeader::ArrowRoom() const {
+    return style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, this) + kPadding;
+}
+
 QRect WrappingHeader::TextRect(int logicalIndex, int width) const {
     const QString text = HeadingText(logicalIndex);
-    return fontMetrics().boundingRect(QRect(0, 0, std::max(width - 2 * kPadding, 1), 10000), kFlags,
-                                      text);
+    const int arrow =
+        isSortIndicatorShown() && sortIndicatorSection() == logicalIndex ? ArrowRoom() : 0;
+    return fontMetrics().boundingRect(
+        QRect(0, 0, std::max(width - 2 * kPadding - arrow, 1), 10000), kFlags, text);
 }
 
 QSize WrappingHeader::sectionSizeFromContents(int logicalIndex) const {
@@ -55,6 +63,11 @@ void WrappingHeader::paintSection(QPainter* painter, const QRect& rect, int logi
     option.rect = rect;
     option.section = logicalIndex;
     option.text.clear(); // drawn below, wrapped
+    const bool marked = isSortIndicatorShown() && sortIndicatorSection() == logicalIndex;
+    if (marked)
+        option.sortIndicator = sortIndicatorOrder() == Qt::AscendingOrder
+                                   ? QStyleOptionHeader::SortDown
+                                   : QStyleOptionHeader::SortUp;
     // The style leaves the painter clipped to nothing when it had no clip before.
     painter->save();
     style()->drawControl(QStyle::CE_Header, &option, painter, this);
@@ -62,7 +75,10 @@ void WrappingHeader::paintSection(QPainter* painter, const QRect& rect, int logi
     const QString text = HeadingText(logicalIndex);
     painter->save();
     painter->setPen(palette().color(QPalette::ButtonText));
-    painter->drawText(rect.adjusted(kPadding, kPadding, -kPadding, -kPadding), kFlags, text);
+    // The arrow of the sort column keeps the right of the heading to itself.
+    const int arrow = marked ? ArrowRoom() : 0;
+    painter->drawText(rect.adjusted(kPadding, kPadding, -kPadding - arrow, -kPadding), kFlags,
+                      text);
     painter->restore();
 }
 

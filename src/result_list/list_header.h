@@ -24,6 +24,8 @@ protected:
 
 private:
     QString HeadingText(int logicalIndex) const;
+    // The width the sort arrow takes from its heading.
+    int ArrowRoom() const;
     QRect TextRect(int logicalIndex, int width) const;
 };
 

@@ -21,6 +21,9 @@ public:
     // Shows the recordset's rows (null: no rows).
     void Bind(const KeyedRecordset* recordset, int columns);
     void SetAlignment(int column, Qt::Alignment alignment);
+    Qt::Alignment Alignment(int column) const {
+        return alignments_.value(column, Qt::AlignLeft | Qt::AlignVCenter);
+    }
     // The grid row (from 1) that shows the ticked image, 0 for none.
     void SetTickedRow(qint32 gridRow);
     qint32 TickedRow() const { return ticked_; }

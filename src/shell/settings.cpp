@@ -102,6 +102,26 @@ void RememberFolder(const QString& kind, const QString& folder) {
     QSettings(kOrganisation, kOrganisation).setValue(FolderKey(kind), folder);
 }
 
+namespace {
+
+QString ColumnKey(const QString& grid, const QString& heading) {
+    // A heading may hold "/" or "（"; the key holds it percent-encoded.
+    return QStringLiteral("columns/") + grid + u'/' +
+           QString::fromLatin1(heading.toUtf8().toPercentEncoding());
+}
+
+} // namespace
+
+int RememberedColumnWidth(const QString& grid, const QString& heading) {
+    const int width =
+        QSettings(kOrganisation, kOrganisation).value(ColumnKey(grid, heading)).toInt();
+    return width > 0 ? width : 0;
+}
+
+void RememberColumnWidth(const QString& grid, const QString& heading, int width) {
+    QSettings(kOrganisation, kOrganisation).setValue(ColumnKey(grid, heading), width);
+}
+
 QString SuggestedFileName(const QString& stem, const QString& subject, const QString& extension,
                           const QDate& date) {
     constexpr qsizetype kLongest = 40;

@@ -31,6 +31,11 @@ bool OpenDocument(const AppState& s, Platform& platform, const QString& path);
 QString LastUsedFolder(const QString& kind);
 void RememberFolder(const QString& kind, const QString& folder);
 
+// The width the user gave a column of a grid, by the grid's name and the column's heading
+// (0 when none), and remembering one.
+int RememberedColumnWidth(const QString& grid, const QString& heading);
+void RememberColumnWidth(const QString& grid, const QString& heading, int width);
+
 // The name a save suggests: the stem, what the file holds, the date as YYYYMMDD and the
 // extension ("検索結果一覧_居室天井_仕上げ材_20261210.pdf"), so that two saves of a day keep
 // apart. In the subject, what a file name cannot hold (\ / : * ? " < > |, control

@@ -17,6 +17,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTableView>
 #include <cstring>
 #include <sqlite3.h>
@@ -163,7 +165,11 @@ class TestList : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void init();
     void gridLayout();
+    void widthsSpreadAndStay();
+    void sortIsMarkedAndKeepsTheTickInView();
     void sortOrders_data();
     void sortOrders();
     void tickRules();
@@ -184,6 +190,102 @@ private slots:
     void csvFailuresLeaveNoFile();
     void copyPutsRowsOnTheClipboard();
 };
+
+void TestList::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true); // the user's own settings stay untouched
+}
+
+void TestList::init() {
+    QSettings(QStringLiteral("Solario"), QStringLiteral("Solario")).remove(QStringLiteral("columns"));
+}
+
+void TestList::widthsSpreadAndStay() {
+    std::unique_ptr<List> t = std::make_unique<List>();
+    QTableView& grid = *t->screen.MSHFlexGridSearchResult;
+    auto widths = [&grid] {
+        QList<int> w;
+        for (int c = 0; c <= 8; ++c)
+            w.append(grid.columnWidth(c));
+        return w;
+    };
+    const QList<int> opening = widths();
+    // Wider: the text columns take the extra width in proportion; the tick, the period,
+    // the content and the other centred columns keep theirs, and nothing scrolls sideways.
+    t->screen.resize(t->screen.size() + QSize(400, 0));
+    const QList<int> wide = widths();
+    QCOMPARE(wide[0], opening[0]);
+    QList<int> grown;
+    for (int c = 1; c <= 8; ++c) {
+        const bool centred = (t->screen.Model->Alignment(c) & Qt::AlignHCenter) != 0;
+        QVERIFY2(centred ? wide[c] == opening[c] : wide[c] > opening[c], qPrintable(QString::number(c)));
+        if (!centred)
+            grown.append(c);
+    }
+    QVERIFY(grown.size() >= 4);
+    for (int c : grown) // in proportion, within rounding
+        QVERIFY(std::abs(double(wide[c] - opening[c]) / opening[c] -
+                         double(wide[grown[0]] - opening[grown[0]]) / opening[grown[0]]) < 0.02);
+    QCoreApplication::processEvents();
+    QCOMPARE(grid.horizontalScrollBar()->maximum(), 0);
+    // A width the user drags survives a sort, a resize of the window, and the next list.
+    grid.horizontalHeader()->resizeSection(3, 333);
+    t->screen.ClickHeading(2);
+    t->screen.CommandSort->click();
+    QCOMPARE(grid.columnWidth(3), 333);
+    t->screen.resize(t->screen.size() + QSize(100, 0));
+    QCOMPARE(grid.columnWidth(3), 333);
+    t->screen.CommandSort->click();
+    QCOMPARE(grid.columnWidth(3), 333);
+    t.reset();
+    List again;
+    QCOMPARE(again.screen.MSHFlexGridSearchResult->columnWidth(3), 333);
+    QCOMPARE(again.screen.MSHFlexGridSearchResult->columnWidth(2), opening[2]);
+}
+
+void TestList::sortIsMarkedAndKeepsTheTickInView() {
+    LoadedState t([](FixtureDb& db) {
+        for (int i = 0; i < 300; ++i)
+            db.AddProduct(Product({{u"ID", QStringLiteral("%1").arg(i + 1, 4, 10, QChar(u'0'))},
+                                   {u"建材名（一般名）", "石綿含有スレート"},
+                                   {u"商品名", QStringLiteral("商品%1").arg(i, 3, 10, QChar(u'0'))}}));
+    });
+    t.s.MainRecordset = std::make_unique<KeyedRecordset>();
+    QVERIFY(OpenMaterialList(t.s, *t.s.MainConnection, *t.s.MainRecordset, QString()));
+    t.s.SearchRouteTitle = SearchRoute::ByName;
+    Form_List list(t.s, t.p);
+    list.Form_Load();
+    list.show();
+    list.Form_Activate();
+    QTableView& grid = *list.MSHFlexGridSearchResult;
+    QHeaderView& header = *grid.horizontalHeader();
+    QCOMPARE(header.sortIndicatorSection(), -1); // nothing chosen, nothing sorted
+    list.ClickTickCell(2); // 商品001
+    // Chosen by a click on its heading: the arrow is there before the sort.
+    QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
+                      QPoint(header.sectionViewportPosition(2) + 5, header.height() / 2));
+    QCOMPARE(list.SortColumn, 2);
+    QCOMPARE(header.sortIndicatorSection(), 2);
+    QCOMPARE(header.sortIndicatorOrder(), Qt::AscendingOrder);
+    list.CommandSort->click();
+    list.CommandSort->click(); // descending: the ticked product goes to the end
+    QCOMPARE(header.sortIndicatorSection(), 2);
+    QCOMPARE(header.sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(list.Model->CellText(list.TickedRow(), 2), QStringLiteral("商品001"));
+    QCOMPARE(list.TickedRow(), 299);
+    QCOMPARE(grid.currentIndex().row(), 298);
+    QCoreApplication::processEvents();
+    const QRect row = grid.visualRect(list.Model->index(298, 2));
+    QVERIFY(grid.viewport()->rect().contains(row));
+    // Another column chosen by Ctrl+Space shows there; a click in the list takes the
+    // choice back, and the arrow returns to the order the list has.
+    grid.setFocus();
+    grid.setCurrentIndex(list.Model->index(298, 3));
+    QTest::keyClick(&grid, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(header.sortIndicatorSection(), 3);
+    list.ClickDataCell(1, 4);
+    QCOMPARE(header.sortIndicatorSection(), 2);
+    QCOMPARE(header.sortIndicatorOrder(), Qt::DescendingOrder);
+}
 
 void TestList::gridLayout() {
     List t;
