@@ -72,6 +72,7 @@ Form_Detail::Form_Detail(AppState& state, Platform& platform)
     picI_Scroll->setAutoFillBackground(true);
     picI_Scroll->setBackgroundRole(QPalette::Base);
     picI_Scroll->setFocusPolicy(Qt::StrongFocus);
+    picI_Scroll->setAccessibleName(QStringLiteral("詳細情報"));
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
     VScroll1->setTracking(false); // the page follows the thumb when it is let go

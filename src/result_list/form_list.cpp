@@ -207,6 +207,7 @@ void Form_List::BuildGrid() {
     MSHFlexGridSearchResult = new QTableView(this);
     QTableView& grid = *MSHFlexGridSearchResult;
     grid.setObjectName(QStringLiteral("MSHFlexGridSearchResult"));
+    grid.setAccessibleName(QStringLiteral("石綿（アスベスト）含有建材リスト"));
     grid.setHorizontalHeader(new WrappingHeader(&grid));
     grid.setIconSize(QSize(16, 16));
     grid.setModel(Model);

@@ -111,6 +111,7 @@ void UsageNotice::BuildNamesAndFilters(QGridLayout& f1) {
     List1 = new QListWidget(Frame1);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setFixedHeight(Twips(*this, 900));
+    List1->setAccessibleName(QStringLiteral("石綿（アスベスト）含有建材一般名"));
     Label_maker_name = MakeLabel(Frame1, QStringLiteral("Label_maker_name"), QString());
     Label_shohin_name = MakeLabel(Frame1, QStringLiteral("Label_shohin_name"), QString());
     f1.addWidget(MakeLabel(Frame1, QStringLiteral("Label6"),

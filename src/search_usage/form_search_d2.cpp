@@ -128,6 +128,7 @@ QHBoxLayout* Form_Search_D2::BuildReference() {
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setFixedHeight(Twips(*this, 1200));
+    List1->setAccessibleName(QStringLiteral("石綿（アスベスト）が使用されていない建材"));
     reference->addLayout(refText, 3);
     reference->addWidget(List1, 2);
     return reference;

@@ -51,10 +51,14 @@ Form_Menu::Form_Menu(AppState& state, Platform& platform)
     CommandExit = MakeButton(QStringLiteral("CommandExit"), QStringLiteral("終了"));
     CommandSearchD = MakePictureButton(this, QStringLiteral("CommandSearchD"),
                                        QStringLiteral(":/images/search_usage.png"),
-                                       QStringLiteral("使用状態からの検索"));
+                                       QStringLiteral("使用状態からの検索"),
+                                       QStringLiteral("建物の竣工年・改修年、施工部位と使われ方から"
+                                                      "建材を探します（F2）"));
     CommandSearchN = MakePictureButton(this, QStringLiteral("CommandSearchN"),
                                        QStringLiteral(":/images/search_name.png"),
-                                       QStringLiteral("建材名称等からの検索"));
+                                       QStringLiteral("建材名称等からの検索"),
+                                       QStringLiteral("建材名、メーカー名、商品名、型番・品番などから"
+                                                      "建材を探します（F3）"));
     CommandExplan = MakeButton(QStringLiteral("CommandExplan"), QStringLiteral("ご利用にあたって"));
     CommandExplan->setFont(ScaledFont(CommandExplan->font(), 1.15, false));
     Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("※"));

@@ -44,6 +44,7 @@ public:
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(browser_);
         browser_->setOpenExternalLinks(false);
+        browser_->setAccessibleName(QStringLiteral("ヘルプの本文"));
         resize(logicalDpiX() * 7, logicalDpiY() * 6);
         // Closed by keys as well as by its close box.
         for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})

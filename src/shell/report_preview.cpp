@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -204,6 +205,9 @@ ReportPreview::ReportPreview(const ReportDocument& document, Platform& platform,
     PageBox->setObjectName(QStringLiteral("PageBox"));
     PageBox->setRange(1, std::max(1, document.PageCount()));
     PageBox->setAccessibleName(QStringLiteral("ページ番号"));
+    // The box's own text field is what takes the focus, and what a screen reader names.
+    if (auto* field = PageBox->findChild<QLineEdit*>())
+        field->setAccessibleName(PageBox->accessibleName());
     PageBox->setToolTip(QStringLiteral("表示するページ (Ctrl+G)"));
     PageBox->setKeyboardTracking(false);
     PageCountLabel = new QLabel(QStringLiteral("／ %1 ページ").arg(document.PageCount()), this);

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTimer>
 
 namespace solario {
 namespace {
@@ -192,10 +193,19 @@ void Screen::ScrollContents() {
     if (focused)
         focused->setFocus();
     // The control that takes the focus, by key or by click, comes into view.
-    connect(qApp, &QApplication::focusChanged, area, [area, contents](QWidget*, QWidget* now) {
-        if (now && contents->isAncestorOf(now))
-            area->ensureWidgetVisible(now);
-    });
+    // The whole control where it fits (a list, not only its current line).
+    const auto bringIntoView = [area, contents](QWidget* now) {
+        if (!now || !contents->isAncestorOf(now))
+            return;
+        const QRect at(now->mapTo(contents, QPoint(0, 0)), now->size());
+        const int margin = 4;
+        area->ensureVisible(at.center().x(), at.center().y(), at.width() / 2 + margin,
+                            at.height() / 2 + margin);
+    };
+    connect(qApp, &QApplication::focusChanged, area,
+            [bringIntoView](QWidget*, QWidget* now) { bringIntoView(now); });
+    // The control that has it already, once the contents are laid out.
+    QTimer::singleShot(0, area, [this, bringIntoView] { bringIntoView(focusWidget()); });
 }
 
 void Screen::keyPressEvent(QKeyEvent* event) {

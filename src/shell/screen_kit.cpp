@@ -76,13 +76,14 @@ QLabel* MakeBanner(QWidget* parent) {
 }
 
 QPushButton* MakePictureButton(QWidget* parent, const QString& objectName, const QString& image,
-                               const QString& accessibleName) {
+                               const QString& accessibleName, const QString& description) {
     auto* button = new QPushButton(parent);
     button->setObjectName(objectName);
     button->setAutoDefault(false);
     button->setDefault(false);
     button->setIcon(QIcon(image));
     button->setAccessibleName(accessibleName);
+    button->setAccessibleDescription(description);
     return button;
 }
 
@@ -95,8 +96,13 @@ QHBoxLayout* CentredRow(QWidget* widget) {
 }
 
 QPushButton* MakeHelpButton(QWidget* parent) {
-    return MakePictureButton(parent, QStringLiteral("CommandHelp"),
-                             QStringLiteral(":/images/help.png"), QStringLiteral("ヘルプ"));
+    // A picture alone does not say what it does: the tip and a screen reader do.
+    QPushButton* button = MakePictureButton(parent, QStringLiteral("CommandHelp"),
+                                            QStringLiteral(":/images/help.png"),
+                                            QStringLiteral("ヘルプ"),
+                                            QStringLiteral("この画面の使い方を開きます（F1）"));
+    button->setToolTip(QStringLiteral("ヘルプ（F1）"));
+    return button;
 }
 
 void FitIcon(QPushButton* button) {

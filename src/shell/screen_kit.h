@@ -55,7 +55,7 @@ QLabel* MakeSampleMark(QWidget* parent);
 QLabel* MakeBanner(QWidget* parent);
 // A picture button that Enter never presses on its own.
 QPushButton* MakePictureButton(QWidget* parent, const QString& objectName, const QString& image,
-                               const QString& accessibleName);
+                               const QString& accessibleName, const QString& description);
 // A row that holds the widget in its middle: the search buttons below the questions.
 QHBoxLayout* CentredRow(QWidget* widget);
 // The help button of every screen with help ("CommandHelp").

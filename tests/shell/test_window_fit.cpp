@@ -23,7 +23,9 @@
 #include "shell/print_report.h"
 #include "shell/qt_platform.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -141,6 +143,21 @@ QStringList Faults(QWidget& window, const QStringList& tabOrder = {}) {
                       .arg(window.minimumWidth())
                       .arg(window.minimumHeight());
     CheckInside(&window, name, faults);
+    // A screen reader names every control the keyboard reaches, and says what a picture
+    // button does.
+    for (QWidget* w = window.nextInFocusChain(); w && w != &window; w = w->nextInFocusChain()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(&window))
+            continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+            faults << QStringLiteral("%1: %2 (%3) has no accessible name")
+                          .arg(name, w->objectName(),
+                               QString::fromLatin1(w->metaObject()->className()));
+        if (auto* b = qobject_cast<QAbstractButton*>(w);
+            b && b->text().isEmpty() && !b->icon().isNull() && b->accessibleDescription().isEmpty())
+            faults << QStringLiteral("%1: the picture button %2 has no description")
+                          .arg(name, w->objectName());
+    }
     return faults;
 }
 
