@@ -53,19 +53,12 @@ QString DefaultInstanceServerName() {
 
 namespace {
 
-void UseAbstractName(QLocalServer& server) {
+// The server and the socket alike.
+template <class Local> void UseAbstractName(Local& local) {
 #ifdef Q_OS_LINUX
-    server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+    local.setSocketOptions(Local::AbstractNamespaceOption);
 #else
-    Q_UNUSED(server);
-#endif
-}
-
-void UseAbstractName(QLocalSocket& socket) {
-#ifdef Q_OS_LINUX
-    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-#else
-    Q_UNUSED(socket);
+    Q_UNUSED(local);
 #endif
 }
 

@@ -30,6 +30,12 @@ namespace solario {
 
 namespace {
 
+// The width the columns share: the grid less its frame and the room of a vertical scroll bar.
+int ColumnsRoom(const QTableView& grid) {
+    return grid.width() - 2 * grid.frameWidth() -
+           grid.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &grid);
+}
+
 // A period is never cut ("1972～1988"), and the columns fill the grid's width without a
 // horizontal scroll bar: what they need beyond the catalogue's widths is taken from the
 // general name's column, the widest.
@@ -42,8 +48,7 @@ void FitColumns(QTableView& grid, int nameColumn, int periodColumn) {
     for (int c = 0; c < grid.model()->columnCount(); ++c)
         if (!grid.isColumnHidden(c))
             total += grid.columnWidth(c);
-    const int room = grid.width() - 2 * grid.frameWidth() -
-                     grid.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &grid);
+    const int room = ColumnsRoom(grid);
     if (total > room)
         grid.setColumnWidth(nameColumn, grid.columnWidth(nameColumn) - (total - room));
 }
@@ -224,15 +229,13 @@ void Form_List::BuildGrid() {
     // A width the user drags, or fits by a double click on the border, is the user's.
     connect(grid.horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int column, int, int width) {
-                if (!sizingColumns_ && column > 0)
-                    RememberUserWidth(column, width);
+                if (sizingColumns_ || column < 1)
+                    return;
+                userWidths_[column] = width;
+                // Kept for the next list when this one goes: a drag resizes at every move.
+                widthsToKeep_[Model->headerData(column, Qt::Horizontal, Qt::DisplayRole)
+                                  .toString()] = width;
             });
-}
-
-void Form_List::RememberUserWidth(int column, int width) {
-    userWidths_[column] = width;
-    RememberColumnWidth(QStringLiteral("list"),
-                        Model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(), width);
 }
 
 void Form_List::SpreadColumns() {
@@ -240,8 +243,7 @@ void Form_List::SpreadColumns() {
     const int columns = Model->columnCount();
     if (openingWidths_.size() != columns)
         return;
-    const int room = grid.width() - 2 * grid.frameWidth() -
-                     grid.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &grid);
+    const int room = ColumnsRoom(grid);
     int used = 0;
     qint64 spreadOver = 0;
     auto spreads = [&](int c) {
@@ -318,7 +320,10 @@ void Form_List::resizeEvent(QResizeEvent* event) {
     Screen::resizeEvent(event);
 }
 
-Form_List::~Form_List() = default;
+Form_List::~Form_List() {
+    for (auto [heading, width] : widthsToKeep_.asKeyValueRange())
+        RememberColumnWidth(QStringLiteral("list"), heading, width);
+}
 
 qint32 Form_List::TickedRow() const {
     return Model->TickedRow();

@@ -100,12 +100,12 @@ private:
     // The columns' widths: the opening ones, widened in proportion for the text columns
     // when the grid is wider, and those the user set, which stay.
     void SpreadColumns();
-    void RememberUserWidth(int column, int width);
     // The sort arrow: on the column chosen for the next sort, else on the list's order.
     void ShowSortMark();
     void ScrollToTick();
     QList<int> openingWidths_;
     QMap<int, int> userWidths_;
+    QMap<QString, int> widthsToKeep_; // set by the user here, by heading
     bool sizingColumns_ = false;
     int sortedColumn_ = 0;
     Qt::SortOrder sortedOrder_ = Qt::AscendingOrder;

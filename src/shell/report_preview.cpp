@@ -6,7 +6,6 @@
 #include "shell/screen_kit.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,7 +14,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSpinBox>
@@ -324,10 +322,8 @@ void ReportPreview::FitIntoScreen(QWidget* owner) {
                            .boundedTo(room.size());
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(size);
-    // move() places the frame, whose margins the desktop may already have drawn.
-    move(QPoint(room.left() + (room.width() - size.width()) / 2,
-                room.top() + (room.height() - size.height()) / 2) -
-         (geometry().topLeft() - frameGeometry().topLeft()));
+    MoveInsideTo(*this, QPoint(room.left() + (room.width() - size.width()) / 2,
+                               room.top() + (room.height() - size.height()) / 2));
 }
 
 // Enter presses the button that has the focus, as Space does; elsewhere (the page box,

@@ -148,10 +148,13 @@ void FitOnScreen(QWidget& window) {
     if (room.contains(at))
         return;
     // Still too large, its top left corner stays in the room: the title bar can be reached.
-    const QPoint inside(std::max(room.left(), std::min(at.left(), room.right() + 1 - at.width())),
-                        std::max(room.top(), std::min(at.top(), room.bottom() + 1 - at.height())));
-    // move() places the frame, whose margins the desktop may already have drawn.
-    window.move(inside - (at.topLeft() - window.frameGeometry().topLeft()));
+    MoveInsideTo(window,
+                 QPoint(std::max(room.left(), std::min(at.left(), room.right() + 1 - at.width())),
+                        std::max(room.top(), std::min(at.top(), room.bottom() + 1 - at.height()))));
+}
+
+void MoveInsideTo(QWidget& window, const QPoint& inside) {
+    window.move(inside - (window.geometry().topLeft() - window.frameGeometry().topLeft()));
 }
 
 } // namespace solario

@@ -73,6 +73,9 @@ QRect WindowRoom(const QWidget& window);
 // the room's, a size larger than the room shrinks to it, and a window that reaches
 // beyond the room moves into it (centred on the side where it reached out).
 void FitOnScreen(QWidget& window);
+// Moves a top-level window so that its inside (without the frame) begins at the point:
+// move() places the frame, whose margins the desktop may already have drawn.
+void MoveInsideTo(QWidget& window, const QPoint& inside);
 
 // A placed button with a two-line caption gets the room of two lines of its font; it
 // grows around its middle so that it keeps its place among its neighbours.

@@ -42,8 +42,9 @@ void FillProducts(FixtureDb& db) {
 
 // A result list over the products the condition finds, as a search leaves it.
 struct List : LoadedState {
-    explicit List(const QString& where = QString(), SearchRoute route = SearchRoute::ByName)
-        : LoadedState(FillProducts), screen((Open(where, route), s), p) {
+    explicit List(const QString& where = QString(), SearchRoute route = SearchRoute::ByName,
+                  const std::function<void(FixtureDb&)>& fill = FillProducts)
+        : LoadedState(fill), screen((Open(where, route), s), p) {
         screen.Form_Load();
         screen.show();
         screen.Form_Activate();
@@ -243,19 +244,13 @@ void TestList::widthsSpreadAndStay() {
 }
 
 void TestList::sortIsMarkedAndKeepsTheTickInView() {
-    LoadedState t([](FixtureDb& db) {
+    List t(QString(), SearchRoute::ByName, [](FixtureDb& db) {
         for (int i = 0; i < 300; ++i)
             db.AddProduct(Product({{u"ID", QStringLiteral("%1").arg(i + 1, 4, 10, QChar(u'0'))},
                                    {u"建材名（一般名）", "石綿含有スレート"},
                                    {u"商品名", QStringLiteral("商品%1").arg(i, 3, 10, QChar(u'0'))}}));
     });
-    t.s.MainRecordset = std::make_unique<KeyedRecordset>();
-    QVERIFY(OpenMaterialList(t.s, *t.s.MainConnection, *t.s.MainRecordset, QString()));
-    t.s.SearchRouteTitle = SearchRoute::ByName;
-    Form_List list(t.s, t.p);
-    list.Form_Load();
-    list.show();
-    list.Form_Activate();
+    Form_List& list = t.screen;
     QTableView& grid = *list.MSHFlexGridSearchResult;
     QHeaderView& header = *grid.horizontalHeader();
     QCOMPARE(header.sortIndicatorSection(), -1); // nothing chosen, nothing sorted
